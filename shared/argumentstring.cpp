@@ -1,0 +1,12 @@
+#include "argumentstring.h"
+
+#include "cp932.h"
+
+QByteArray argumentString(const QStringList &arguments)
+{
+    const QByteArray joined = Cp932::fromUnicode(arguments.join(QLatin1Char(' ')));
+    int start = 0;
+    while (start < joined.size() && static_cast<unsigned char>(joined.at(start)) <= 0x20)
+        ++start;
+    return joined.mid(start);
+}

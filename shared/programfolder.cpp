@@ -1,0 +1,29 @@
+#include "programfolder.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+QString programFolder()
+{
+    QString dir = QCoreApplication::applicationDirPath();
+    while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
+        dir.chop(1);
+    return dir;
+}
+
+QString programFolderPath(const QString &fileName)
+{
+    const QString folder = programFolder();
+    return folder == QLatin1String("/") ? folder + fileName : folder + QLatin1Char('/') + fileName;
+}
+
+QString findProgram(const QString &bareName, const QString &folder)
+{
+    if (bareName.isEmpty())
+        return {};
+    const QFileInfo local(folder + QLatin1Char('/') + bareName);
+    if (local.isFile() && local.isExecutable())
+        return local.absoluteFilePath();
+    return QStandardPaths::findExecutable(bareName);
+}

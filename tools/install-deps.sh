@@ -1,0 +1,16 @@
+#!/bin/sh
+# Installs the Debian 12 packages the suite needs to build, test and run,
+# skipping those already present. Uses sudo when not run as root.
+set -e
+PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
+fonts-ipafont-gothic xvfb xauth x11-utils imagemagick"
+missing=""
+for p in $PACKAGES; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing:$missing"
+SUDO=""
+[ "$(id -u)" -ne 0 ] && SUDO="sudo"
+$SUDO apt-get update -q
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $missing
