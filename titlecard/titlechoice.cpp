@@ -1,0 +1,61 @@
+#include "titlechoice.h"
+
+#include "clock.h"
+#include "titletable.h"
+
+#include "shared/parsedecimal.h"
+
+int TitleRandom(std::uint32_t seed)
+{
+    const std::uint32_t state = seed * 214013u + 2531011u; // wraps mod 2^32
+    const int output = static_cast<int>((state >> 16) & 0x7FFFu);
+    return output % TitleTable::kEpisodeCount + 1;
+}
+
+int TitleRandom(const Clock &clock)
+{
+    // The generator's seed is 32 bits wide; later times wrap around.
+    return TitleRandom(static_cast<std::uint32_t>(clock.secondsSinceEpoch()));
+}
+
+namespace {
+
+TitleChoice episodeChoice(TitleChoice::Kind kind, int episode)
+{
+    TitleChoice choice;
+    choice.kind = kind;
+    choice.episode = episode;
+    choice.title = TitleTable::record(episode);
+    return choice;
+}
+
+TitleChoice randomChoice(const Clock &clock)
+{
+    return episodeChoice(TitleChoice::Kind::Random, TitleRandom(clock));
+}
+
+} // namespace
+
+TitleChoice decideTitle(const QByteArray &argumentString, const Clock &clock)
+{
+    if (argumentString.isEmpty())
+        return randomChoice(clock);
+
+    const int space = argumentString.indexOf(' ');
+    const QByteArray token = space < 0 ? argumentString : argumentString.left(space);
+
+    if (token == "-s" || token == "-S") {
+        const QByteArray text = space < 0 ? QByteArray() : argumentString.mid(space + 1);
+        if (text.isEmpty())
+            return randomChoice(clock);
+        TitleChoice choice;
+        choice.kind = TitleChoice::Kind::Custom;
+        choice.title = text;
+        return choice;
+    }
+
+    const std::int32_t n = ParseDecimal(token);
+    if (n >= 1 && n <= TitleTable::kEpisodeCount)
+        return episodeChoice(TitleChoice::Kind::Episode, n);
+    return randomChoice(clock);
+}
