@@ -1,0 +1,17 @@
+#include "cardlauncher.h"
+
+#include "shared/programfolder.h"
+#include "shared/programstarter.h"
+
+CardLauncher::CardLauncher(ProgramStarter &starter, const QString &programFolder)
+    : m_starter(starter), m_folder(programFolder)
+{
+}
+
+bool CardLauncher::start(const QStringList &arguments)
+{
+    const QString program = findProgram(kProgramName, m_folder);
+    if (program.isEmpty())
+        return false;
+    return m_starter.start(program, arguments);
+}
