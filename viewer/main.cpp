@@ -1,0 +1,66 @@
+#include "messagebox.h"
+#include "platformservices.h"
+#include "randomsource.h"
+#include "terminationwatcher.h"
+#include "viewercontroller.h"
+
+#include "shared/argumentstring.h"
+#include "shared/cp932.h"
+#include "shared/programfolder.h"
+#include "shared/programstarter.h"
+#include "shared/viewersettings.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("velmo"));
+    QApplication::setApplicationDisplayName(ViewerController::kTitle);
+    QApplication::setApplicationVersion(QStringLiteral("5.01"));
+    // The program lives in the notification area; closing a message box
+    // must not end it.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png")));
+
+    QSettingsViewerStore store;
+    SystemTrayView tray;
+    QtTickTimer timer;
+    ProcessStarter starter;
+    QtMessageBoxService messages;
+    ClockSeededRandom random;
+    LocalPropertyLink link;
+    const ViewerController::Services services{store,    tray, timer, starter,         messages,
+                                              random,   link, programFolder(), QDir::currentPath()};
+    const QString commandLine = Cp932::toUnicode(argumentString(QApplication::arguments().mid(1)));
+    ViewerController controller(services, commandLine);
+
+    QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);
+    QObject::connect(&tray, &SystemTrayView::propertiesRequested, &controller, &ViewerController::pro_Click);
+    QObject::connect(&tray, &SystemTrayView::playRequested, &controller, &ViewerController::play_Click);
+    QObject::connect(&tray, &SystemTrayView::stopRequested, &controller, &ViewerController::stop1_Click);
+    QObject::connect(&tray, &SystemTrayView::endRequested, &controller, &ViewerController::end_Click);
+
+    // Every way out closes in order: icon removed, reading position saved.
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &controller,
+                     &ViewerController::end_Click);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller,
+                     [&controller](QSessionManager &) { controller.Form_QueryUnload(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
+                     &ViewerController::Form_QueryUnload);
+
+    int exitCode = 0;
+    bool finished = false;
+    QObject::connect(&controller, &ViewerController::finished, &app, [&](int code) {
+        exitCode = code;
+        finished = true;
+        QCoreApplication::exit(code);
+    });
+    controller.Form_Load();
+    if (finished)
+        return exitCode;
+    const int loopCode = app.exec();
+    return finished ? exitCode : loopCode;
+}

@@ -1,0 +1,132 @@
+#include "platformservices.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QSystemTrayIcon>
+
+QtTickTimer::QtTickTimer(int intervalMs)
+{
+    m_timer.setInterval(intervalMs);
+    m_timer.setTimerType(Qt::CoarseTimer);
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        if (m_handler)
+            m_handler();
+    });
+}
+
+void QtTickTimer::setHandler(std::function<void()> handler)
+{
+    m_handler = std::move(handler);
+}
+
+void QtTickTimer::setRunning(bool running)
+{
+    // Starting a running QTimer would restart its minute.
+    if (running && !m_timer.isActive())
+        m_timer.start();
+    else if (!running)
+        m_timer.stop();
+}
+
+bool QtTickTimer::isRunning() const
+{
+    return m_timer.isActive();
+}
+
+namespace {
+QIcon loadIcon(const QString &name)
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/viewer/%1-32.png").arg(name), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/viewer/%1-16.png").arg(name), QSize(16, 16));
+    return icon;
+}
+} // namespace
+
+SystemTrayView::SystemTrayView(QObject *parent)
+    : QObject(parent), m_menu(new QMenu), m_icon(new QSystemTrayIcon(this)),
+      m_running(loadIcon(QStringLiteral("running"))), m_paused(loadIcon(QStringLiteral("paused")))
+{
+    m_menu->setObjectName(QStringLiteral("right"));
+    m_menu->setTitle(QStringLiteral("right"));
+    QAction *pro = m_menu->addAction(QStringLiteral("プロパティ(&P)..."));
+    pro->setObjectName(QStringLiteral("pro"));
+    m_menu->addSeparator()->setObjectName(QStringLiteral("z"));
+    QAction *play = m_menu->addAction(QStringLiteral("実行(&O)"));
+    play->setObjectName(QStringLiteral("play"));
+    m_stop = m_menu->addAction(QStringLiteral("タイマーの停止(&T)"));
+    m_stop->setObjectName(QStringLiteral("stop1"));
+    m_stop->setCheckable(true);
+    QAction *end = m_menu->addAction(QStringLiteral("ヴェルモの終了(&X)"));
+    end->setObjectName(QStringLiteral("end"));
+
+    connect(pro, &QAction::triggered, this, &SystemTrayView::propertiesRequested);
+    connect(play, &QAction::triggered, this, &SystemTrayView::playRequested);
+    connect(m_stop, &QAction::triggered, this, &SystemTrayView::stopRequested);
+    connect(end, &QAction::triggered, this, &SystemTrayView::endRequested);
+
+    m_icon->setObjectName(QStringLiteral("trayIcon"));
+    m_icon->setToolTip(QStringLiteral("ヴェルモ"));
+    m_icon->setContextMenu(m_menu);
+    m_icon->setIcon(m_running);
+    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::DoubleClick) {
+            m_menu->hide();
+            emit doubleClicked();
+        }
+    });
+}
+
+SystemTrayView::~SystemTrayView()
+{
+    m_icon->hide();
+    delete m_menu;
+}
+
+void SystemTrayView::addIcon(bool paused)
+{
+    m_pausedShown = paused;
+    m_icon->setIcon(paused ? m_paused : m_running);
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        m_icon->show();
+}
+
+void SystemTrayView::removeIcon()
+{
+    m_icon->hide();
+}
+
+void SystemTrayView::setStopChecked(bool checked)
+{
+    m_stop->setChecked(checked);
+}
+
+void SystemTrayView::setStopEnabled(bool enabled)
+{
+    m_stop->setEnabled(enabled);
+}
+
+LocalPropertyLink::LocalPropertyLink(int timeoutMs, QObject *parent)
+    : QObject(parent), m_client(kService, kTopic, kItem), m_timeoutMs(timeoutMs)
+{
+    connect(&m_client, &DataLinkClient::valueReceived, this, [this](const QString &value) {
+        if (m_onValue)
+            m_onValue(value);
+    });
+    connect(&m_client, &DataLinkClient::ended, this, [this](DataLinkClient::EndReason reason) {
+        if (reason != DataLinkClient::EndReason::Closed && m_onGone)
+            m_onGone();
+    });
+}
+
+void LocalPropertyLink::open(std::function<void(const QString &)> onValue, std::function<void()> onGone)
+{
+    m_onValue = std::move(onValue);
+    m_onGone = std::move(onGone);
+    m_client.open(m_timeoutMs);
+}
+
+void LocalPropertyLink::close()
+{
+    m_client.close();
+}

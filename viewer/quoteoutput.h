@@ -1,0 +1,26 @@
+#pragma once
+
+#include "quotetexts.h"
+
+#include <QString>
+#include <QStringList>
+
+// Where one display goes: a title-card program started from the program
+// folder with an argument list, or a message box.
+struct QuoteOutput
+{
+    enum class Kind { StartProgram, MessageBox };
+    Kind kind = Kind::MessageBox;
+    QString program;
+    QStringList arguments;
+    QString text;
+    QString title;
+
+    bool operator==(const QuoteOutput &other) const;
+};
+
+// The first matching row wins, so "dastor.vmf" with 22 starts dastor
+// without text and "anitamb.vmf" asks tambwin for its own episode card.
+QuoteOutput chooseQuoteOutput(const QString &source, quint8 showCode, int number,
+                              const QString &line, const QuoteTexts &texts,
+                              const QString &programFolder);

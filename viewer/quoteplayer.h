@@ -1,0 +1,51 @@
+#pragma once
+
+#include "shared/viewersettings.h"
+
+#include <QString>
+
+class MessageBoxService;
+class ProgramStarter;
+class RandomSource;
+
+// What the viewer holds between displays: its settings (of which only the
+// reading position changes) and the working values of the last display.
+struct ViewerState
+{
+    ViewerSettings settings;
+    QString commandLine;    // shown in the command-line mode
+    QString currentLine;    // L: kept from one display to the next
+    qint16 lineCount = 0;   // C
+    QString quoteText;      // T
+    QString sourceLine;     // R: kept until a layout rebuilds it
+};
+
+// One display (Play2): picks a line of the quote source, builds its texts,
+// hands them to the chosen output, then advances the reading position.
+class QuotePlayer
+{
+public:
+    QuotePlayer(ProgramStarter &starter, MessageBoxService &messages, RandomSource &random,
+                const QString &programFolder, const QString &workingFolder);
+
+    ViewerState &state() { return m_state; }
+    const ViewerState &state() const { return m_state; }
+
+    // False when the display failed; the caller then takes the error path.
+    // The position is not advanced by a failed display.
+    bool play();
+
+    // Fixed files are looked for in the working folder, then beside the
+    // program; any other source is a path of its own.
+    QString quoteFilePath(const QString &source) const;
+
+private:
+    bool output(int number);
+
+    ProgramStarter &m_starter;
+    MessageBoxService &m_messages;
+    RandomSource &m_random;
+    QString m_programFolder;
+    QString m_workingFolder;
+    ViewerState m_state;
+};

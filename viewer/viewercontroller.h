@@ -1,0 +1,79 @@
+#pragma once
+
+#include "quoteplayer.h"
+
+#include <QObject>
+#include <QString>
+
+class MessageBoxService;
+class ProgramStarter;
+class PropertyLink;
+class RandomSource;
+class TickTimer;
+class TrayIconView;
+class ViewerSettingsStore;
+
+// The logic of the viewer's hidden window: start-up, the timer, the tray
+// menu, the pause, the property window and its notifications, and closing.
+class ViewerController : public QObject
+{
+    Q_OBJECT
+public:
+    struct Services
+    {
+        ViewerSettingsStore &store;
+        TrayIconView &tray;
+        TickTimer &timer;
+        ProgramStarter &starter;
+        MessageBoxService &messages;
+        RandomSource &random;
+        PropertyLink &link;
+        QString programFolder;
+        QString workingFolder;
+    };
+
+    static inline const QString kTitle = QStringLiteral("ヴェルモ for Windows95");
+    static inline const QString kBadFileMessage = QStringLiteral("ファイルが適切でありません。");
+
+    ViewerController(const Services &services, const QString &commandLine, QObject *parent = nullptr);
+
+    void Form_Load();
+    void Timer1_Timer();
+    void trayDoubleClick();
+    void play_Click();
+    void stop1_Click();
+    void pro_Click();
+    void okt_Change(const QString &value);
+    void end_Click();
+    // Every way out ends here; running it twice does nothing more.
+    void Form_QueryUnload();
+
+    const ViewerState &state() const { return m_player.state(); }
+    int tickCount() const { return m_tickCount; }
+    bool isPaused() const { return m_paused; }
+    bool isClosed() const { return m_closed; }
+    bool propertyWindowOpen() const { return m_propertySession; }
+
+signals:
+    // The window has closed; the program ends with this code.
+    void finished(int exitCode);
+
+private:
+    bool Play2();
+    void Stop2();
+    void setPaused(bool paused);
+    void applyInterval();
+    void errorPath();
+    void close(int exitCode);
+    void endPropertySession();
+
+    Services m_services;
+    QuotePlayer m_player;
+    int m_tickCount = 0;
+    bool m_paused = false;
+    bool m_playing = false;
+    bool m_closed = false;
+    bool m_propertySession = false;
+    bool m_pausedBeforeProperties = false;
+    bool m_confirmed = false;
+};
