@@ -73,6 +73,7 @@ void DataLinkSource::acceptClients()
         // Clients never talk; whatever they send is dropped.
         connect(socket, &QLocalSocket::readyRead, socket, [socket] { socket->readAll(); });
         send(socket);
+        emit clientConnected();
     }
 }
 

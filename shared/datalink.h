@@ -35,6 +35,9 @@ public:
     // Hands every pending line to the clients before the program ends.
     void flush();
 
+signals:
+    void clientConnected();
+
 private:
     void acceptClients();
     void send(QLocalSocket *socket);

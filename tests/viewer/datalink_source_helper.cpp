@@ -1,0 +1,37 @@
+// A link source in a process of its own, for the end-to-end link test.
+// Modes: ok (sends "OK" then "end"), end (sends "end"), crash (dies without
+// a word once a client is there), silent (publishes and waits).
+#include "shared/datalink.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("ok");
+    DataLinkSource source(QStringLiteral("ヴェルモのプロパティ"), QStringLiteral("Form1"), QStringLiteral("ok2"));
+    if (!source.listen())
+        return 2;
+    QObject::connect(&source, &DataLinkSource::clientConnected, &app, [&] {
+        // Let the client see the first (empty) text before the news.
+        QTimer::singleShot(50, &app, [&] {
+            if (mode == QLatin1String("crash"))
+                ::kill(::getpid(), SIGKILL);
+            if (mode == QLatin1String("ok"))
+                source.setText(QStringLiteral("OK"));
+            if (mode == QLatin1String("ok") || mode == QLatin1String("end")) {
+                source.setText(QStringLiteral("end"));
+                source.flush();
+                QCoreApplication::exit(0);
+            }
+        });
+    });
+    std::puts("ready");
+    std::fflush(stdout);
+    return app.exec();
+}
