@@ -1,0 +1,62 @@
+#include "cardwindow.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScreen>
+
+CardWindow::CardWindow(const QImage &card, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      m_card(card)
+{
+    setObjectName(QStringLiteral("cardWindow"));
+    setWindowTitle(QStringLiteral("タンバー for Windows95"));
+    setCursor(Qt::BlankCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void CardWindow::showOnScreen(QScreen *screen)
+{
+    if (screen) {
+        setScreen(screen);
+        setGeometry(screen->geometry());
+    }
+    showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void CardWindow::finish()
+{
+    m_mayClose = true;
+    close();
+}
+
+void CardWindow::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), Qt::black);
+    painter.drawImage(event->rect(), m_card, event->rect());
+    painter.end();
+    if (!m_painted) {
+        m_painted = true;
+        emit firstFramePainted();
+    }
+}
+
+// The card cannot be dismissed early: input is swallowed.
+void CardWindow::keyPressEvent(QKeyEvent *) {}
+void CardWindow::keyReleaseEvent(QKeyEvent *) {}
+void CardWindow::mousePressEvent(QMouseEvent *) {}
+void CardWindow::mouseReleaseEvent(QMouseEvent *) {}
+void CardWindow::mouseDoubleClickEvent(QMouseEvent *) {}
+void CardWindow::wheelEvent(QWheelEvent *) {}
+
+void CardWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_mayClose)
+        event->accept();
+    else
+        event->ignore();
+}

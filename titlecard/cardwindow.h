@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QScreen;
+
+// The full-screen card: frameless, above other windows, without a pointer,
+// deaf to keys and clicks. It only paints the finished card image; nothing
+// is composed on repaint. It closes only when told to finish.
+class CardWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit CardWindow(const QImage &card, QWidget *parent = nullptr);
+
+    void showOnScreen(QScreen *screen);
+    // Lets the window close, and closes it.
+    void finish();
+
+signals:
+    void firstFramePainted();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QImage m_card;
+    bool m_painted = false;
+    bool m_mayClose = false;
+};

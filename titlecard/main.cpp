@@ -1,0 +1,57 @@
+#include "cardcomposition.h"
+#include "cardsession.h"
+#include "cardsoundplayer.h"
+#include "cardwindow.h"
+#include "clock.h"
+#include "titlefontfile.h"
+#include "wavesound.h"
+
+#include "shared/argumentstring.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QScreen>
+
+#include <cstdio>
+
+namespace {
+
+// The arguments exactly as given: QApplication would take away those that
+// look like its own options, and a custom title may contain anything.
+QStringList programArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    const QStringList arguments = programArguments(argc, argv);
+    QApplication app(argc, argv);
+    app.setWindowIcon(QIcon(QStringLiteral(":/titlecard/tambwin.png")));
+
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QSize size = screen ? screen->size() : QSize(640, 480);
+    const QImage card = composeCardForArguments(argumentString(arguments), size, SystemClock(),
+                                                TitleFontFile::kFileName);
+
+    CardWindow window(card);
+    if (qEnvironmentVariableIsSet("TAMBWIN_REPORT_FIRST_FRAME")) {
+        QObject::connect(&window, &CardWindow::firstFramePainted, [] {
+            std::fprintf(stderr, "tambwin first frame %lld\n",
+                         static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+            std::fflush(stderr);
+        });
+    }
+    const int playingTimeMs =
+        WaveSound::playingTimeMs(WaveSound::resourceBytes()).value_or(WaveSound::kFallbackPlayingTimeMs);
+    QtCardSoundPlayer player(QUrl(QStringLiteral("qrc:/titlecard/card.wav")), playingTimeMs);
+    CardSession session(window, player);
+    session.start(screen);
+    app.exec();
+    return 0;
+}
