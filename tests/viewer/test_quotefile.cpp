@@ -21,6 +21,8 @@ private slots:
     void chunkBoundaries();
     void megabyteLine();
     void fileShrankSinceScan();
+    void shippedFiles_data();
+    void shippedFiles();
 
 private:
     QString write(const QByteArray &content);
@@ -176,6 +178,43 @@ void TestQuoteFile::fileShrankSinceScan()
     QFile::remove(path);
     QFile::copy(m_dir.filePath(QString::number(m_files) + ".vmf"), path);
     QVERIFY(!QuoteFile::line(path, scan.lineCount, scan.utf8));
+}
+
+void TestQuoteFile::shippedFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("minLines");
+    QTest::addColumn<int>("maxLines");
+    QTest::newRow("tamber") << "tamber.vmf" << 30 << 32767;
+    QTest::newRow("dastor") << "dastor.vmf" << 30 << 32767;
+    QTest::newRow("animir") << "animir.vmf" << 30 << 32767;
+    QTest::newRow("anitamb: one per episode") << "anitamb.vmf" << 45 << 45;
+    QTest::newRow("mirelle: the 74 titles") << "mirelle.vmf" << 74 << 74;
+    QTest::newRow("tambkari") << "tambkari.vmf" << 30 << 32767;
+    QTest::newRow("quill") << "quill.vmf" << 30 << 32767;
+}
+
+void TestQuoteFile::shippedFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(int, minLines);
+    QFETCH(int, maxLines);
+    const QString path = qEnvironmentVariable("SUITE_DIR") + "/" + name;
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+    const QByteArray bytes = file.readAll();
+    QVERIFY(bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count('\n'), bytes.count("\r\n"));
+    const QuoteFile::Scan scan = QuoteFile::scan(path);
+    QCOMPARE(scan.status, QuoteFile::Status::Ok);
+    QVERIFY(!scan.utf8); // Shift-JIS, as the other programs expect
+    QVERIFY(scan.lineCount >= minLines && scan.lineCount <= maxLines);
+    QCOMPARE(Cp932::fromUnicode(Cp932::toUnicode(bytes)), bytes); // no stray bytes
+    for (int n = 1; n <= scan.lineCount; ++n) {
+        const QString line = QuoteFile::line(path, n, false).value_or(QString());
+        // Short enough for one line of a title card.
+        QVERIFY2(line.size() >= 2 && line.size() <= 20, qPrintable(QString::number(n) + ": " + line));
+    }
 }
 
 QTEST_GUILESS_MAIN(TestQuoteFile)
