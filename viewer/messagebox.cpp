@@ -10,8 +10,9 @@ void QtMessageBoxService::show(const QString &text, const QString &title, bool s
     QMessageBox box(QMessageBox::NoIcon, title, shown, QMessageBox::Ok);
     box.setObjectName(QStringLiteral("viewerMessage"));
     if (systemModal) {
-        box.setWindowFlag(Qt::WindowStaysOnTopHint);
+        // The modality first: setting it drops a stays-on-top hint set before.
         box.setWindowModality(Qt::ApplicationModal);
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     }
     box.exec();
 }
