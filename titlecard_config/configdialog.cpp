@@ -1,0 +1,215 @@
+#include "configdialog.h"
+
+#include "aboutdialog.h"
+#include "controlnames.h"
+#include "cp932bytevalidator.h"
+#include "dialogunits.h"
+
+#include "shared/cp932.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+using Mode = ConfigState::Mode;
+using Field = ConfigState::Field;
+
+// The template is 223 x 275 dialog units.
+constexpr int kWidthUnits = 223;
+constexpr int kHeightUnits = 275;
+
+struct Placer
+{
+    QWidget *dialog;
+    DialogUnits units;
+
+    template <typename Control>
+    Control *place(Control *control, const QString &name, int x, int y, int w, int h) const
+    {
+        control->setObjectName(name);
+        control->setGeometry(units.rect(x, y, w, h));
+        widenToCaption(control);
+        return control;
+    }
+
+    QLabel *label(const QString &text, const QString &name, int x, int y, int w, int h) const
+    {
+        return place(new QLabel(text, dialog), name, x, y, w, h);
+    }
+
+    QLineEdit *edit(int id, int x, int y, int w, int h) const
+    {
+        return place(new QLineEdit(dialog), controlName(id), x, y, w, h);
+    }
+
+    QPushButton *button(int id, const QString &text, int x, int y, int w, int h) const
+    {
+        return place(new QPushButton(text, dialog), controlName(id), x, y, w, h);
+    }
+
+    QRadioButton *radio(int id, const QString &text, int x, int y, int w, int h) const
+    {
+        auto *button = place(new QRadioButton(text, dialog), controlName(id), x, y, w, h);
+        // Not a tab stop; its Alt mnemonic and a click still reach it.
+        button->setFocusPolicy(Qt::ClickFocus);
+        return button;
+    }
+};
+
+} // namespace
+
+ConfigDialog::ConfigDialog(ProgramStarter &starter, FontPicker &picker, const QString &programFolder,
+                           const QString &settingsPath, QWidget *parent)
+    : QDialog(parent),
+      m_names(EpisodeNames::load()),
+      m_launcher(starter, programFolder),
+      m_fontSelection(picker, settingsPath)
+{
+    setObjectName(ControlNames::kConfigDialog);
+    setWindowTitle(QStringLiteral("タンバー for Windows95 環境設定"));
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFont(dialogFont());
+    buildControls();
+    connectCommands();
+
+    showMode(Mode::Automatic);
+    showEpisodeName();
+    m_face = initialFace(settingsPath);
+    m_faceName->setText(Cp932::toUnicode(m_face));
+    m_fixedPitchOnly->setChecked(true);
+}
+
+void ConfigDialog::buildControls()
+{
+    const DialogUnits units(font());
+    const Placer p{this, units};
+
+    // Created in the template's order, which is also the tab order.
+    auto *content = p.place(new QGroupBox(QStringLiteral("表示させる内容"), this),
+                            ControlNames::kContentGroup, 5, 5, 210, 200);
+    m_modeButtons[Mode::Automatic] =
+        p.radio(1003, QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 15, 20, 127, 10);
+    m_modeButtons[Mode::Episode] =
+        p.radio(1004, QStringLiteral("指定した内容を表示させる(&M)"), 15, 35, 111, 10);
+    p.label(QStringLiteral("表示させる内容"), QStringLiteral("staticEpisode"), 25, 50, 51, 8);
+    m_episodeName = p.edit(1005, 25, 60, 150, 15);
+    m_episodeName->setReadOnly(true);
+    p.button(1007, QStringLiteral("&-"), 175, 60, 15, 15);
+    p.button(1006, QStringLiteral("&+"), 190, 60, 15, 15);
+    m_modeButtons[Mode::OwnText] =
+        p.radio(1021, QStringLiteral("指定した文字列を表示させる(&S)"), 15, 85, 107, 10);
+
+    struct TextRow
+    {
+        Field field;
+        const char *label;
+        const char *labelName;
+        int labelWidth;
+        int y;
+        int editY;
+    };
+    // Top to bottom as on screen; the command line orders them otherwise.
+    const TextRow rows[] = {
+        {Field::Ruby1, "ルビ", "staticRuby1", 14, 105, 101},
+        {Field::Line1, "１行目", "staticLine1", 19, 125, 120},
+        {Field::Ruby2, "ルビ", "staticRuby2", 14, 145, 140},
+        {Field::Line2, "２行目", "staticLine2", 19, 165, 160},
+        {Field::Line3, "３行目", "staticLine3", 19, 185, 180},
+    };
+    for (const TextRow &row : rows) {
+        p.label(QString::fromUtf8(row.label), QString::fromLatin1(row.labelName), 25, row.y,
+                row.labelWidth, 8);
+        QLineEdit *edit = p.edit(static_cast<int>(row.field), 45, row.editY, 150, 15);
+        edit->setValidator(new Cp932ByteValidator(ConfigState::kTextLimitBytes, edit));
+        m_textEdits[row.field] = edit;
+    }
+
+    auto *fontGroup = p.place(new QGroupBox(QStringLiteral("ﾌｫﾝﾄ"), this), ControlNames::kFontGroup,
+                              5, 215, 150, 50);
+    m_faceName = p.edit(1027, 15, 230, 105, 15);
+    m_faceName->setReadOnly(true);
+    p.button(1001, QStringLiteral("選択(&F)"), 120, 230, 27, 15);
+    m_fixedPitchOnly = p.place(new QCheckBox(QStringLiteral("固定ﾋﾟｯﾁﾌｫﾝﾄのみ選択(&I)"), this),
+                               controlName(1002), 15, 250, 101, 10);
+    QPushButton *runButton = p.button(1008, QStringLiteral("実行(&R)"), 165, 210, 50, 14);
+    runButton->setDefault(true);
+    p.button(1009, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), 165, 230, 51, 14);
+    p.button(1010, QStringLiteral("終了(&X)"), 165, 250, 50, 14);
+
+    // The frames are drawn under the controls they surround.
+    content->lower();
+    fontGroup->lower();
+    resize(units.x(kWidthUnits), units.y(kHeightUnits));
+    growToChildren(this, units.x(5));
+    setFixedSize(size());
+}
+
+void ConfigDialog::connectCommands()
+{
+    for (auto it = m_modeButtons.cbegin(); it != m_modeButtons.cend(); ++it) {
+        const Mode mode = it.key();
+        connect(it.value(), &QRadioButton::clicked, this, [this, mode] { showMode(mode); });
+    }
+    for (auto it = m_textEdits.cbegin(); it != m_textEdits.cend(); ++it) {
+        const Field field = it.key();
+        connect(it.value(), &QLineEdit::textChanged, this,
+                [this, field](const QString &text) { m_state.setText(field, text); });
+    }
+    const auto button = [this](int id) { return findChild<QPushButton *>(controlName(id)); };
+    connect(button(1006), &QPushButton::clicked, this, [this] {
+        if (m_state.nextEpisode())
+            showEpisodeName();
+    });
+    connect(button(1007), &QPushButton::clicked, this, [this] {
+        if (m_state.previousEpisode())
+            showEpisodeName();
+    });
+    connect(button(1001), &QPushButton::clicked, this, &ConfigDialog::chooseFont);
+    connect(button(1008), &QPushButton::clicked, this, &ConfigDialog::run);
+    connect(button(1009), &QPushButton::clicked, this, &ConfigDialog::showAbout);
+    connect(button(1010), &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void ConfigDialog::showMode(Mode mode)
+{
+    m_state.setMode(mode);
+    for (auto it = m_modeButtons.cbegin(); it != m_modeButtons.cend(); ++it)
+        it.value()->setChecked(it.key() == mode);
+    m_episodeName->setEnabled(m_state.episodeNameEnabled());
+    for (QLineEdit *edit : std::as_const(m_textEdits))
+        edit->setEnabled(m_state.textsEnabled());
+}
+
+void ConfigDialog::showEpisodeName()
+{
+    m_episodeName->setText(m_names.name(m_state.episode()));
+    m_episodeName->setCursorPosition(0);
+}
+
+void ConfigDialog::chooseFont()
+{
+    const FontSelection::Result result =
+        m_fontSelection.run(m_face, m_fixedPitchOnly->isChecked(), logicalDpiY(), this);
+    // Cancel shows and saves what was read, as confirming does.
+    m_face = result.font.lfFaceName;
+    m_faceName->setText(Cp932::toUnicode(m_face));
+    m_faceName->setCursorPosition(0);
+}
+
+void ConfigDialog::run()
+{
+    // A tambwin that cannot be found or started shows nothing.
+    m_launcher.start(m_state.runArguments());
+}
+
+void ConfigDialog::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "cardlauncher.h"
+#include "configstate.h"
+#include "episodenames.h"
+#include "fontselection.h"
+
+#include <QDialog>
+#include <QMap>
+
+class FontPicker;
+class ProgramStarter;
+class QCheckBox;
+class QLineEdit;
+class QRadioButton;
+
+// The configuration dialog: what a trial run of the title card shows, the
+// run itself, and the card's font. Controls are named as controlnames.h says.
+class ConfigDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    // settingsPath is tambwin.ini; a bare name is looked up in the current
+    // directory each time it is opened.
+    ConfigDialog(ProgramStarter &starter, FontPicker &picker, const QString &programFolder,
+                 const QString &settingsPath, QWidget *parent = nullptr);
+
+private:
+    void buildControls();
+    void connectCommands();
+    void showMode(ConfigState::Mode mode);
+    void showEpisodeName();
+    void chooseFont();
+    void run();
+    void showAbout();
+
+    ConfigState m_state;
+    EpisodeNames m_names;
+    CardLauncher m_launcher;
+    FontSelection m_fontSelection;
+    QByteArray m_face; // code page 932, as shown in the face field
+
+    QMap<ConfigState::Mode, QRadioButton *> m_modeButtons;
+    QMap<ConfigState::Field, QLineEdit *> m_textEdits;
+    QLineEdit *m_episodeName = nullptr;
+    QLineEdit *m_faceName = nullptr;
+    QCheckBox *m_fixedPitchOnly = nullptr;
+};

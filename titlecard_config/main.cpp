@@ -1,0 +1,25 @@
+#include "configdialog.h"
+#include "fontpicker.h"
+#include "aboutdialog.h"
+
+#include "shared/programfolder.h"
+#include "shared/programstarter.h"
+#include "titlecard/titlefontfile.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tambinit"));
+    QApplication::setWindowIcon(QIcon(AboutDialog::kIconPath));
+
+    ProcessStarter starter;
+    FontDialogPicker picker;
+    // tambwin.ini by its bare name: the current directory, as tambwin reads it.
+    ConfigDialog dialog(starter, picker, programFolder(), TitleFontFile::kFileName);
+    dialog.exec();
+    // Exit, Esc and the close box all end the program normally.
+    return 0;
+}
