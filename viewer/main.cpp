@@ -17,7 +17,6 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmo"));
-    QApplication::setApplicationDisplayName(ViewerController::kTitle);
     QApplication::setApplicationVersion(QStringLiteral("5.01"));
     // The program lives in the notification area; closing a message box
     // must not end it.

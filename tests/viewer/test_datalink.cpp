@@ -91,7 +91,7 @@ void TestDataLink::noAnswer()
     client.open(300);
     QVERIFY(ended.wait(5000));
     QCOMPARE(ended.at(0).at(0).value<DataLinkClient::EndReason>(), DataLinkClient::EndReason::NoAnswer);
-    QVERIFY(clock.elapsed() >= 290);
+    QVERIFY(clock.elapsed() >= 250); // a coarse timer may fire 5 % early
     QTest::qWait(300);
     QCOMPARE(ended.size(), 1);
 }
