@@ -76,9 +76,10 @@ bool QuotePlayer::play()
     if (!output(number))
         return false;
 
+    // Wrapping before the position is narrowed keeps a file of exactly
+    // 32767 lines usable: its last line is followed by line 1, where a
+    // 16-bit overflow would end every later start at the same line.
     int next = number + 1;
-    if (next > QuoteFile::kMaxLines)
-        return false; // the 16-bit position cannot pass 32767
     if (next > count)
         next = 1;
     s.settings.linePosition = static_cast<qint16>(next);
