@@ -280,7 +280,6 @@ void TestConfigDialog::ownText_data()
     QTest::addColumn<QString>("record");
     QTest::newRow("only line1") << QStringList{"ABC", "", "", "", ""} << "ABC, , , , ";
     QTest::newRow("all empty") << QStringList{"", "", "", "", ""} << " , , , , ";
-    QTest::newRow("record order") << QStringList{"l1", "l2", "r1", "r2", "l3"} << "l1,l2,r1,r2,l3";
     QTest::newRow("as typed") << QStringList{"a,b", "\"x\"", "$PATH", "\\\\srv\\", "'q' ;"}
                               << "a,b,\"x\",$PATH,\\\\srv\\,'q' ;";
 }

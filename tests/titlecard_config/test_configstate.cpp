@@ -12,11 +12,8 @@ private slots:
     void initialState();
     void stepping_data();
     void stepping();
-    void stepsOutsideEpisodeModeAreKept();
     void ownTextArguments_data();
     void ownTextArguments();
-    void enabling_data();
-    void enabling();
     void textLimit();
 };
 
@@ -55,22 +52,6 @@ void TestConfigState::stepping()
     QCOMPARE(state.runArguments(), QStringList{QString::number(episode)});
 }
 
-void TestConfigState::stepsOutsideEpisodeModeAreKept()
-{
-    ConfigState state;
-    state.setMode(Mode::Episode);
-    state.nextEpisode();
-    state.nextEpisode();
-    for (Mode other : {Mode::Automatic, Mode::OwnText}) {
-        state.setMode(other);
-        QVERIFY(!state.nextEpisode());
-        QVERIFY(!state.previousEpisode());
-        QCOMPARE(state.episode(), 3);
-    }
-    state.setMode(Mode::Episode);
-    QCOMPARE(state.runArguments(), QStringList{"3"});
-}
-
 void TestConfigState::ownTextArguments_data()
 {
     QTest::addColumn<QStringList>("texts"); // line1, line2, ruby1, ruby2, line3
@@ -97,27 +78,6 @@ void TestConfigState::ownTextArguments()
     for (int i = 0; i < 5; ++i)
         state.setText(fields[i], texts.at(i));
     QCOMPARE(state.runArguments(), (QStringList{"-s", record}));
-}
-
-void TestConfigState::enabling_data()
-{
-    QTest::addColumn<Mode>("mode");
-    QTest::addColumn<bool>("episodeName");
-    QTest::addColumn<bool>("texts");
-    QTest::newRow("automatic") << Mode::Automatic << false << false;
-    QTest::newRow("episode") << Mode::Episode << true << false;
-    QTest::newRow("own text") << Mode::OwnText << false << true;
-}
-
-void TestConfigState::enabling()
-{
-    QFETCH(Mode, mode);
-    QFETCH(bool, episodeName);
-    QFETCH(bool, texts);
-    ConfigState state;
-    state.setMode(mode);
-    QCOMPARE(state.episodeNameEnabled(), episodeName);
-    QCOMPARE(state.textsEnabled(), texts);
 }
 
 void TestConfigState::textLimit()
