@@ -8,7 +8,7 @@
 class EpisodeNames
 {
 public:
-    static inline const QString kResourcePath = QStringLiteral(":/titlecard_config/episode_names.txt");
+    static inline const QString kResourcePath = QStringLiteral(":/titlecard/episode_names.txt");
 
     // One name per line, UTF-8. A missing or short file leaves the
     // remaining names empty; lines beyond the table are ignored.

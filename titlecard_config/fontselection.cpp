@@ -1,7 +1,7 @@
 #include "fontselection.h"
 
 #include "fontpicker.h"
-#include "titlefontmapping.h"
+#include "fontdialogmapping.h"
 
 #include "titlecard/titlefontfile.h"
 

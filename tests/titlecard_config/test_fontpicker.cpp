@@ -1,6 +1,9 @@
+#include "titlecard_config/fixedpitchfamilies.h"
 #include "titlecard_config/fontpicker.h"
 
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QListView>
 #include <QtTest>
 
 // The real font dialog, answered from a timer while it runs modally.
@@ -10,6 +13,10 @@ class TestFontPicker : public QObject
 private slots:
     void answers_data();
     void answers();
+    void fixedPitchFamilies_data();
+    void fixedPitchFamilies();
+    void fixedPitchListOffered_data();
+    void fixedPitchListOffered();
 };
 
 void TestFontPicker::answers_data()
@@ -27,14 +34,12 @@ void TestFontPicker::answers()
     QFETCH(bool, accept);
     QFont initial(QStringLiteral("IPAGothic"));
     initial.setPointSize(14);
-    QFontDialog::FontDialogOptions seenOptions;
     bool seen = false;
     QTimer::singleShot(0, this, [&] {
         auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         seen = true;
-        seenOptions = dialog->options();
         if (accept) {
             QFont other = dialog->currentFont();
             other.setPointSize(20);
@@ -47,9 +52,68 @@ void TestFontPicker::answers()
     FontDialogPicker picker;
     const FontPicker::Choice choice = picker.choose(initial, fixedPitchOnly, nullptr);
     QVERIFY(seen);
-    QCOMPARE(seenOptions.testFlag(QFontDialog::MonospacedFonts), fixedPitchOnly);
     QCOMPARE(choice.accepted, accept);
     QCOMPARE(choice.font.pointSize(), accept ? 20 : 14);
+}
+
+static bool installed(const QString &family)
+{
+    return QFontDatabase::families().contains(family);
+}
+
+void TestFontPicker::fixedPitchFamilies_data()
+{
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<bool>("fixed");
+    // Japanese dual-width faces count as fixed-pitch; their proportional
+    // ("P") siblings and Latin proportional faces do not.
+    QTest::newRow("IPAGothic") << "IPAGothic" << true;
+    QTest::newRow("IPAMincho") << "IPAMincho" << true;
+    QTest::newRow("IPAPGothic") << "IPAPGothic" << false;
+    QTest::newRow("DejaVu Sans Mono") << "DejaVu Sans Mono" << true;
+    QTest::newRow("DejaVu Sans") << "DejaVu Sans" << false;
+}
+
+void TestFontPicker::fixedPitchFamilies()
+{
+    QFETCH(QString, family);
+    if (!installed(family))
+        QSKIP("face not installed");
+    QTEST(isFixedPitchFamily(family), "fixed");
+}
+
+void TestFontPicker::fixedPitchListOffered_data()
+{
+    QTest::addColumn<bool>("fixedPitchOnly");
+    QTest::newRow("fixed only") << true;
+    QTest::newRow("all") << false;
+}
+
+void TestFontPicker::fixedPitchListOffered()
+{
+    QFETCH(bool, fixedPitchOnly);
+    if (!installed("IPAGothic") || !installed("IPAPGothic"))
+        QSKIP("the IPA faces are not installed");
+    QStringList visible;
+    QTimer::singleShot(0, this, [&] {
+        auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (QListView *view : dialog->findChildren<QListView *>()) {
+            QStringList rows;
+            for (int row = 0; row < view->model()->rowCount(); ++row) {
+                if (!view->isRowHidden(row))
+                    rows << view->model()->index(row, 0).data().toString();
+            }
+            if (rows.contains("IPAGothic"))
+                visible = rows;
+        }
+        dialog->reject();
+    });
+    FontDialogPicker picker;
+    picker.choose(QFont("IPAPGothic"), fixedPitchOnly, nullptr);
+    QVERIFY(visible.contains("IPAGothic"));
+    QCOMPARE(visible.contains("IPAPGothic"), !fixedPitchOnly);
 }
 
 QTEST_MAIN(TestFontPicker)

@@ -1,4 +1,4 @@
-#include "titlefontmapping.h"
+#include "fontdialogmapping.h"
 
 #include "shared/cp932.h"
 
