@@ -10,3 +10,11 @@ QByteArray argumentString(const QStringList &arguments)
         ++start;
     return joined.mid(start);
 }
+
+QStringList programArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}

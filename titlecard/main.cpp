@@ -14,24 +14,11 @@
 
 #include <cstdio>
 
-namespace {
-
-// The arguments exactly as given: QApplication would take away those that
-// look like its own options, and a custom title may contain anything.
-QStringList programArguments(int argc, char **argv)
-{
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
-
-} // namespace
-
 int main(int argc, char **argv)
 {
     const QStringList arguments = programArguments(argc, argv);
-    QApplication app(argc, argv);
+    int qtArgc = 1; // a custom title may contain anything, Qt's options included
+    QApplication app(qtArgc, argv);
     app.setWindowIcon(QIcon(QStringLiteral(":/titlecard/tambwin.png")));
 
     QScreen *screen = QGuiApplication::primaryScreen();

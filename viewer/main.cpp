@@ -15,7 +15,9 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    const QStringList arguments = programArguments(argc, argv);
+    int qtArgc = 1; // a quote on the command line may look like one of Qt's options
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("velmo"));
     QApplication::setApplicationVersion(QStringLiteral("5.01"));
     // The program lives in the notification area; closing a message box
@@ -32,7 +34,7 @@ int main(int argc, char *argv[])
     LocalPropertyLink link;
     const ViewerController::Services services{store,    tray, timer, starter,         messages,
                                               random,   link, programFolder(), QDir::currentPath()};
-    const QString commandLine = Cp932::toUnicode(argumentString(QApplication::arguments().mid(1)));
+    const QString commandLine = Cp932::toUnicode(argumentString(arguments));
     ViewerController controller(services, commandLine);
 
     QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);
