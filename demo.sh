@@ -7,7 +7,7 @@
 # prints the screenshot's path.
 set -e
 cd "$(dirname "$0")"
-sh tools/build.sh
+sh tools/build.sh tambwin tambinit velmo
 ROOT="$(pwd)"
 SUITE="$ROOT/build/suite"
 OUT="$ROOT/build/demo"
