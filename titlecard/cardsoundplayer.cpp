@@ -14,6 +14,8 @@ QtCardSoundPlayer::QtCardSoundPlayer(const QUrl &source, int playingTimeMs, QObj
     : CardSoundPlayer(parent), m_source(source), m_playingTimeMs(qMax(0, playingTimeMs))
 {
     m_fallback.setSingleShot(true);
+    // A coarse timer may end the card up to 5 % early.
+    m_fallback.setTimerType(Qt::PreciseTimer);
     m_watchdog.setSingleShot(true);
     connect(&m_fallback, &QTimer::timeout, this, &QtCardSoundPlayer::finish);
     connect(&m_watchdog, &QTimer::timeout, this, &QtCardSoundPlayer::finish);
