@@ -7,11 +7,7 @@ class FakeClock : public Clock
 {
 public:
     explicit FakeClock(std::int64_t seconds) : m_seconds(seconds) {}
-    std::int64_t secondsSinceEpoch() const override
-    {
-        ++m_reads;
-        return m_seconds;
-    }
+    std::int64_t secondsSinceEpoch() const override { ++m_reads; return m_seconds; }
     int reads() const { return m_reads; }
 
 private:
