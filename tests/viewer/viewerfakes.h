@@ -6,15 +6,15 @@
 
 #include "shared/viewersettings.h"
 
-#include <QList>
 #include <QStringList>
+
+#include <functional>
 
 struct RecordingMessageBox : MessageBoxService
 {
     struct Box
     {
-        QString text;
-        QString title;
+        QString text, title;
         bool systemModal;
     };
     void show(const QString &text, const QString &title, bool systemModal) override
@@ -29,30 +29,18 @@ struct RecordingMessageBox : MessageBoxService
 
 struct FixedRandom : RandomSource
 {
-    double draw() override
-    {
-        ++draws;
-        return r;
-    }
+    double draw() override { ++draws; return r; }
     double r = 0.0;
     int draws = 0;
 };
 
 struct MemoryStore : ViewerSettingsStore
 {
-    ViewerSettings readAll() const override
-    {
-        ++reads;
-        return stored;
-    }
+    ViewerSettings readAll() const override { ++reads; return stored; }
     void writeAll(const ViewerSettings &settings) override { stored = settings; }
-    void savePosition(qint16 position) override
-    {
-        stored.linePosition = position;
-        savedPositions.append(position);
-    }
+    void savePosition(qint16 position) override { stored.linePosition = position; saved.append(position); }
     ViewerSettings stored;
-    QList<qint16> savedPositions;
+    QList<qint16> saved;
     mutable int reads = 0;
 };
 
@@ -72,23 +60,11 @@ struct FakeTimer : TickTimer
 
 struct FakeTray : TrayIconView
 {
-    void addIcon(bool p) override
-    {
-        shown = true;
-        paused = p;
-        log << (p ? "add paused" : "add running");
-    }
-    void removeIcon() override
-    {
-        shown = false;
-        log << "remove";
-    }
+    void addIcon(bool p) override { shown = true; paused = p; log << (p ? "add paused" : "add running"); }
+    void removeIcon() override { shown = false; log << "remove"; }
     void setStopChecked(bool c) override { stopChecked = c; }
     void setStopEnabled(bool e) override { stopEnabled = e; }
-    bool shown = false;
-    bool paused = false;
-    bool stopChecked = false;
-    bool stopEnabled = true;
+    bool shown = false, paused = false, stopChecked = false, stopEnabled = true;
     QStringList log;
 };
 
@@ -98,17 +74,12 @@ struct FakeLink : PropertyLink
     {
         ++opens;
         isOpen = true;
-        onValue = std::move(v);
+        deliver = std::move(v);
         onGone = std::move(g);
     }
     void close() override { isOpen = false; }
-    void deliver(const QString &value) { onValue(value); }
-    void gone()
-    {
-        isOpen = false;
-        onGone();
-    }
-    std::function<void(const QString &)> onValue;
+    void gone() { isOpen = false; onGone(); }
+    std::function<void(const QString &)> deliver;
     std::function<void()> onGone;
     bool isOpen = false;
     int opens = 0;
