@@ -19,13 +19,11 @@ void TestCp932Limit::limit_data()
     QTest::addColumn<int>("maxBytes");
     QTest::addColumn<QString>("expected");
     QTest::newRow("fits") << "abc" << 3 << "abc";
-    QTest::newRow("ascii cut") << "abcd" << 3 << "abc";
     QTest::newRow("double-byte never split") << QStringLiteral("aあい") << 4 << QStringLiteral("aあ");
     QTest::newRow("half-width kana is one byte") << QStringLiteral("ﾀﾝﾊﾞｰ") << 3 << QStringLiteral("ﾀﾝﾊ");
     QTest::newRow("100 bytes odd boundary")
         << QString("x") + QString(60, QChar(0x6F22)) << 100 << QString("x") + QString(49, QChar(0x6F22));
-    QTest::newRow("surrogate pair kept whole") << QString("a") + QString::fromUcs4(U"\U0001F600") + "b" << 1
-                                               << "a";
+    QTest::newRow("surrogate pair kept whole") << "a" + QString::fromUcs4(U"\U0001F600") + "b" << 1 << "a";
     QTest::newRow("zero") << "abc" << 0 << "";
 }
 
@@ -33,9 +31,8 @@ void TestCp932Limit::limit()
 {
     QFETCH(QString, text);
     QFETCH(int, maxBytes);
-    QFETCH(QString, expected);
     const QString result = limitToCp932Bytes(text, maxBytes);
-    QCOMPARE(result, expected);
+    QTEST(result, "expected");
     QVERIFY(Cp932::fromUnicode(result).size() <= maxBytes);
 }
 
@@ -58,11 +55,9 @@ void TestCp932Limit::trimInsertion()
     QFETCH(QString, text);
     QFETCH(int, position);
     QFETCH(int, maxBytes);
-    QFETCH(QString, expected);
-    QFETCH(int, expectedPosition);
     trimInsertionToCp932Bytes(text, position, maxBytes);
-    QCOMPARE(text, expected);
-    QCOMPARE(position, expectedPosition);
+    QTEST(text, "expected");
+    QTEST(position, "expectedPosition");
 }
 
 QTEST_GUILESS_MAIN(TestCp932Limit)

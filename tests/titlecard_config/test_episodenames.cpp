@@ -28,13 +28,13 @@ void TestEpisodeNames::embeddedTable()
 
 void TestEpisodeNames::badFiles_data()
 {
-    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QByteArray>("contents"); // null: no file
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("empty") << QByteArray() << "" << "";
+    QTest::newRow("missing") << QByteArray() << "" << "";
+    QTest::newRow("empty") << QByteArray("") << "" << "";
     QTest::newRow("short, CR LF") << QByteArray("one\r\ntwo\r\n") << "one" << "";
-    QTest::newRow("binary") << QByteArray("\xff\xfe\x00\x01", 4) << QString::fromUtf8("\xff\xfe\x00\x01", 4)
-                            << "";
+    QTest::newRow("binary") << QByteArray("\xff\xfe\x00\x01", 4) << QString::fromUtf8("\xff\xfe\x00\x01", 4) << "";
     QByteArray many;
     for (int i = 1; i <= 100; ++i)
         many += QByteArray::number(i) + "\n";
@@ -45,18 +45,17 @@ void TestEpisodeNames::badFiles_data()
 void TestEpisodeNames::badFiles()
 {
     QFETCH(QByteArray, contents);
-    QFETCH(QString, first);
-    QFETCH(QString, last);
     QTemporaryDir dir;
     QFile file(dir.filePath("names.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    file.close();
+    if (!contents.isNull()) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+    }
     const EpisodeNames names = EpisodeNames::load(file.fileName());
     QCOMPARE(names.count(), 45);
-    QCOMPARE(names.name(1), first);
-    QCOMPARE(names.name(45), last);
-    QCOMPARE(EpisodeNames::load(dir.filePath("missing")).name(1), QString());
+    QTEST(names.name(1), "first");
+    QTEST(names.name(45), "last");
 }
 
 QTEST_GUILESS_MAIN(TestEpisodeNames)

@@ -6,67 +6,28 @@
 #include <QListView>
 #include <QtTest>
 
-// The real font dialog, answered from a timer while it runs modally.
-class TestFontPicker : public QObject
-{
-    Q_OBJECT
-private slots:
-    void answers_data();
-    void answers();
-    void fixedPitchFamilies_data();
-    void fixedPitchFamilies();
-    void fixedPitchListOffered_data();
-    void fixedPitchListOffered();
-};
-
-void TestFontPicker::answers_data()
-{
-    QTest::addColumn<bool>("fixedPitchOnly");
-    QTest::addColumn<bool>("accept");
-    QTest::newRow("fixed, cancel") << true << false;
-    QTest::newRow("fixed, OK") << true << true;
-    QTest::newRow("any, OK") << false << true;
-}
-
-void TestFontPicker::answers()
-{
-    QFETCH(bool, fixedPitchOnly);
-    QFETCH(bool, accept);
-    QFont initial(QStringLiteral("IPAGothic"));
-    initial.setPointSize(14);
-    bool seen = false;
-    QTimer::singleShot(0, this, [&] {
-        auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        seen = true;
-        if (accept) {
-            QFont other = dialog->currentFont();
-            other.setPointSize(20);
-            dialog->setCurrentFont(other);
-            dialog->accept();
-        } else {
-            dialog->reject();
-        }
-    });
-    FontDialogPicker picker;
-    const FontPicker::Choice choice = picker.choose(initial, fixedPitchOnly, nullptr);
-    QVERIFY(seen);
-    QCOMPARE(choice.accepted, accept);
-    QCOMPARE(choice.font.pointSize(), accept ? 20 : 14);
-}
-
 static bool installed(const QString &family)
 {
     return QFontDatabase::families().contains(family);
 }
 
+// The real font dialog, answered from a timer while it runs modally.
+class TestFontPicker : public QObject
+{
+    Q_OBJECT
+private slots:
+    void fixedPitchFamilies_data();
+    void fixedPitchFamilies();
+    void answers_data();
+    void answers();
+};
+
+// Japanese dual-width faces count as fixed-pitch; their proportional ("P")
+// siblings and Latin proportional faces do not.
 void TestFontPicker::fixedPitchFamilies_data()
 {
     QTest::addColumn<QString>("family");
     QTest::addColumn<bool>("fixed");
-    // Japanese dual-width faces count as fixed-pitch; their proportional
-    // ("P") siblings and Latin proportional faces do not.
     QTest::newRow("IPAGothic") << "IPAGothic" << true;
     QTest::newRow("IPAMincho") << "IPAMincho" << true;
     QTest::newRow("IPAPGothic") << "IPAPGothic" << false;
@@ -82,23 +43,30 @@ void TestFontPicker::fixedPitchFamilies()
     QTEST(isFixedPitchFamily(family), "fixed");
 }
 
-void TestFontPicker::fixedPitchListOffered_data()
+void TestFontPicker::answers_data()
 {
     QTest::addColumn<bool>("fixedPitchOnly");
-    QTest::newRow("fixed only") << true;
-    QTest::newRow("all") << false;
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("fixed, cancel") << true << false;
+    QTest::newRow("fixed, OK") << true << true;
+    QTest::newRow("any, OK") << false << true;
 }
 
-void TestFontPicker::fixedPitchListOffered()
+// Starts at a proportional face that the fixed-pitch list hides, asks for
+// 20 points and answers; the visible rows of the family list are kept.
+void TestFontPicker::answers()
 {
     QFETCH(bool, fixedPitchOnly);
-    if (!installed("IPAGothic") || !installed("IPAPGothic"))
-        QSKIP("the IPA faces are not installed");
-    QStringList visible;
+    QFETCH(bool, accept);
+    QFont initial(QStringLiteral("IPAPGothic"));
+    initial.setPointSize(14);
+    bool seen = false;
+    QStringList families;
     QTimer::singleShot(0, this, [&] {
         auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
+        seen = true;
         for (QListView *view : dialog->findChildren<QListView *>()) {
             QStringList rows;
             for (int row = 0; row < view->model()->rowCount(); ++row) {
@@ -106,14 +74,21 @@ void TestFontPicker::fixedPitchListOffered()
                     rows << view->model()->index(row, 0).data().toString();
             }
             if (rows.contains("IPAGothic"))
-                visible = rows;
+                families = rows;
         }
-        dialog->reject();
+        QFont other = dialog->currentFont();
+        other.setPointSize(20);
+        dialog->setCurrentFont(other);
+        accept ? dialog->accept() : dialog->reject();
     });
-    FontDialogPicker picker;
-    picker.choose(QFont("IPAPGothic"), fixedPitchOnly, nullptr);
-    QVERIFY(visible.contains("IPAGothic"));
-    QCOMPARE(visible.contains("IPAPGothic"), !fixedPitchOnly);
+    const FontPicker::Choice choice = FontDialogPicker().choose(initial, fixedPitchOnly, nullptr);
+    QVERIFY(seen);
+    QCOMPARE(choice.accepted, accept);
+    QCOMPARE(choice.font.pointSize(), accept ? 20 : 14);
+    if (!installed("IPAGothic") || !installed("IPAPGothic"))
+        QSKIP("the IPA faces are not installed");
+    QVERIFY(families.contains("IPAGothic"));
+    QCOMPARE(families.contains("IPAPGothic"), !fixedPitchOnly);
 }
 
 QTEST_MAIN(TestFontPicker)
