@@ -2,8 +2,10 @@
 
 #include "fixedpitchfamilies.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QListView>
 #include <QStringListModel>
 
@@ -38,6 +40,37 @@ void hideProportionalRows(QListView *view)
         view->setRowHidden(row, !isFixedPitchFamily(model->index(row, 0).data().toString()));
 }
 
+// The row to fall back on when the current family is a hidden one: the
+// first visible face with Japanese glyphs, else the first visible face.
+int fallbackRow(const QListView *view)
+{
+    const QAbstractItemModel *model = view->model();
+    int first = -1;
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (view->isRowHidden(row))
+            continue;
+        if (QFontDatabase::writingSystems(model->index(row, 0).data().toString())
+                .contains(QFontDatabase::Japanese))
+            return row;
+        if (first < 0)
+            first = row;
+    }
+    return first;
+}
+
+// The dialog starts at the nearest installed face, which may be a hidden
+// proportional one (and the list's keyboard search can land on one); OK
+// would then return it. Such a current row moves to a visible one.
+void keepCurrentRowVisible(QListView *view)
+{
+    const QModelIndex current = view->currentIndex();
+    if (current.isValid() && !view->isRowHidden(current.row()))
+        return;
+    const int row = fallbackRow(view);
+    if (row >= 0)
+        view->setCurrentIndex(view->model()->index(row, 0));
+}
+
 // QFontDialog's own monospaced filter leaves out the dual-width Japanese
 // faces. Hiding rows (rather than replacing the list) keeps the row numbers
 // the dialog selects by; the list is filtered again whenever the dialog
@@ -48,8 +81,32 @@ void offerFixedPitchOnly(QFontDialog &dialog)
     if (!view)
         return;
     hideProportionalRows(view);
-    QObject::connect(view->model(), &QAbstractItemModel::modelReset, view,
-                     [view] { hideProportionalRows(view); });
+    keepCurrentRowVisible(view);
+    QObject::connect(view->model(), &QAbstractItemModel::modelReset, view, [view] {
+        hideProportionalRows(view);
+        keepCurrentRowVisible(view);
+    });
+    QObject::connect(view->selectionModel(), &QItemSelectionModel::currentChanged, view,
+                     [view] { keepCurrentRowVisible(view); });
+}
+
+// Underline and strike-out are not taken from the choice, so they are not
+// offered: the group of check boxes goes. The sample beside it keeps the
+// height the two shared, or it would shrink to nothing.
+void hideEffects(QFontDialog &dialog)
+{
+    int effectsHeight = 0;
+    QList<QGroupBox *> others;
+    for (QGroupBox *group : dialog.findChildren<QGroupBox *>()) {
+        if (group->findChildren<QCheckBox *>().isEmpty()) {
+            others << group;
+        } else {
+            effectsHeight = qMax(effectsHeight, group->sizeHint().height());
+            group->hide();
+        }
+    }
+    for (QGroupBox *group : std::as_const(others))
+        group->setMinimumHeight(qMax(group->minimumHeight(), effectsHeight));
 }
 
 } // namespace
@@ -57,8 +114,10 @@ void offerFixedPitchOnly(QFontDialog &dialog)
 FontPicker::Choice FontDialogPicker::choose(const QFont &initial, bool fixedPitchOnly, QWidget *parent)
 {
     QFontDialog dialog(initial, parent);
-    // The dialog offers underline and strike-out too; the caller takes only
-    // face, size, weight and italic from the choice.
+    // The filtering below works on Qt's own dialog; a platform's native
+    // font chooser would offer every face.
+    dialog.setOption(QFontDialog::DontUseNativeDialog);
+    hideEffects(dialog);
     if (fixedPitchOnly)
         offerFixedPitchOnly(dialog);
     Choice choice;

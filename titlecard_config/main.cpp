@@ -9,9 +9,12 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int argc, char *argv[])
+int main(int, char *argv[])
 {
-    QApplication app(argc, argv);
+    // tambinit reads no command line: Qt gets none of the arguments either,
+    // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
     QApplication::setApplicationName(QStringLiteral("tambinit"));
     QApplication::setWindowIcon(QIcon(AboutDialog::kIconPath));
 

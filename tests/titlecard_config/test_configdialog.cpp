@@ -36,6 +36,7 @@ private slots:
     void aboutDialog();
     void exitCommands_data();
     void exitCommands();
+    void programIgnoresItsCommandLine();
 
 private:
     template <typename T = QWidget> T *find(int id) const { return m_dialog->findChild<T *>(controlName(id)); }
@@ -349,6 +350,19 @@ void TestConfigDialog::exitCommands()
     QVERIFY(!m_dialog->isVisible());
     QVERIFY(m_starter.calls.isEmpty());
     QCOMPARE(iniBytes(), QByteArray("<missing>"));
+}
+
+// The program reads no command line; Qt's own options among its arguments
+// must not take effect (an unknown platform plugin would abort it).
+void TestConfigDialog::programIgnoresItsCommandLine()
+{
+    QProcess program;
+    program.setWorkingDirectory(m_currentDir.path());
+    program.start(qEnvironmentVariable("SUITE_DIR") + "/tambinit", {"-platform", "no-such-plugin"});
+    QVERIFY(program.waitForStarted());
+    QVERIFY2(!program.waitForFinished(1500), program.readAllStandardError().constData());
+    program.kill();
+    program.waitForFinished();
 }
 
 QTEST_MAIN(TestConfigDialog)

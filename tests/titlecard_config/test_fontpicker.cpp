@@ -1,6 +1,7 @@
 #include "titlecard_config/fixedpitchfamilies.h"
 #include "titlecard_config/fontpicker.h"
 
+#include <QCheckBox>
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QListView>
@@ -45,28 +46,37 @@ void TestFontPicker::fixedPitchFamilies()
 
 void TestFontPicker::answers_data()
 {
+    QTest::addColumn<QString>("initialFamily");
     QTest::addColumn<bool>("fixedPitchOnly");
     QTest::addColumn<bool>("accept");
-    QTest::newRow("fixed, cancel") << true << false;
-    QTest::newRow("fixed, OK") << true << true;
-    QTest::newRow("any, OK") << false << true;
+    QTest::newRow("fixed, cancel") << "IPAPGothic" << true << false;
+    QTest::newRow("fixed, OK") << "IPAPGothic" << true << true;
+    QTest::newRow("fixed, OK, face not installed") << QStringLiteral("ＭＳ ゴシック") << true << true;
+    QTest::newRow("any, OK") << "IPAPGothic" << false << true;
 }
 
-// Starts at a proportional face that the fixed-pitch list hides, asks for
-// 20 points and answers; the visible rows of the family list are kept.
+// Starts at a face that the fixed-pitch list hides, asks for 20 points and
+// answers at once; the visible rows of the family list are kept. Underline
+// and strike-out are not offered.
 void TestFontPicker::answers()
 {
+    QFETCH(QString, initialFamily);
     QFETCH(bool, fixedPitchOnly);
     QFETCH(bool, accept);
-    QFont initial(QStringLiteral("IPAPGothic"));
+    QFont initial(initialFamily);
     initial.setPointSize(14);
     bool seen = false;
+    bool effectsOffered = false;
+    QString startFamily;
     QStringList families;
     QTimer::singleShot(0, this, [&] {
         auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         seen = true;
+        startFamily = dialog->currentFont().family();
+        for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
+            effectsOffered |= box->isVisibleTo(dialog);
         for (QListView *view : dialog->findChildren<QListView *>()) {
             QStringList rows;
             for (int row = 0; row < view->model()->rowCount(); ++row) {
@@ -85,6 +95,12 @@ void TestFontPicker::answers()
     QVERIFY(seen);
     QCOMPARE(choice.accepted, accept);
     QCOMPARE(choice.font.pointSize(), accept ? 20 : 14);
+    QVERIFY(!effectsOffered);
+    // The dialog must not open at the hidden face, which OK would hand back.
+    if (fixedPitchOnly)
+        QVERIFY2(isFixedPitchFamily(startFamily), qPrintable(startFamily));
+    if (accept && fixedPitchOnly)
+        QVERIFY2(isFixedPitchFamily(choice.font.family()), qPrintable(choice.font.family()));
     if (!installed("IPAGothic") || !installed("IPAPGothic"))
         QSKIP("the IPA faces are not installed");
     QVERIFY(families.contains("IPAGothic"));
