@@ -18,8 +18,9 @@ QImage stretchedPicture(const QImage &picture, const QSize &screen)
     image.fill(Qt::black);
     if (!picture.isNull()) {
         QPainter painter(&image);
-        // Smoothing blends the picture's dithered colours on large screens.
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        // Plain pixel replication: every screen pixel keeps one of the
+        // picture's own 16 colours, none is blended in between.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(QRect(QPoint(0, 0), screen), picture, picture.rect());
     }
     return image;

@@ -117,6 +117,7 @@ private slots:
         const QList<QRgb> colours{qRgb(10, 20, 30), qRgb(200, 0, 0), qRgb(0, 0, 255)};
         QTest::newRow("640") << testPicture() << QSize(640, 480) << colours;
         QTest::newRow("stretched to 1280") << testPicture() << QSize(1280, 960) << colours;
+        QTest::newRow("stretched by 1.6") << testPicture() << QSize(1024, 768) << colours;
         QTest::newRow("no picture gives black") << QImage() << QSize(640, 480) << QList<QRgb>(3, qRgb(0, 0, 0));
     }
 
@@ -137,6 +138,11 @@ private slots:
         QCOMPARE(QList<QRgb>({card.pixel(10, 10), card.pixel(r, 10), card.pixel(r, b)}), corners);
         if (!picture.isNull() && screen == picture.size())
             QCOMPARE(CardRenderer::stretchedPicture(picture, screen), picture.convertToFormat(QImage::Format_RGB32));
+        // Stretching replicates pixels: no colour outside the picture's own is blended in.
+        const QList<QRgb> table = picture.colorTable();
+        for (int y = 0; y < screen.height() && !picture.isNull(); ++y)
+            for (int x = 0; x < screen.width(); ++x)
+                QVERIFY2(table.contains(base.pixel(x, y)), qPrintable(QStringLiteral("blended at %1,%2").arg(x).arg(y)));
         for (int y = 0; y < screen.height(); ++y)
             for (int x = 0; x < screen.width(); ++x)
                 QCOMPARE(card.pixel(x, y) & 0xFFFFFF, (base.pixel(x, y) | layer.pixel(x, y)) & 0xFFFFFF);
