@@ -15,11 +15,15 @@
 #include <QCommandLineParser>
 #include <QGuiApplication>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <cstdio>
 #include <optional>
 
 namespace {
+
+// Large enough for any screen in use; larger sizes would only exhaust memory.
+constexpr int kMaxSide = 8192;
 
 class FixedClock : public Clock
 {
@@ -38,7 +42,7 @@ std::optional<QSize> parseSize(const QString &text)
     if (!m.hasMatch())
         return std::nullopt;
     const QSize size(m.captured(1).toInt(), m.captured(2).toInt());
-    if (size.isEmpty())
+    if (size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide)
         return std::nullopt;
     return size;
 }
@@ -56,7 +60,11 @@ int main(int argc, char **argv)
     // Fonts need a GUI application, but nothing is ever shown.
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // Qt gets only the program name: tambwin's arguments may look like Qt's
+    // own options (-reverse, -platform...) and must reach the card unchanged.
+    const QStringList arguments = QStringList{QString::fromLocal8Bit(argv[0])} + programArguments(argc, argv);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Renders a tambwin title card into a PNG file."));
@@ -72,11 +80,11 @@ int main(int argc, char **argv)
                                        QStringLiteral("PNG file to write."), QStringLiteral("file"));
     parser.addOptions({sizeOption, timeOption, iniOption, outOption});
     parser.addPositionalArgument(QStringLiteral("arguments"), QStringLiteral("tambwin's arguments (after --)."));
-    parser.process(app);
+    parser.process(arguments);
 
     const std::optional<QSize> size = parseSize(parser.value(sizeOption));
     if (!size)
-        return fail(QStringLiteral("bad --size, expected e.g. 1280x720"));
+        return fail(QStringLiteral("bad --size, expected e.g. 1280x720, at most %1 a side").arg(kMaxSide));
     if (!parser.isSet(outOption))
         return fail(QStringLiteral("no output file (-o)"));
 
@@ -94,7 +102,8 @@ int main(int argc, char **argv)
                                                 FixedClock(seconds), parser.value(iniOption));
     if (card.isNull())
         return fail(QStringLiteral("the card could not be composed at this size"));
-    if (!card.save(parser.value(outOption), "PNG"))
+    QSaveFile file(parser.value(outOption));
+    if (!file.open(QIODevice::WriteOnly) || !card.save(&file, "PNG") || !file.commit())
         return fail(QStringLiteral("cannot write ") + parser.value(outOption));
     return 0;
 }
