@@ -111,6 +111,7 @@ void DataLinkClient::open(int timeoutMs)
     m_active = true;
     m_connected = false;
     m_buffer.clear();
+    m_consumed = 0;
     m_deadline.start(timeoutMs);
     tryConnect();
 }
@@ -160,17 +161,20 @@ void DataLinkClient::readLines()
     if (!m_socket)
         return;
     m_buffer += m_socket->readAll();
-    int start = 0;
-    for (int end = m_buffer.indexOf('\n'); end >= 0 && m_active; end = m_buffer.indexOf('\n', start)) {
-        QByteArray line = m_buffer.mid(start, end - start);
+    // m_consumed moves past each line before it is handed on: a receiver
+    // that runs a nested event loop (a message box) may bring this function
+    // back, and the inner call must only see the lines not handed on yet.
+    for (qsizetype end; m_active && (end = m_buffer.indexOf('\n', m_consumed)) >= 0;) {
+        QByteArray line = m_buffer.mid(m_consumed, end - m_consumed);
+        m_consumed = end + 1;
         if (line.endsWith('\r'))
             line.chop(1);
-        start = end + 1;
         emit valueReceived(QString::fromUtf8(line));
     }
     if (!m_active)
         return;
-    m_buffer.remove(0, start);
+    m_buffer.remove(0, m_consumed);
+    m_consumed = 0;
     if (m_buffer.size() > kMaxLineBytes)
         finish(EndReason::Disconnected);
 }
@@ -184,6 +188,7 @@ void DataLinkClient::finish(EndReason reason)
     m_retry.stop();
     m_deadline.stop();
     m_buffer.clear();
+    m_consumed = 0;
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();

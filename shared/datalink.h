@@ -87,6 +87,7 @@ private:
     QTimer m_retry;
     QTimer m_deadline;
     QByteArray m_buffer;
+    qsizetype m_consumed = 0; // bytes of m_buffer already handed on
     bool m_active = false;
     bool m_connected = false;
 };

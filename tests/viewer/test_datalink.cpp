@@ -118,9 +118,13 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("hangUp");
         QTest::addColumn<QStringList>("received");
+        QTest::addColumn<bool>("boxOnOk"); // the receiver of "OK" waits in a nested event loop
         QTest::newRow("garbage, unfinished line") << QByteArray("\xff\xfe\x00zz\r\nOK\nhalf", 13) << true
-                                                  << QStringList{QString::fromUtf8("\xff\xfe\x00zz", 5), "OK"};
-        QTest::newRow("overlong line") << QByteArray(DataLinkClient::kMaxLineBytes + 10, 'x') << false << QStringList();
+                                                  << QStringList{QString::fromUtf8("\xff\xfe\x00zz", 5), "OK"} << false;
+        QTest::newRow("overlong line") << QByteArray(DataLinkClient::kMaxLineBytes + 10, 'x') << false << QStringList()
+                                       << false;
+        // Every line once and in order, though the end arrives while "OK" is still being handled.
+        QTest::newRow("nested loop on OK") << QByteArray("\nOK\nend\n") << true << QStringList{"", "OK", "end"} << true;
     }
     void rawPeer()
     {
@@ -132,6 +136,11 @@ private slots:
         DataLinkClient client(kService, "Form1", "raw");
         QSignalSpy received(&client, &DataLinkClient::valueReceived);
         QSignalSpy ended(&client, &DataLinkClient::ended);
+        QFETCH(bool, boxOnOk);
+        connect(&client, &DataLinkClient::valueReceived, this, [&](const QString &value) {
+            if (boxOnOk && value == "OK")
+                QTest::qWait(300);
+        });
         client.open(2000);
         QVERIFY(server.waitForNewConnection(3000));
         QLocalSocket *peer = server.nextPendingConnection();
