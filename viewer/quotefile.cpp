@@ -3,6 +3,7 @@
 #include "shared/cp932.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstring>
 
@@ -73,6 +74,13 @@ QString decode(QByteArray bytes, bool utf8)
     return text;
 }
 
+// Only a regular file is opened: a named pipe or a device would block the
+// viewer in the open call or feed it without end.
+bool openRegular(QFile &file)
+{
+    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+}
+
 QByteArray withoutBom(const QByteArray &record, int number, bool utf8)
 {
     return utf8 && number == 1 && record.startsWith("\xEF\xBB\xBF") ? record.mid(3) : record;
@@ -84,7 +92,7 @@ Scan scan(const QString &path)
 {
     Scan result;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegular(file))
         return result;
     Utf8Validator validator;
     QByteArray chunk(kChunkBytes, Qt::Uninitialized);
@@ -129,7 +137,7 @@ std::optional<QString> line(const QString &path, int number, bool utf8)
     if (number < 1)
         return std::nullopt;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!openRegular(file))
         return std::nullopt;
     // Skips number - 1 records by their line breaks without keeping them;
     // keeps one byte more than the limit so decode() knows about a cut.

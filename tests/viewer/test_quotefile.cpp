@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using QuoteFile::Status;
 
 // Reading quote files: records, line endings, encodings and limits.
@@ -21,6 +23,12 @@ class TestQuoteFile : public QObject
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             file.write(content);
         return path;
+    }
+
+    QString fifo()
+    {
+        const QString path = m_dir.filePath("pipe.vmf");
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0 ? path : QString();
     }
 
 private slots:
@@ -93,6 +101,8 @@ private slots:
         QTest::newRow("missing") << m_dir.filePath("missing.vmf") << Status::CannotOpen << 0;
         QTest::newRow("directory") << m_dir.path() << Status::CannotOpen << 0;
         QTest::newRow("empty name") << QString() << Status::CannotOpen << 0;
+        // Opening a pipe would wait for a writer that never comes.
+        QTest::newRow("named pipe") << fifo() << Status::CannotOpen << 0;
         QTest::newRow("binary") << write(QByteArray("ab\0cd\r\n", 7)) << Status::NotText << 0;
         QTest::newRow("32767 lines") << write(QByteArray(32767, '\n')) << Status::Ok << 32767;
         QTest::newRow("32766 and an open line") << write(QByteArray(32766, '\n') + "x") << Status::Ok << 32767;
