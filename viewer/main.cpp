@@ -47,8 +47,11 @@ int main(int argc, char *argv[])
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &controller,
                      &ViewerController::end_Click);
+    // The end of the session closes and ends the program like the menu's
+    // exit: closing alone would leave it running without icon or timer
+    // when the logout is cancelled.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller,
-                     [&controller](QSessionManager &) { controller.Form_QueryUnload(); });
+                     [&controller](QSessionManager &) { controller.end_Click(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
                      &ViewerController::Form_QueryUnload);
 
