@@ -99,8 +99,14 @@ void ViewerController::okt_Change(const QString &value)
         m_paused = true;
         applyInterval();
         setPaused(false);
-        if (s.settings.residentMode == 0 && Play2())
-            close(0);
+        if (s.settings.residentMode == 0) {
+            // A display still open (a message box) ends first; the last
+            // display and the close follow it.
+            if (m_playing)
+                m_endAfterDisplay = true;
+            else if (Play2())
+                close(0);
+        }
     } else if (value == QLatin1String("end")) {
         endPropertySession();
     }
@@ -134,9 +140,17 @@ bool ViewerController::Play2()
     m_playing = false;
     if (m_closed)
         return false; // the program ended while a message box was open
-    if (!ok)
+    if (!ok) {
         errorPath();
-    return ok;
+        return false;
+    }
+    if (m_endAfterDisplay) {
+        m_endAfterDisplay = false;
+        if (Play2())
+            close(0);
+        return false;
+    }
+    return true;
 }
 
 void ViewerController::Stop2()

@@ -76,4 +76,5 @@ private:
     bool m_propertySession = false;
     bool m_pausedBeforeProperties = false;
     bool m_confirmed = false;
+    bool m_endAfterDisplay = false; // a confirmed residency mode 0 waits for the open display
 };
