@@ -37,7 +37,8 @@ void CardWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::black);
-    painter.drawImage(event->rect(), m_card, event->rect());
+    // At the image's own pixel ratio: one card pixel per device pixel.
+    painter.drawImage(QPointF(0, 0), m_card);
     painter.end();
     if (!m_painted) {
         m_painted = true;

@@ -22,9 +22,13 @@ int main(int argc, char **argv)
     app.setWindowIcon(QIcon(QStringLiteral(":/titlecard/tambwin.png")));
 
     QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize size = screen ? screen->size() : QSize(640, 480);
-    const QImage card = composeCardForArguments(argumentString(arguments), size, SystemClock(),
-                                                TitleFontFile::kFileName);
+    // The card is laid out in device pixels; with a scaled desktop it would
+    // otherwise be composed small and enlarged, blurring text and picture.
+    const qreal pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
+    const QSize size = screen ? (QSizeF(screen->size()) * pixelRatio).toSize() : QSize(640, 480);
+    QImage card = composeCardForArguments(argumentString(arguments), size, SystemClock(),
+                                          TitleFontFile::kFileName);
+    card.setDevicePixelRatio(pixelRatio);
 
     CardWindow window(card);
     if (qEnvironmentVariableIsSet("TAMBWIN_REPORT_FIRST_FRAME")) {

@@ -42,6 +42,23 @@ private slots:
         window.finish();
     }
 
+    void cardInDevicePixelsFillsTheWindow()
+    {
+        // Composed at twice the window's size for a scaled desktop: left half red, right half blue.
+        QImage card(400, 200, QImage::Format_RGB32);
+        card.fill(Qt::red);
+        for (int y = 0; y < 200; ++y)
+            for (int x = 200; x < 400; ++x)
+                card.setPixel(x, y, qRgb(0, 0, 255));
+        card.setDevicePixelRatio(2);
+        CardWindow window(card);
+        window.setGeometry(0, 0, 200, 100);
+        const QImage shown = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const int dpr = qRound(shown.devicePixelRatio());
+        QCOMPARE(QList<QRgb>({shown.pixel(98 * dpr, 50 * dpr), shown.pixel(102 * dpr, 50 * dpr), shown.pixel(199 * dpr, 99 * dpr)}),
+                 QList<QRgb>({qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)}));
+    }
+
     void inputDoesNotCloseIt()
     {
         CardWindow window(cardFor(QSize(200, 100)));
