@@ -1,0 +1,415 @@
+#include "fakes/recordingstarter.h"
+#include "shared/cp932.h"
+#include "titlecard_config/configdialog.h"
+#include "titlecard_config/controlnames.h"
+#include "titlecard_config/dialogunits.h"
+#include "titlecard_config/episodenames.h"
+#include "titlecard_config/fixedpitchfamilies.h"
+#include "titlecard_config/fontpicker.h"
+#include "titlecard_config/fontselection.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+// Answers the font dialog with a prepared choice; a cancel hands back the start font.
+struct FakeFontPicker : FontPicker
+{
+    Choice choose(const QFont &initial, bool fixedPitchOnly, QWidget *) override
+    {
+        ++calls, lastInitial = initial, lastFixedPitchOnly = fixedPitchOnly;
+        return answer.accepted ? answer : Choice{false, initial};
+    }
+    Choice answer;
+    int calls = 0;
+    QFont lastInitial;
+    bool lastFixedPitchOnly = false;
+};
+
+// tambwin.ini: thirteen numbers, one a line, then the face in code page 932.
+static QByteArray ini(const QByteArray &numbers, const QString &face)
+{
+    return numbers.split(' ').join("\r\n") + "\r\n" + Cp932::fromUnicode(face);
+}
+static const QByteArray kDefaults = "0 0 0 0 0 0 0 0 128 0 0 0 1";
+
+static QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "<missing>";
+}
+static bool writeAll(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+// Each test gets the real dialog, driven through its controls and keys, with
+// a recording program starter, a scripted font dialog, a fake tambwin in the
+// program folder and a scratch current directory for tambwin.ini.
+class TestTitlecardConfig : public QObject
+{
+    Q_OBJECT
+    template <typename T = QWidget> T *find(int id) const { return m_dialog->findChild<T *>(controlName(id)); }
+    QLineEdit *edit(int id) const { return find<QLineEdit>(id); }
+    void alt(Qt::Key key) const { QTest::keyClick(m_dialog.get(), key, Qt::AltModifier); }
+    void press(int id) const { QTest::mouseClick(find(id), Qt::LeftButton); }
+    static void type(QWidget *to, const QString &text)
+    {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QList<QStringList> runs() const
+    {
+        QList<QStringList> result;
+        for (const auto &call : m_starter.calls)
+            result << call.arguments;
+        return result;
+    }
+
+    QTemporaryDir m_programFolder;
+    QTemporaryDir m_currentDir;
+    QString m_savedCurrent;
+    QByteArray m_savedPath;
+    RecordingStarter m_starter;
+    FakeFontPicker m_picker;
+    std::unique_ptr<ConfigDialog> m_dialog;
+
+private slots:
+    void init()
+    {
+        QVERIFY(writeAll(m_programFolder.filePath("tambwin"), ""));
+        QFile::setPermissions(m_programFolder.filePath("tambwin"), QFile::ReadOwner | QFile::ExeOwner);
+        m_savedPath = qgetenv("PATH");
+        qputenv("PATH", "/nonexistent-folder"); // no tambwin but the one in the program folder
+        m_savedCurrent = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_currentDir.path()));
+        QFile::remove("tambwin.ini");
+        m_starter = RecordingStarter();
+        m_picker = FakeFontPicker();
+        m_dialog = std::make_unique<ConfigDialog>(m_starter, m_picker, m_programFolder.path(), "tambwin.ini");
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
+    }
+
+    void cleanup()
+    {
+        m_dialog.reset();
+        QDir::setCurrent(m_savedCurrent);
+        qputenv("PATH", m_savedPath);
+    }
+
+    // Every caption is shown whole inside the dialog.
+    void captions()
+    {
+        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("タンバー for Windows95 環境設定"));
+        const QList<QPair<QString, const char *>> expected = {
+            {ControlNames::kContentGroup, "表示させる内容"}, {"staticEpisode", "表示させる内容"},
+            {"ctl1003", "表示させる内容を自動的に選ぶ(&U)"}, {"ctl1004", "指定した内容を表示させる(&M)"},
+            {"ctl1007", "&-"}, {"ctl1006", "&+"}, {"ctl1021", "指定した文字列を表示させる(&S)"},
+            {"staticRuby1", "ルビ"}, {"staticLine1", "１行目"}, {"staticRuby2", "ルビ"},
+            {"staticLine2", "２行目"}, {"staticLine3", "３行目"}, {ControlNames::kFontGroup, "ﾌｫﾝﾄ"},
+            {"ctl1001", "選択(&F)"}, {"ctl1002", "固定ﾋﾟｯﾁﾌｫﾝﾄのみ選択(&I)"}, {"ctl1008", "実行(&R)"},
+            {"ctl1009", "ﾊﾞｰｼﾞｮﾝ情報(&A)"}, {"ctl1010", "終了(&X)"}};
+        for (const auto &[name, caption] : expected) {
+            QWidget *control = m_dialog->findChild<QWidget *>(name);
+            QVERIFY2(control, qPrintable(name));
+            QCOMPARE(control->property(qobject_cast<QGroupBox *>(control) ? "title" : "text").toString(),
+                     QString::fromUtf8(caption));
+            QVERIFY2(control->width() >= captionWidth(control), qPrintable(name));
+            QVERIFY2(m_dialog->rect().contains(control->geometry()), qPrintable(name));
+        }
+    }
+
+    void initialStateAndRun()
+    {
+        QVERIFY(find<QRadioButton>(1003)->isChecked());
+        QCOMPARE(edit(1005)->text(), EpisodeNames::load().name(1));
+        QVERIFY(find<QCheckBox>(1002)->isChecked());
+        alt(Qt::Key_R);
+        QTRY_COMPARE(m_starter.calls.size(), 1);
+        QCOMPARE(QFileInfo(m_starter.calls.at(0).program).absoluteFilePath(),
+                 QFileInfo(m_programFolder.filePath("tambwin")).absoluteFilePath());
+        QCOMPARE(runs(), QList<QStringList>{QStringList()});
+        // Without tambwin nothing is started.
+        QVERIFY(QFile::remove(m_programFolder.filePath("tambwin")));
+        press(1008);
+        QCOMPARE(m_starter.calls.size(), 1);
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    // Each mode checks its own button only and enables the episode name or the texts.
+    void modes()
+    {
+        const struct { Qt::Key key; int checked; } steps[] = {
+            {Qt::Key_M, 1004}, {Qt::Key_S, 1021}, {Qt::Key_U, 1003}};
+        for (const auto &step : steps) {
+            alt(step.key);
+            QTRY_VERIFY(find<QRadioButton>(step.checked)->isChecked());
+            for (int id : {1003, 1004, 1021})
+                QCOMPARE(find<QRadioButton>(id)->isChecked(), id == step.checked);
+            QCOMPARE(edit(1005)->isEnabled(), step.checked == 1004);
+            for (int id = 1022; id <= 1026; ++id)
+                QCOMPARE(edit(id)->isEnabled(), step.checked == 1021);
+        }
+    }
+
+    void episodeSteps()
+    {
+        const EpisodeNames names = EpisodeNames::load();
+        alt(Qt::Key_M);
+        for (int n = 2; n <= 4; ++n) {
+            alt(Qt::Key_Plus);
+            QTRY_COMPARE(edit(1005)->text(), names.name(n));
+        }
+        press(1008);
+        // + and - do nothing in the other modes; 1004 shows the number it had.
+        for (int mode : {1003, 1021}) {
+            QTest::mouseClick(find(mode), Qt::LeftButton);
+            press(1006), press(1007), press(1007);
+        }
+        QTest::mouseClick(find(1004), Qt::LeftButton);
+        QCOMPARE(edit(1005)->text(), names.name(4));
+        for (int i = 0; i < 50; ++i)
+            press(1006);
+        QCOMPARE(edit(1005)->text(), names.name(45));
+        press(1008);
+        for (int i = 0; i < 50; ++i)
+            press(1007);
+        QCOMPARE(edit(1005)->text(), names.name(1));
+        press(1008);
+        QCOMPARE(runs(), (QList<QStringList>{{"4"}, {"45"}, {"1"}}));
+    }
+
+    // Typed into 1022..1026 (line1, line2, ruby1, ruby2, line3); Enter runs.
+    void ownText_data()
+    {
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<QString>("record");
+        QTest::newRow("line1 only") << QStringList{"ABC", "", "", "", ""} << "ABC, , , , ";
+        QTest::newRow("all empty") << QStringList(5) << " , , , , ";
+        QTest::newRow("as typed") << QStringList{"a,b", "\"x\"", "$PATH", "C:\\tmp\\", "'q' \\;"}
+                                  << "a,b,\"x\",$PATH,C:\\tmp\\,'q' \\;";
+        const QString full = "a" + QString(49, QChar(0x3042)) + "b";
+        QTest::newRow("five 100-byte texts") << QStringList(5, full) << QStringList(5, full).join(',');
+    }
+
+    void ownText()
+    {
+        QFETCH(QStringList, typed);
+        alt(Qt::Key_S);
+        QTRY_VERIFY(edit(1022)->isEnabled());
+        for (int i = 0; i < 5; ++i)
+            type(edit(1022 + i), typed.at(i));
+        QTest::keyClick(edit(1023), Qt::Key_Return);
+        QFETCH(QString, record);
+        QCOMPARE(runs(), QList<QStringList>{(QStringList{"-s", record})});
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    // Typing or pasting past 100 code-page-932 bytes keeps whole characters.
+    void textLimit()
+    {
+        alt(Qt::Key_S);
+        QTRY_VERIFY(edit(1022)->isEnabled());
+        type(edit(1022), "x" + QString(60, QChar(0x3042)));
+        QCOMPARE(edit(1022)->text(), "x" + QString(49, QChar(0x3042)));
+        type(edit(1024), "xyz");
+        edit(1024)->setCursorPosition(1);
+        QGuiApplication::clipboard()->setText(QString(60, QChar(0x3042)));
+        QTest::keySequence(edit(1024), QKeySequence::Paste);
+        QCOMPARE(edit(1024)->text(), "x" + QString(48, QChar(0x3042)) + "yz");
+    }
+
+    void fontButton()
+    {
+        // Cancel with no tambwin.ini writes the defaults.
+        alt(Qt::Key_F);
+        QTRY_COMPARE(m_picker.calls, 1);
+        QVERIFY(m_picker.lastFixedPitchOnly);
+        QCOMPARE(readAll("tambwin.ini"), ini(kDefaults, QStringLiteral("ＭＳ ゴシック")));
+        alt(Qt::Key_I);
+        QTRY_VERIFY(!find<QCheckBox>(1002)->isChecked());
+        QFont chosen("IPAGothic");
+        chosen.setPixelSize(20);
+        chosen.setWeight(QFont::Bold);
+        m_picker.answer = {true, chosen};
+        press(1001);
+        QVERIFY(!m_picker.lastFixedPitchOnly);
+        QCOMPARE(edit(1027)->text(), QString("IPAGothic"));
+        // The next use starts from what was saved.
+        m_picker.answer = {};
+        press(1001);
+        QCOMPARE(m_picker.lastInitial.family(), QString("IPAGothic"));
+        QCOMPARE(m_picker.lastInitial.weight(), QFont::Bold);
+    }
+
+    void chosenFont_data()
+    {
+        QTest::addColumn<QFont>("chosen");
+        QTest::addColumn<int>("dpi");
+        QTest::addColumn<QByteArray>("written");
+        QFont twelve(QStringLiteral("IPAゴシック"));
+        twelve.setPointSize(12);
+        twelve.setWeight(QFont::Black);
+        twelve.setItalic(true);
+        QTest::newRow("12 pt at 120 dpi, black italic")
+            << twelve << 120 << ini("4294967276 5 900 900 900 1 1 1 128 3 2 1 1", QStringLiteral("IPAゴシック"));
+        // 1 + 16 x 2 bytes: the face field holds 31, so the last kanji goes whole.
+        QFont longFace("a" + QString(16, QChar(0x6F22)));
+        longFace.setPointSize(9);
+        QTest::newRow("face cut at a character boundary")
+            << longFace << 96 << ini("4294967284 5 900 900 400 0 1 1 128 3 2 1 1", "a" + QString(15, QChar(0x6F22)));
+    }
+
+    // Only face, height, weight and italic change; the rest keep the file's values.
+    void chosenFont()
+    {
+        QFETCH(QFont, chosen);
+        QFETCH(int, dpi);
+        QVERIFY(writeAll("tambwin.ini", ini("0 5 900 900 0 0 1 1 128 3 2 1 1", "Old")));
+        m_picker.answer = {true, chosen};
+        QVERIFY(FontSelection(m_picker, "tambwin.ini").run("Old", true, dpi).written);
+        QTEST(readAll("tambwin.ini"), "written");
+    }
+
+    void unwritableLocation()
+    {
+        QVERIFY(writeAll("plainfile", "keep"));
+        const FontSelection::Result result = FontSelection(m_picker, "plainfile/tambwin.ini").run("X", true, 96);
+        QVERIFY(!result.written);
+        QCOMPARE(readAll("plainfile"), QByteArray("keep"));
+    }
+
+    void initialFace_data()
+    {
+        QTest::addColumn<QByteArray>("contents"); // null: no file
+        QTest::addColumn<QByteArray>("face");
+        QTest::newRow("missing") << QByteArray() << Cp932::fromUnicode(QStringLiteral("ＭＳ ゴシック"));
+        QTest::newRow("line 14") << ini(kDefaults, "IPAGothic") << QByteArray("IPAGothic");
+        QTest::newRow("megabyte of lead bytes") << ini(kDefaults, "") + QByteArray(1 << 20, '\x82')
+                                                << QByteArray(30, '\x82');
+    }
+
+    void initialFace()
+    {
+        QFETCH(QByteArray, contents);
+        if (!contents.isNull())
+            QVERIFY(writeAll("tambwin.ini", contents));
+        QTEST(::initialFace("tambwin.ini"), "face");
+    }
+
+    void fixedPitchFilter_data()
+    {
+        QTest::addColumn<QString>("initialFamily");
+        QTest::addColumn<bool>("fixedPitchOnly");
+        QTest::newRow("fixed, at a hidden face") << "IPAPGothic" << true;
+        QTest::newRow("fixed, face not installed") << QStringLiteral("ＭＳ ゴシック") << true;
+        QTest::newRow("any") << "IPAPGothic" << false;
+    }
+
+    // The real font dialog, read and confirmed from a timer while it runs modally.
+    void fixedPitchFilter()
+    {
+        QFETCH(QString, initialFamily);
+        QFETCH(bool, fixedPitchOnly);
+        bool effectsOffered = false;
+        QString startFamily;
+        QStringList families;
+        QTimer::singleShot(0, this, [&] {
+            auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
+            if (!dialog)
+                return;
+            startFamily = dialog->currentFont().family();
+            for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
+                effectsOffered |= box->isVisibleTo(dialog);
+            for (QListView *view : dialog->findChildren<QListView *>()) {
+                QStringList rows;
+                for (int row = 0; row < view->model()->rowCount(); ++row)
+                    if (!view->isRowHidden(row))
+                        rows << view->model()->index(row, 0).data().toString();
+                if (rows.contains("IPAGothic"))
+                    families = rows;
+            }
+            dialog->accept();
+        });
+        const FontPicker::Choice choice = FontDialogPicker().choose(QFont(initialFamily), fixedPitchOnly, nullptr);
+        QVERIFY(choice.accepted); // also proves the timer found the dialog
+        QVERIFY(!effectsOffered);
+        if (fixedPitchOnly) {
+            QVERIFY2(isFixedPitchFamily(startFamily), qPrintable(startFamily));
+            QVERIFY2(isFixedPitchFamily(choice.font.family()), qPrintable(choice.font.family()));
+        }
+        if (!QFontDatabase::families().contains("IPAGothic") || !QFontDatabase::families().contains("IPAPGothic"))
+            QSKIP("the IPA faces are not installed");
+        QVERIFY(families.contains("IPAGothic"));
+        QCOMPARE(families.contains("IPAPGothic"), !fixedPitchOnly);
+    }
+
+    void episodeNames()
+    {
+        const EpisodeNames names = EpisodeNames::load();
+        QCOMPARE(names.count(), 45);
+        for (int n = 1; n <= 45; ++n) {
+            const QByteArray bytes = Cp932::fromUnicode(names.name(n));
+            QVERIFY2(!names.name(n).trimmed().isEmpty() && bytes.size() <= 38, qPrintable(names.name(n)));
+            QCOMPARE(Cp932::toUnicode(bytes), names.name(n));
+        }
+    }
+
+    void aboutDialog()
+    {
+        // Reads the about box once it runs modally and closes it with Alt+O; a
+        // box left open is closed after 250 polls so that the test fails, not hangs.
+        QString caption;
+        int polls = 0;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, this, [&] {
+            QWidget *about = QApplication::activeModalWidget();
+            if (about && ++polls > 250)
+                about->close();
+            if (!caption.isEmpty() || !about || about->objectName() != ControlNames::kAboutDialog
+                || !about->isActiveWindow())
+                return;
+            caption = about->windowTitle();
+            QTest::keyClick(about, Qt::Key_O, Qt::AltModifier);
+        });
+        poll.start(20);
+        alt(Qt::Key_A);
+        QTRY_COMPARE(caption, QStringLiteral("タンバー for Windows95 について"));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(polls <= 250);
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    void exitCommands_data()
+    {
+        QTest::addColumn<int>("how");
+        QTest::newRow("1010") << 0;
+        QTest::newRow("Esc") << 1;
+        QTest::newRow("close box") << 2;
+    }
+
+    void exitCommands()
+    {
+        QFETCH(int, how);
+        QSignalSpy finished(m_dialog.get(), &QDialog::finished);
+        how == 0 ? press(1010) : how == 1 ? QTest::keyClick(m_dialog.get(), Qt::Key_Escape) : void(m_dialog->close());
+        QTRY_COMPARE(finished.size(), 1);
+    }
+
+    // Qt's own options among the program's arguments must not take effect (an
+    // unknown platform plugin would abort it).
+    void programIgnoresItsCommandLine()
+    {
+        QProcess program;
+        program.setWorkingDirectory(m_currentDir.path());
+        program.start(qEnvironmentVariable("SUITE_DIR") + "/tambinit", {"-platform", "no-such-plugin"});
+        QVERIFY(program.waitForStarted());
+        QVERIFY2(!program.waitForFinished(1500), program.readAllStandardError().constData());
+        program.kill();
+        program.waitForFinished();
+    }
+};
+
+QTEST_MAIN(TestTitlecardConfig)
+#include "test_titlecard_config.moc"
