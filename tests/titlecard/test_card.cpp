@@ -1,0 +1,234 @@
+#include "shared/cp932.h"
+#include "titlecard/backgroundpicture.h"
+#include "titlecard/cardcomposition.h"
+#include "titlecard/cardrenderer.h"
+#include "titlecard/cardsession.h"
+#include "titlecard/cardsoundplayer.h"
+#include "titlecard/cardwindow.h"
+#include "titlecard/clock.h"
+#include "titlecard/titlefontfile.h"
+#include "titlecard/titlefontmapping.h"
+#include "titlecard/titletable.h"
+
+#include <QPainter>
+#include <QScreen>
+#include <QtTest>
+
+struct FixedClock : Clock { std::int64_t secondsSinceEpoch() const override { return 1; } };
+
+// Counts play requests; the test ends the sound.
+class FakeSoundPlayer : public CardSoundPlayer
+{
+    Q_OBJECT
+public:
+    void play() override { ++plays; }
+    int plays = 0;
+};
+
+static QRect litBounds(const QImage &image, const QRect &area)
+{
+    QRect bounds;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) & 0xFFFFFF)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+// Layout, rendering, the window and the sound of the card.
+class TestCard : public QObject
+{
+    Q_OBJECT
+private slots:
+    void geometry_data()
+    {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<int>("rank");
+        QTest::addColumn<int>("bytes");
+        QTest::addColumn<QList<int>>("expected"); // cell height, width, top, x of cells 0, 1, n-2, n-1
+        const QSize vga(640, 480);
+        QTest::newRow("line1") << vga << 0 << 22 << QList<int>{48, 23, 168, 64, 87, 529, 552};
+        QTest::newRow("line2") << vga << 1 << 22 << QList<int>{48, 23, 264, 64, 87, 529, 552};
+        QTest::newRow("ruby1") << vga << 2 << 44 << QList<int>{19, 11, 144, 64, 75, 552, 564};
+        QTest::newRow("ruby2") << vga << 3 << 44 << QList<int>{19, 11, 240, 64, 75, 552, 564};
+        QTest::newRow("line3") << vga << 4 << 28 << QList<int>{24, 18, 336, 64, 82, 539, 557};
+        QTest::newRow("1024 line1") << QSize(1024, 768) << 0 << 22 << QList<int>{76, 37, 268, 102, 139, 847, 884};
+    }
+
+    void geometry()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(int, rank);
+        QFETCH(int, bytes);
+        const LineGeometry line = layoutTitleLine(QByteArray(bytes, 'a'), kFieldPlacements[rank], screen);
+        QCOMPARE(line.glyphs.size(), bytes);
+        const auto x = [&](int i) { return i < bytes ? line.glyphs[i].cell.left() : int(screen.width() * 0.9); };
+        QTEST(QList<int>({line.cellHeight, line.cellWidth, line.top, x(0), x(1), x(bytes - 2), x(bytes - 1)}), "expected");
+        for (int i = 0; i < bytes; ++i) // adjacent cells up to 0.9 W
+            QCOMPARE(line.glyphs[i].cell, QRect(x(i), line.top, x(i + 1) - x(i), line.cellHeight));
+    }
+
+    void doubleByteGlyphsOwnTwoCells()
+    {
+        // A lead byte that ends the text stands alone.
+        const QByteArray text = Cp932::fromUnicode(QStringLiteral("星A環")) + '\x81';
+        QList<int> got; // byte, bytes, x, width
+        for (const GlyphCell &g : layoutTitleLine(text, kFieldPlacements[0], {640, 480}).glyphs)
+            got << g.byteIndex << g.byteCount << g.cell.left() << g.cell.width();
+        QCOMPARE(got, QList<int>({0, 2, 64, 170, 2, 1, 234, 86, 3, 2, 320, 170, 5, 1, 490, 86}));
+    }
+
+    void glyphsFillTheirCells()
+    {
+        const QByteArray text = Cp932::fromUnicode(QStringLiteral("星環国"));
+        const QImage layer = CardRenderer::textLayer(text, defaultTitleFont(), {640, 480});
+        QRect cells;
+        for (const GlyphCell &g : layoutTitleLine(text, kFieldPlacements[0], {640, 480}).glyphs) {
+            const QRect ink = litBounds(layer, g.cell);
+            QVERIFY(ink.width() >= g.cell.width() * 0.7 && ink.height() >= g.cell.height() * 0.6);
+            cells |= g.cell;
+        }
+        QVERIFY(cells.contains(litBounds(layer, layer.rect())));
+    }
+
+    void textOredOntoPicture_data()
+    {
+        QTest::addColumn<bool>("intact");
+        QTest::addColumn<QSize>("screen");
+        QTest::newRow("640") << true << QSize(640, 480);
+        QTest::newRow("stretched by 1.6") << true << QSize(1024, 768);
+        QTest::newRow("short picture gives black") << false << QSize(640, 480);
+    }
+
+    void textOredOntoPicture()
+    {
+        QFETCH(bool, intact);
+        QFETCH(QSize, screen);
+        // Left half dark, right half red above blue; or the shipped picture cut short.
+        const QList<QRgb> colours{qRgb(10, 20, 30), qRgb(200, 0, 0), qRgb(0, 0, 255)};
+        QImage picture(640, 480, QImage::Format_Indexed8);
+        picture.setColorTable(colours);
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x)
+                picture.setPixel(x, y, x < 320 ? 0 : (y < 240 ? 1 : 2));
+        if (!intact)
+            picture = BackgroundPicture::decode(BackgroundPicture::resourceBytes().chopped(1));
+        const QByteArray title = TitleTable::record(12);
+        const QImage card = CardRenderer::composeCard(picture, title, defaultTitleFont(), screen);
+        const QImage layer = CardRenderer::textLayer(title, defaultTitleFont(), screen);
+        QCOMPARE(card.size(), screen);
+        QVERIFY(!litBounds(layer, layer.rect()).isEmpty());
+        const int W = screen.width(), H = screen.height();
+        for (int y = 0; y < H; ++y) {
+            for (int x = 0; x < W; ++x) {
+                const QRgb base = intact ? colours[x < W / 2 ? 0 : (y < H / 2 ? 1 : 2)] : 0;
+                if (((base | layer.pixel(x, y)) ^ card.pixel(x, y)) & 0xFFFFFF)
+                    QFAIL(qPrintable(QStringLiteral("wrong colour at %1,%2").arg(x).arg(y)));
+            }
+        }
+    }
+
+    void fontMapping()
+    {
+        using TitleFontMapping::resolveFamily;
+        // The chosen face, else a preferred Gothic face, else any Japanese face, else the chosen name.
+        const QStringList installed{"DejaVu Sans", "IPAGothic", "IPAMincho"}, japanese{"IPAMincho", "IPAGothic"};
+        QCOMPARE(QStringList({resolveFamily("ipamincho", installed, japanese), resolveFamily("Gone", installed, japanese),
+                              resolveFamily("Gone", {"DejaVu Sans", "X"}, {"X"}), resolveFamily("Gone", {"DejaVu Sans"}, {})}),
+                 QStringList({"IPAMincho", "IPAGothic", "X", "Gone"}));
+        TitleFont font = defaultTitleFont("IPAGothic");
+        font.lfWeight = 5000;
+        font.lfItalic = font.lfUnderline = font.lfStrikeOut = 1;
+        font.lfQuality = 3;
+        font.lfEscapement = 900;
+        const QFont q = TitleFontMapping::toQFont(font, {"IPAGothic"}, {"IPAGothic"});
+        QCOMPARE(QList<int>({q.weight(), q.italic(), q.underline(), q.strikeOut(), TitleFontMapping::antialiased(font)}),
+                 QList<int>({1000, 1, 1, 1, 0}));
+        QCOMPARE(TitleFontMapping::rotationDegrees(font), -90.0); // counter-clockwise
+    }
+
+    void settingsFileShapesTheCard()
+    {
+        QTemporaryDir dir;
+        const auto card = [&](const QByteArray &ini) {
+            QFile file(dir.filePath(TitleFontFile::kFileName));
+            if (file.open(QIODevice::WriteOnly))
+                file.write(ini);
+            file.close();
+            return composeCardForArguments("12", {640, 480}, FixedClock(), file.fileName());
+        };
+        // Height and width are the card's own; the angle comes from the file.
+        QCOMPARE(card("4294967280\r\n99\r\n"), card(""));
+        QVERIFY(card("0\r\n0\r\n900\r\n") != card(""));
+    }
+
+    void windowShowsTheCard()
+    {
+        QScreen *screen = QGuiApplication::primaryScreen();
+        QImage card(screen->size(), QImage::Format_RGB32);
+        for (int y = 0; y < card.height(); ++y)
+            for (int x = 0; x < card.width(); ++x)
+                card.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+        CardWindow window(card);
+        QVERIFY(window.windowFlags().testFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        QCOMPARE(window.cursor().shape(), Qt::BlankCursor);
+        window.showOnScreen(screen);
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.isFullScreen());
+        QCOMPARE(window.geometry(), screen->geometry());
+        QCOMPARE(window.grab().toImage().convertToFormat(QImage::Format_RGB32), card);
+        // Keys, clicks and close requests are refused until the card is finished.
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QTest::mouseClick(&window, Qt::LeftButton);
+        QVERIFY(!window.close() && window.isVisible());
+        window.finish();
+        QVERIFY(!window.isVisible());
+    }
+
+    void windowPaintsDevicePixels()
+    {
+        // Composed at twice the window's size for a scaled desktop: left half red, right half blue.
+        QImage card(400, 200, QImage::Format_RGB32);
+        card.fill(Qt::red);
+        QPainter(&card).fillRect(200, 0, 200, 200, Qt::blue);
+        card.setDevicePixelRatio(2);
+        CardWindow window(card);
+        window.setGeometry(0, 0, 200, 100);
+        const QImage shown = window.grab().toImage();
+        const int d = qRound(shown.devicePixelRatio());
+        QCOMPARE(QList<QRgb>({shown.pixel(98 * d, 50 * d), shown.pixel(102 * d, 50 * d), shown.pixel(199 * d, 99 * d)}),
+                 QList<QRgb>({qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)}));
+    }
+
+    void sessionPlaysOnceThenCloses()
+    {
+        CardWindow window(QImage(200, 100, QImage::Format_RGB32));
+        FakeSoundPlayer player;
+        CardSession session(window, player);
+        session.start(QGuiApplication::primaryScreen());
+        QTRY_COMPARE(player.plays, 1);
+        window.repaint();
+        QCOMPARE(player.plays, 1);
+        QVERIFY(window.isVisible());
+        emit player.finished();
+        QVERIFY(!window.isVisible());
+    }
+
+    void soundPlayerWaitsOutPlayingTime()
+    {
+        // Nothing can be played, with or without an audio output.
+        QtCardSoundPlayer player(QUrl::fromLocalFile(QDir::temp().filePath("no-such-card.wav")), 600);
+        QSignalSpy finished(&player, &CardSoundPlayer::finished);
+        QElapsedTimer timer;
+        timer.start();
+        player.play();
+        player.play();
+        QVERIFY(finished.wait(4600));
+        QVERIFY2(timer.elapsed() >= 500, qPrintable(QString::number(timer.elapsed())));
+        QTest::qWait(300);
+        QCOMPARE(finished.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestCard)
+#include "test_card.moc"
