@@ -130,7 +130,9 @@ bool write(const QString &path, const TitleFont &font)
     if (!file.open(QIODevice::WriteOnly))
         return false;
     const QByteArray data = serialize(font);
-    if (file.write(data) != data.size()) {
+    // commit() does not notice a failure to flush its buffer (a full disk,
+    // say) and would put a cut-off file in place of the old one.
+    if (file.write(data) != data.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

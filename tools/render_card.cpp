@@ -103,7 +103,7 @@ int main(int argc, char **argv)
     if (card.isNull())
         return fail(QStringLiteral("the card could not be composed at this size"));
     QSaveFile file(parser.value(outOption));
-    if (!file.open(QIODevice::WriteOnly) || !card.save(&file, "PNG") || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !card.save(&file, "PNG") || !file.flush() || !file.commit())
         return fail(QStringLiteral("cannot write ") + parser.value(outOption));
     return 0;
 }

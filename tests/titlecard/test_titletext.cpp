@@ -10,6 +10,8 @@
 
 #include <QtTest>
 
+#include <csignal>
+
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -160,8 +162,19 @@ private slots:
         ::close(lowestFree);
         limit.rlim_cur = rlim_t(lowestFree);
         QCOMPARE(setrlimit(RLIMIT_NOFILE, &limit), 0);
-        const bool written = TitleFontFile::write(ini(), font);
+        bool written = TitleFontFile::write(ini(), font);
         setrlimit(RLIMIT_NOFILE, &old);
+        QCOMPARE(readFile(ini()), kDefaultIni);
+        QVERIFY(!written);
+        // A disk that fills up halfway through leaves the old file too.
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit size;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &size), 0);
+        const rlimit oldSize = size;
+        size.rlim_cur = 8;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &size), 0);
+        written = TitleFontFile::write(ini(), font);
+        setrlimit(RLIMIT_FSIZE, &oldSize);
         QCOMPARE(readFile(ini()), kDefaultIni);
         QVERIFY(!written);
         // A huge binary file is neither a crash nor read whole.
