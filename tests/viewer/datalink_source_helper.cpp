@@ -6,29 +6,26 @@
 #include <QTimer>
 
 #include <csignal>
-#include <cstdio>
 #include <unistd.h>
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QStringLiteral("ok");
+    const QByteArray mode = argc > 1 ? argv[1] : "ok";
     DataLinkSource source(QStringLiteral("ヴェルモのプロパティ"), QStringLiteral("Form1"), QStringLiteral("ok2"));
     if (!source.listen())
         return 2;
     QObject::connect(&source, &DataLinkSource::clientConnected, &app, [&] {
         // Let the client see the first (empty) text before the news.
         QTimer::singleShot(50, &app, [&] {
-            if (mode == QLatin1String("crash"))
+            if (mode == "crash")
                 ::kill(::getpid(), SIGKILL);
-            if (mode == QLatin1String("ok"))
+            if (mode == "ok")
                 source.setText(QStringLiteral("OK"));
             source.setText(QStringLiteral("end"));
             source.flush();
             QCoreApplication::exit(0);
         });
     });
-    std::puts("ready");
-    std::fflush(stdout);
     return app.exec();
 }

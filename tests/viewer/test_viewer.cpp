@@ -1,0 +1,567 @@
+#include "viewer/messagebox.h"
+#include "viewer/platformservices.h"
+#include "viewer/quotefile.h"
+#include "viewer/quoteplayer.h"
+#include "viewer/randomsource.h"
+#include "viewer/viewercontroller.h"
+
+#include "fakes/recordingstarter.h"
+#include "shared/cp932.h"
+#include "shared/viewersettings.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/stat.h>
+
+using Status = QuoteFile::Status;
+
+namespace {
+const QChar U(0x3000);
+const QString UU(2, U);
+const QString kCommandText = QStringLiteral("今日の一言; rm -rf ~ $(id)");
+QString card(const QString &label, const QString &quote) { return label + QString(10, U) + ',' + U + quote + U; }
+void writeFile(const QString &path, const QByteArray &content, bool executable = false)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(content);
+    if (executable)
+        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
+}
+QByteArray fiveLines(const QString &word)
+{
+    QByteArray five;
+    for (int i = 1; i <= 5; ++i)
+        five += Cp932::fromUnicode(word + QString::number(i) + "\r\n");
+    return five;
+}
+ViewerSettings cfg(int code, int interval, int mode, const QString &source = "tamber.vmf", int position = 1)
+{
+    return {source, quint8(code), qint16(interval), qint16(position), quint8(mode)};
+}
+
+// Fakes of the viewer's services that record what they are asked to do.
+struct RecordingMessageBox : MessageBoxService
+{
+    struct Box { QString text, title; bool systemModal; };
+    QList<Box> boxes;
+    std::function<void()> onShow = [] {};
+    void show(const QString &text, const QString &title, bool modal) override { boxes.append({text, title, modal}), onShow(); }
+};
+struct FixedRandom : RandomSource
+{
+    double r = 0.0;
+    int draws = 0;
+    double draw() override { return ++draws, r; }
+};
+struct MemoryStore : ViewerSettingsStore
+{
+    ViewerSettings stored;
+    QList<qint16> saved;
+    mutable int reads = 0;
+    ViewerSettings readAll() const override { return ++reads, stored; }
+    void writeAll(const ViewerSettings &settings) override { stored = settings; }
+    void savePosition(qint16 position) override { saved << (stored.linePosition = position); }
+};
+struct FakeTimer : TickTimer
+{
+    std::function<void()> handler;
+    bool running = false;
+    void setHandler(std::function<void()> h) override { handler = std::move(h); }
+    void setRunning(bool r) override { running = r; }
+    bool isRunning() const override { return running; }
+    void tick() { running ? handler() : void(); }
+};
+struct FakeTray : TrayIconView
+{
+    bool shown = false, paused = false, stopChecked = false, stopEnabled = true;
+    void addIcon(bool p) override { shown = true, paused = p; }
+    void removeIcon() override { shown = false; }
+    void setStopChecked(bool c) override { stopChecked = c; }
+    void setStopEnabled(bool e) override { stopEnabled = e; }
+};
+struct FakeLink : PropertyLink
+{
+    std::function<void(const QString &)> deliver;
+    std::function<void()> gone;
+    bool isOpen = false;
+    int opens = 0;
+    void open(std::function<void(const QString &)> v, std::function<void()> g) override { ++opens, isOpen = true, deliver = v, gone = g; }
+    void close() override { isOpen = false; }
+};
+struct Fakes
+{
+    MemoryStore store;
+    FakeTray tray;
+    FakeTimer timer;
+    RecordingStarter starter;
+    RecordingMessageBox boxes;
+    FixedRandom random;
+    FakeLink link;
+    // Each program start as its path and arguments, each box as its text and title.
+    QStringList seen() const
+    {
+        QStringList all;
+        for (const RecordingStarter::Call &call : starter.calls)
+            all << call.program << call.arguments;
+        for (const RecordingMessageBox::Box &box : boxes.boxes)
+            all << box.text << box.title;
+        return all;
+    }
+};
+struct PlayerRig : Fakes
+{
+    QuotePlayer player;
+    ViewerState &s;
+    PlayerRig(const QString &prog, const QString &work, const QString &source, int code, int position)
+        : player(starter, boxes, random, prog, work), s(player.state())
+    {
+        s.settings = cfg(code, 0, 1, source, position);
+        s.commandLine = kCommandText;
+        s.currentLine = QStringLiteral("前回の言葉");
+    }
+};
+struct Rig : Fakes
+{
+    ViewerController controller;
+    QList<int> exits; // of each finished signal
+    Rig(const ViewerSettings &settings, const QString &prog, const QString &work, bool startsOk = true)
+        : controller({store, tray, timer, starter, boxes, random, link, prog, work}, {})
+    {
+        QObject::connect(&controller, &ViewerController::finished, [this](int code) { exits << code; });
+        store.stored = settings;
+        starter.succeed = startsOk;
+        controller.Form_Load();
+    }
+    int displays() const { return starter.calls.size() + boxes.boxes.size(); }
+};
+} // namespace
+
+// Quote files, one display (Play2), the resident controller over the fakes,
+// the tray menu, and the real velmo executable beside a fake tambwin.
+class TestViewer : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_work, m_prog;
+    QString prog(const QString &name) const { return m_prog.filePath(name); }
+    std::unique_ptr<Rig> start(int code, int interval, int mode)
+    {
+        return std::make_unique<Rig>(cfg(code, interval, mode), m_prog.path(), m_work.path());
+    }
+
+private slots:
+    void initTestCase()
+    {
+        for (const char *name : {"tamber.vmf", "dastor.vmf", "animir.vmf", "anitamb.vmf", "mirelle.vmf", "quill.vmf",
+                                 "Tamber.vmf", "mine.txt"})
+            writeFile(m_work.filePath(name), fiveLines("言葉"));
+        // A fixed file is looked for in the working folder first, then beside the program.
+        writeFile(prog("tamber.vmf"), fiveLines("隣"));
+        writeFile(prog("tambkari.vmf"), fiveLines("隣"));
+        writeFile(prog("velmoinit"), "#!/bin/sh\n", true);
+        writeFile(m_work.filePath("other"), "ファイルの行\r\n"); // never read in the command-line mode
+        writeFile(m_work.filePath("empty.vmf"), {});
+        writeFile(m_work.filePath("big.vmf"), QByteArray(32768, '\n'));
+        writeFile(m_work.filePath("binary.vmf"), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
+    }
+
+    void quoteFile_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Status>("status");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QStringList>("lines"); // the first ones
+        const auto row = [this](const char *name, const QByteArray &content, Status status, int count,
+                                const QStringList &lines) {
+            writeFile(m_work.filePath(name), content);
+            QTest::newRow(name) << m_work.filePath(name) << status << count << lines;
+        };
+        const QString q = QStringLiteral("星環タンバー、発進！");
+        row("crlf, empty lines, open last", "a\r\n\r\nb", Status::Ok, 3, {"a", "", "b"});
+        row("lf, lone cr kept", "a\rb\n\nc\n", Status::Ok, 3, {"a\rb", "", "c"});
+        // Records and CR LF pairs that straddle the 64 KiB read size.
+        row("chunk boundaries", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", Status::Ok, 4,
+            {QString(65535, 'a'), "b", QString(65532, 'c'), "d"});
+        row("utf-8", (q + "\n").toUtf8(), Status::Ok, 1, {q});
+        row("utf-8 with bom", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8(), Status::Ok, 1, {q});
+        // ～ and ① exist only in the code page's own extensions.
+        row("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n", Status::Ok, 1, {q + "～①"});
+        row("megabyte line, cut on a character", "a\r\n" + Cp932::fromUnicode(QString(1 << 19, u'星')) + "\r\nb",
+            Status::Ok, 3, {"a", QString(QuoteFile::kMaxLineBytes / 2, u'星'), "b"});
+        row("32767 lines", QByteArray(32766, '\n') + "x", Status::Ok, 32767, {});
+        row("32768 lines", QByteArray(32768, '\n'), Status::TooManyLines, 0, {});
+        row("binary", QByteArray("ab\0cd\r\n", 7), Status::NotText, 0, {});
+        QTest::newRow("missing") << m_work.filePath("missing") << Status::CannotOpen << 0 << QStringList();
+        // Opening a pipe would wait for a writer that never comes.
+        QCOMPARE(::mkfifo(QFile::encodeName(m_work.filePath("pipe")).constData(), 0600), 0);
+        QTest::newRow("named pipe") << m_work.filePath("pipe") << Status::CannotOpen << 0 << QStringList();
+    }
+    void quoteFile()
+    {
+        QFETCH(QString, path);
+        QFETCH(QStringList, lines);
+        const QuoteFile::Scan scan = QuoteFile::scan(path);
+        QTEST(scan.status, "status");
+        QTEST(scan.lineCount, "count");
+        QStringList read;
+        for (int n = 1; n <= lines.size(); ++n)
+            read << QuoteFile::line(path, n, scan.utf8).value_or("<none>");
+        QCOMPARE(read, lines);
+    }
+
+    // CR LF Shift-JIS, as the other programs expect; one record per episode or title where counted.
+    void shippedFiles()
+    {
+        for (const QString name : {"tamber", "dastor", "animir", "anitamb", "mirelle", "tambkari", "quill"}) {
+            QFile file(qEnvironmentVariable("SUITE_DIR") + "/" + name + ".vmf");
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            const QByteArray bytes = file.readAll();
+            const QuoteFile::Scan scan = QuoteFile::scan(file.fileName());
+            const int count = name == "anitamb" ? 45 : name == "mirelle" ? 74 : 0;
+            QVERIFY2(bytes.endsWith("\r\n") && bytes.count('\n') == bytes.count("\r\n")
+                         && Cp932::fromUnicode(Cp932::toUnicode(bytes)) == bytes && scan.status == Status::Ok
+                         && !scan.utf8 && (count ? scan.lineCount == count : scan.lineCount >= 30),
+                     qPrintable(name));
+        }
+    }
+
+    // T with a title card, then R with a message box, from line 2 of every source.
+    void texts_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("T");
+        QTest::addColumn<QString>("R");
+        const QString mine = m_work.filePath("mine.txt"), tamber = "星環タンバー" + QString(U);
+        QTest::newRow("tamber") << "tamber.vmf" << card("第2章", "言葉2") << tamber + "第2章" + UU;
+        QTest::newRow("dastor") << "dastor.vmf" << card("第2話", "言葉2") << "ダストル 第2話" + UU;
+        QTest::newRow("animir") << "animir.vmf" << card("第2話", "言葉2") << "月影ミレル" + QString(U) + "第2話" + UU;
+        QTest::newRow("anitamb") << "anitamb.vmf" << "言葉2" << tamber + "第2話" + UU;
+        QTest::newRow("mirelle") << "mirelle.vmf" << card("第2話", "「言葉2の巻」") << "月影ミレル 第2話" + UU;
+        QTest::newRow("tambkari, beside the program") << "tambkari.vmf" << card("第2話", "隣2") << tamber + "第2話" + UU;
+        QTest::newRow("quill") << "quill.vmf" << card("第2話", "言葉2") << "深海クイロン" + QString(U) + "第2話" + UU;
+        QTest::newRow("user file") << mine << "言葉2" << mine + " - 2" + UU;
+        QTest::newRow("capital initial is a user file") << "Tamber.vmf" << "言葉2" << "Tamber.vmf - 2" + UU;
+        QTest::newRow("command line") << "other" << kCommandText << "ヴェルモ" + UU;
+    }
+    void texts()
+    {
+        QFETCH(QString, source);
+        PlayerRig rig(m_prog.path(), m_work.path(), source, 10, 2);
+        QVERIFY(rig.player.play());
+        QTEST(rig.s.quoteText, "T");
+        rig.s.settings.showCode = 11;
+        rig.s.settings.linePosition = 2;
+        QVERIFY(rig.player.play());
+        QTEST(rig.s.sourceLine, "R");
+    }
+
+    // The first matching output row wins. A random order ignores the position: line floor(5 r + 1).
+    void outputs_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("position");
+        QTest::addColumn<double>("r");
+        QTest::addColumn<QStringList>("seen");
+        QTest::addColumn<int>("next");
+        const auto row = [](const char *name, const QString &source, int code, int position, double r,
+                            const QStringList &seen, int next) {
+            QTest::newRow(name) << source << code << position << r << seen << next;
+        };
+        const QString tamber = "星環タンバー" + QString(U), empty = m_work.filePath("empty.vmf");
+        row("1 dastor 22, r .79", "dastor.vmf", 22, 1, 0.79, {prog("dastor")}, 5);
+        row("2 anitamb card by number", "anitamb.vmf", 10, 5, 0, {prog("tambwin"), "5"}, 1);
+        row("3 mirelle 21, r .5", "mirelle.vmf", 21, 1, 0.5, {"「言葉3の巻」", "月影ミレル 第3話" + UU}, 4);
+        row("4 mirelle 12", "mirelle.vmf", 12, 4, 0, {prog("dastor"), "「言葉4の巻」"}, 5);
+        row("5 tamber 20, r 0", "tamber.vmf", 20, 4, 0, {prog("tambwin"), "-s", card("第1章", "言葉1")}, 2);
+        row("6 quill 23, r below 1", "quill.vmf", 23, 1, 0.9999999999999999, {prog("mirwin"), "言葉5"}, 1);
+        row("7 dastor 11, beyond the end", "dastor.vmf", 11, 99, 0, {"言葉5", "ダストル 第5話" + UU}, 1);
+        row("position 0, unknown code 5", "tamber.vmf", 5, 0, 0, {"言葉5", tamber + "第0章" + UU}, 1);
+        row("empty file keeps the last line", empty, 21, 4, 0.5, {"前回の言葉", empty + " - 0" + UU}, 1);
+        row("command line: no file, no draw", "other", 20, 7, 0, {prog("tambwin"), "-s", kCommandText}, 7);
+    }
+    void outputs()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, code);
+        QFETCH(int, position);
+        QFETCH(double, r);
+        PlayerRig rig(m_prog.path(), m_work.path(), source, code, position);
+        rig.random.r = r;
+        QVERIFY(rig.player.play());
+        QTEST(rig.seen(), "seen");
+        QVERIFY(rig.boxes.boxes.isEmpty() || rig.boxes.boxes.at(0).systemModal);
+        QCOMPARE(rig.random.draws, source != "other" && code >= 20 && code <= 23 ? 1 : 0);
+        QTEST(int(rig.s.settings.linePosition), "next");
+    }
+
+    // The last of 32767 lines is followed by line 1; the time of a draw near the end is printed only.
+    void fullFile()
+    {
+        QByteArray content;
+        for (int i = 1; i < 32767; ++i)
+            content += Cp932::fromUnicode(QStringLiteral("第%1の名言、星は巡る。\r\n").arg(i));
+        writeFile(m_work.filePath("full.vmf"), content + "last");
+        PlayerRig rig(m_prog.path(), m_work.path(), m_work.filePath("full.vmf"), 11, 32767);
+        QVERIFY(rig.player.play());
+        QCOMPARE(rig.boxes.boxes.last().text, QString("last"));
+        QCOMPARE(int(rig.s.settings.linePosition), 1);
+        rig.s.settings.showCode = 20;
+        rig.random.r = 0.9999;
+        QBENCHMARK { rig.player.play(); }
+    }
+
+    void startUp_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("interval");
+        QTest::addColumn<int>("displays");
+        QTest::addColumn<bool>("timerRuns");
+        QTest::newRow("once") << 0 << 5 << 1 << false;
+        QTest::newRow("resident every 5") << 1 << 5 << 1 << true;
+        QTest::newRow("silent every 3") << 2 << 3 << 0 << true;
+        QTest::newRow("negative interval") << 1 << -4 << 1 << false;
+    }
+    void startUp()
+    {
+        QFETCH(int, mode);
+        QFETCH(int, interval);
+        auto rig = start(11, interval, mode);
+        QTEST(rig->displays(), "displays");
+        QTEST(rig->timer.running, "timerRuns");
+        QCOMPARE(rig->tray.stopEnabled, interval > 0);
+        QCOMPARE(rig->tray.shown, mode != 0);
+        QCOMPARE(rig->exits, mode == 0 ? QList<int>{0} : QList<int>{});
+        QCOMPARE(rig->store.saved, mode == 0 ? QList<qint16>{2} : QList<qint16>{});
+    }
+
+    // Displays at minutes 5, 10 and 15: one by hand at 3 and stop1 twice at 7 do not move them.
+    void periodicDisplay()
+    {
+        auto rig = start(20, 5, 2);
+        QList<int> at;
+        for (int minute = 1; minute <= 15; ++minute) {
+            if (minute == 3)
+                rig->controller.play_Click();
+            const int before = rig->displays();
+            rig->timer.tick();
+            if (rig->displays() > before)
+                at << minute;
+            if (minute == 7) {
+                rig->controller.stop1_Click();
+                QVERIFY(rig->controller.isPaused() && !rig->timer.running && rig->tray.stopChecked && rig->tray.paused);
+                rig->controller.stop1_Click();
+                QVERIFY(!rig->controller.isPaused() && rig->timer.running && !rig->tray.stopChecked && !rig->tray.paused);
+            }
+        }
+        QCOMPARE(at, (QList<int>{5, 10, 15}));
+        QCOMPARE(rig->displays(), 4);
+        // An interval lowered below the minutes already counted is met at the next tick.
+        rig->store.stored.intervalMinutes = 30;
+        rig->controller.okt_Change("OK");
+        for (int minute = 1; minute <= 10; ++minute)
+            rig->timer.tick();
+        rig->store.stored.intervalMinutes = 5;
+        rig->controller.okt_Change("OK");
+        rig->timer.tick();
+        QCOMPARE(rig->displays(), 5);
+    }
+
+    void propertyWindow_data()
+    {
+        QTest::addColumn<bool>("pausedBefore");
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<int>("newInterval");
+        QTest::addColumn<bool>("pausedAfter");
+        QTest::newRow("paused, OK") << true << "OK" << 7 << false;
+        QTest::newRow("running, OK with interval 0") << false << "OK" << 0 << false;
+        QTest::newRow("running, cancel") << false << "end" << 7 << false;
+        QTest::newRow("paused, cancel") << true << "end" << 7 << true;
+        QTest::newRow("running, crash or no answer") << false << "gone" << 7 << false;
+        QTest::newRow("paused, crash or no answer") << true << "gone" << 7 << true;
+        QTest::newRow("paused, not installed") << true << "missing" << 7 << true;
+        QTest::newRow("running, start fails") << false << "start fails" << 7 << false;
+    }
+    void propertyWindow()
+    {
+        QFETCH(bool, pausedBefore);
+        QFETCH(QString, ending);
+        QFETCH(int, newInterval);
+        QFETCH(bool, pausedAfter);
+        QTemporaryDir noProgram;
+        const bool starts = ending != "missing" && ending != "start fails";
+        Rig rig(cfg(11, 3, 2), ending == "missing" ? noProgram.path() : m_prog.path(), m_work.path(),
+                ending != "start fails");
+        if (pausedBefore)
+            rig.controller.stop1_Click();
+        rig.store.stored.linePosition = 99;
+        rig.controller.pro_Click();
+        QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
+        QCOMPARE(rig.link.opens, starts ? 1 : 0);
+        if (starts) {
+            QCOMPARE(rig.starter.calls.last().program, prog("velmoinit"));
+            QCOMPARE(rig.controller.isPaused(), !pausedBefore); // the opening toggles the pause
+            rig.link.deliver(""); // the item's text at connection means nothing
+            rig.store.stored.intervalMinutes = qint16(newInterval);
+            if (ending == "OK")
+                rig.link.deliver("OK");
+            if (ending != "gone")
+                rig.link.deliver("end");
+            rig.link.gone(); // the source closed, died or never answered
+        }
+        QVERIFY(!rig.controller.propertyWindowOpen() && !rig.link.isOpen && rig.tray.shown);
+        const bool timer = !pausedAfter && newInterval > 0;
+        QCOMPARE((QList<bool>{rig.controller.isPaused(), rig.tray.stopChecked, rig.tray.paused, rig.timer.running,
+                              rig.tray.stopEnabled}),
+                 (QList<bool>{pausedAfter, pausedAfter, pausedAfter, timer, newInterval > 0}));
+        QCOMPARE(rig.store.reads, ending == "OK" ? 2 : 1);
+    }
+
+    void confirmedChangeToModeZero_data()
+    {
+        QTest::addColumn<bool>("duringBox");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<int>("savedMs");
+        QTest::newRow("idle") << false << QStringList{"言葉3"} << 4;
+        // The box of a double click is still open when "OK" comes: it is
+        // not cut short, and the last display follows it.
+        QTest::newRow("while a box is open") << true << QStringList{"言葉1", "言葉2"} << 3;
+    }
+    void confirmedChangeToModeZero()
+    {
+        QFETCH(bool, duringBox);
+        auto rig = start(11, 0, 2);
+        rig->controller.pro_Click();
+        rig->store.stored.residentMode = 0;
+        rig->store.stored.linePosition = 3;
+        QStringList shown;
+        rig->boxes.onShow = [&] {
+            QCOMPARE(rig->exits.size(), 0);
+            shown << rig->boxes.boxes.last().text;
+            if (duringBox && shown.size() == 1)
+                rig->link.deliver("OK");
+        };
+        duringBox ? rig->controller.trayDoubleClick() : rig->link.deliver("OK");
+        QTEST(shown, "shown");
+        QCOMPARE(rig->exits, QList<int>{0});
+        QVERIFY(!rig->tray.shown && !rig->link.isOpen);
+        QTEST(int(rig->store.saved.last()), "savedMs");
+    }
+
+    void errorPath_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::newRow("missing fixed file") << "quill.vmf";
+        QTest::newRow("32768 lines") << m_work.filePath("big.vmf");
+        QTest::newRow("binary") << m_work.filePath("binary.vmf");
+        QTest::newRow("card program fails") << "tamber.vmf";
+    }
+    void errorPath()
+    {
+        QFETCH(QString, source);
+        QTemporaryDir emptyWork;
+        Rig rig(cfg(10, 1, 1, source, 2), m_prog.path(), emptyWork.path(), false);
+        rig.controller.Timer1_Timer(); // closed: nothing more happens
+        rig.controller.play_Click();
+        rig.controller.end_Click();
+        QCOMPARE(rig.starter.calls.size(), source == "tamber.vmf" ? 1 : 0);
+        QCOMPARE(rig.boxes.boxes.size(), 1);
+        QCOMPARE((QStringList{rig.boxes.boxes.at(0).text, rig.boxes.boxes.at(0).title}),
+                 (QStringList{"ファイルが適切でありません。", "ヴェルモ for Windows95"}));
+        QVERIFY(!rig.boxes.boxes.at(0).systemModal && !rig.tray.shown && !rig.timer.running);
+        QCOMPARE(rig.exits, QList<int>{1});
+        QCOMPARE(rig.store.saved, QList<qint16>{2}); // the failed display's position, not advanced
+    }
+
+    void endWhileBoxIsOpenThenSessionEnd()
+    {
+        auto rig = start(11, 0, 2);
+        rig->boxes.onShow = [&] { rig->controller.end_Click(); };
+        rig->controller.trayDoubleClick();
+        rig->controller.Form_QueryUnload();
+        QCOMPARE(rig->boxes.boxes.size(), 1); // no error box after it
+        QCOMPARE(rig->exits, QList<int>{0});
+        QCOMPARE(rig->store.saved, QList<qint16>{1});
+    }
+
+    void menu()
+    {
+        SystemTrayView tray;
+        QStringList items;
+        for (QAction *action : tray.menu()->actions())
+            items << action->objectName() + ":" + (action->isSeparator() ? "-" : action->text());
+        QCOMPARE(items, (QStringList{"pro:プロパティ(&P)...", "z:-", "play:実行(&O)", "stop1:タイマーの停止(&T)",
+                                     "end:ヴェルモの終了(&X)"}));
+    }
+
+    // The real executable in a folder of its own with a store of its own;
+    // the fake tambwin appends a line of its bracketed arguments per start.
+    void velmo_data()
+    {
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("calls"); // empty: no tambwin at all
+        QTest::addColumn<QString>("savedMs");
+        QFile quotes(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf");
+        QVERIFY(quotes.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = quotes.readAll().split('\n');
+        const auto cardCall = [&](int n) {
+            return "[-s][" + card(QStringLiteral("第%1章").arg(n), Cp932::toUnicode(lines.value(n - 1).chopped(1))) + "]\n";
+        };
+        const QString text = QStringLiteral("今日の一言; rm -rf ~ $(touch pwned)");
+        QTest::newRow("once") << QByteArray("Jo=0\nSh=10\nMs=3") << QStringList() << cardCall(3) << "4";
+        QTest::newRow("command-line text") << QByteArray("Jo=0\nSh=20\nMs=7") << QStringList{text}
+                                           << "[-s][" + text + "]\n" << "7";
+        // Resident ones run until SIGTERM, which must still save Ms.
+        QTest::newRow("resident") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << QStringList() << cardCall(5) << "6";
+        // "02" reads as 2 and is saved back as "2": the text shows the save.
+        QTest::newRow("card program missing") << QByteArray("Jo=1\nSh=10\nMs=02") << QStringList() << "" << "2";
+    }
+    void velmo()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, calls);
+        const bool cardProgram = !calls.isEmpty();
+        QTemporaryDir dir;
+        const QString suite = qEnvironmentVariable("SUITE_DIR"), conf = dir.filePath("config/Velmo/Velmo.conf");
+        QVERIFY(QFile::copy(suite + "/velmo", dir.filePath("velmo")));
+        QVERIFY(QFile::copy(suite + "/tamber.vmf", dir.filePath("tamber.vmf")));
+        QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
+        writeFile(conf, "[INI]\n" + settings + "\n");
+        if (cardProgram)
+            writeFile(dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n", true);
+        const auto recorded = [&] {
+            QFile file(dir.filePath("calls"));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        QProcess velmo;
+        velmo.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
+                                                           << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen");
+        velmo.setWorkingDirectory(dir.path());
+        velmo.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        QFETCH(QStringList, arguments);
+        velmo.start(dir.filePath("velmo"), arguments);
+        if (settings.startsWith("Jo=1")) {
+            if (cardProgram)
+                QTRY_COMPARE_WITH_TIMEOUT(recorded(), calls, 15000);
+            else
+                QTest::qWait(1500); // the error box waits for a person
+            QCOMPARE(velmo.state(), QProcess::Running);
+            ::kill(static_cast<pid_t>(velmo.processId()), SIGTERM);
+        }
+        QVERIFY(velmo.waitForFinished(15000));
+        QVERIFY(velmo.exitStatus() == QProcess::NormalExit && velmo.exitCode() == 0);
+        QTRY_COMPARE(recorded(), calls);
+        QTEST(QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(), "savedMs");
+        QVERIFY(!QFile::exists(dir.filePath("pwned")));
+    }
+};
+
+QTEST_MAIN(TestViewer)
+#include "test_viewer.moc"
