@@ -25,13 +25,17 @@ fi
 
 SHOT="$OUT/velmo-card.png"
 rm -f "$SHOT"
+# The programs' own messages go to a log beside the screenshot.
 xvfb-run -a -s "-screen 0 1280x720x24" sh -c '
     cd "$1"
     ./velmo &
     VELMO=$!
     sleep 2.5
     import -window root "$2"
+    # Let the card end by itself before the display goes away.
+    for i in $(seq 50); do pgrep -f "^$1/tambwin" >/dev/null || break; sleep 0.2; done
     kill -TERM $VELMO 2>/dev/null || true
     wait $VELMO 2>/dev/null || true
-' demo "$SUITE" "$SHOT"
+' demo "$SUITE" "$SHOT" 2>"$OUT/programs.log"
+[ -s "$SHOT" ] || { echo "No screenshot was taken; see $OUT/programs.log" >&2; exit 1; }
 echo "Screenshot of the card: $SHOT"
