@@ -1,3 +1,4 @@
+#include "fakes/fixedclock.h"
 #include "shared/argumentstring.h"
 #include "shared/cp932.h"
 #include "titlecard/backgroundpicture.h"
@@ -19,7 +20,7 @@
 using Bytes = QList<QByteArray>;
 
 // 2^32 + 1 s wraps to seed 1, which draws episode 42.
-struct FixedClock : Clock { std::int64_t secondsSinceEpoch() const override { return 4294967297LL; } };
+constexpr std::int64_t kWrappingSeconds = 4294967297LL;
 
 static QByteArray le(quint32 v, int bytes) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b.left(bytes); }
 static QByteArray wave(const QByteArray &chunks) { return "RIFF" + le(4 + chunks.size(), 4) + "WAVE" + chunks; }
@@ -101,7 +102,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, episode);
         QFETCH(QByteArray, custom);
-        const TitleChoice choice = decideTitle(argumentString(arguments), FixedClock());
+        const TitleChoice choice = decideTitle(argumentString(arguments), FixedClock(kWrappingSeconds));
         QCOMPARE(choice.episode, episode);
         QCOMPARE(choice.title, episode ? TitleTable::record(episode) : custom);
     }

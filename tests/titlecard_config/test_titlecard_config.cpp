@@ -1,29 +1,16 @@
+#include "fakes/fakefontpicker.h"
 #include "fakes/recordingstarter.h"
 #include "shared/cp932.h"
 #include "titlecard_config/configdialog.h"
 #include "titlecard_config/controlnames.h"
-#include "titlecard_config/dialogunits.h"
-#include "titlecard_config/episodenames.h"
-#include "titlecard_config/fixedpitchfamilies.h"
-#include "titlecard_config/fontpicker.h"
+#include "shared/ui/dialogunits.h"
+#include "titlecard/episodenames.h"
+#include "shared/ui/fixedpitchfamilies.h"
+#include "shared/ui/fontpicker.h"
 #include "titlecard_config/fontselection.h"
 
 #include <QtTest>
 #include <QtWidgets>
-
-// Answers the font dialog with a prepared choice; a cancel hands back the start font.
-struct FakeFontPicker : FontPicker
-{
-    Choice choose(const QFont &initial, bool fixedPitchOnly, QWidget *) override
-    {
-        ++calls, lastInitial = initial, lastFixedPitchOnly = fixedPitchOnly;
-        return answer.accepted ? answer : Choice{false, initial};
-    }
-    Choice answer;
-    int calls = 0;
-    QFont lastInitial;
-    bool lastFixedPitchOnly = false;
-};
 
 // tambwin.ini: thirteen numbers, one a line, then the face in code page 932.
 static QByteArray ini(const QByteArray &numbers, const QString &face)

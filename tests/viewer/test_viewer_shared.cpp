@@ -1,5 +1,6 @@
 #include "shared/datalink.h"
-#include "shared/viewersettings.h"
+#include "shared/linkcontract.h"
+#include "viewer/viewersettings.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -13,10 +14,10 @@ using Reason = DataLinkClient::EndReason;
 Q_DECLARE_METATYPE(Reason)
 
 namespace {
-const QString kService = QStringLiteral("ヴェルモのプロパティ");
+const QString kService = PropertyLinkContract::kService;
 QStringList fields(const ViewerSettings &s)
 {
-    return {s.quoteSource, QString::number(s.showCode), QString::number(s.intervalMinutes),
+    return {s.quoteSource, QString::number(s.showCode.value()), QString::number(s.intervalMinutes),
             QString::number(s.linePosition), QString::number(s.residentMode)};
 }
 QStringList firsts(const QSignalSpy &spy)
@@ -83,7 +84,7 @@ private slots:
 
     void writeSettings()
     {
-        const ViewerSettings s{QStringLiteral("/home/ユーザー/名言, その2.txt"), 255, -5, -32768, 2};
+        const ViewerSettings s{QStringLiteral("/home/ユーザー/名言, その2.txt"), ShowCode(255), -5, -32768, 2};
         QSettingsViewerStore().writeAll(s);
         QCOMPARE(fields(QSettingsViewerStore().readAll()), fields(s));
         const QByteArray text = confText();
