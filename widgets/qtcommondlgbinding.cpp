@@ -21,18 +21,29 @@ constexpr quint32 kHelpQuit = 2;
 // user edits there is not kept.
 constexpr int kCustomColors = 16;
 
-void setUpFilters(QFileDialog &dialog, const CommonDlgBinding::FileRequest &request)
+void setUpFilters(QFileDialog &dialog, const QList<PlatformFilter::Pair> &pairs, int filterIndex)
 {
     QStringList nameFilters;
-    for (const PlatformFilter::Pair &pair : PlatformFilter::pairs(request.platformFilter))
+    for (const PlatformFilter::Pair &pair : pairs)
         nameFilters << PlatformFilter::toNameFilter(pair);
     if (nameFilters.isEmpty())
         return;
     dialog.setNameFilters(nameFilters);
     // The descriptions already show their patterns.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    const int index = request.filterIndex >= 1 && request.filterIndex <= nameFilters.size() ? request.filterIndex : 1;
+    const int index = filterIndex >= 1 && filterIndex <= nameFilters.size() ? filterIndex : 1;
     dialog.selectNameFilter(nameFilters[index - 1]);
+}
+
+// 1-based; the dialog names the chosen filter by its description alone.
+int chosenFilterIndex(const QFileDialog &dialog, const QList<PlatformFilter::Pair> &pairs)
+{
+    const QString chosen = dialog.selectedNameFilter();
+    for (int i = 0; i < pairs.size(); ++i) {
+        if (chosen == pairs[i].description || chosen == PlatformFilter::toNameFilter(pairs[i]))
+            return i + 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -49,7 +60,8 @@ CommonDlgBinding::FileAnswer QtCommonDlgBinding::showFile(const FileRequest &req
         dialog.setFileMode(QFileDialog::AnyFile);
     if (request.save && !(request.flags & CommonDlgFlags::OverwritePrompt))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    setUpFilters(dialog, request);
+    const QList<PlatformFilter::Pair> pairs = PlatformFilter::pairs(request.platformFilter);
+    setUpFilters(dialog, pairs, request.filterIndex);
     QString suffix = request.defaultExt.left(request.defaultExt.indexOf(QChar(0)));
     while (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
@@ -62,7 +74,7 @@ CommonDlgBinding::FileAnswer QtCommonDlgBinding::showFile(const FileRequest &req
         return answer;
     answer.result = 1;
     answer.files = dialog.selectedFiles();
-    answer.filterIndex = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+    answer.filterIndex = chosenFilterIndex(dialog, pairs);
     return answer;
 }
 
