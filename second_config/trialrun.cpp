@@ -20,7 +20,12 @@ TrialRun::TrialRun(ProgramStarter &starter, const QString &programFolder)
 {
 }
 
+QString TrialRun::program() const
+{
+    return m_folder + QLatin1Char('/') + kProgramName;
+}
+
 bool TrialRun::start(Mode mode, int episode, const QString &text)
 {
-    return m_starter.start(m_folder + QLatin1Char('/') + kProgramName, arguments(mode, episode, text));
+    return m_starter.start(program(), arguments(mode, episode, text));
 }

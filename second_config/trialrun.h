@@ -27,6 +27,9 @@ public:
 
     TrialRun(ProgramStarter &starter, const QString &programFolder);
 
+    // mirwin's path in the program folder.
+    QString program() const;
+
     // False when mirwin could not be started.
     bool start(Mode mode, int episode, const QString &text);
 
