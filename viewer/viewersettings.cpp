@@ -74,7 +74,24 @@ ViewerSettings QSettingsViewerStore::readAll() const
     return result;
 }
 
-void QSettingsViewerStore::writeAll(const ViewerSettings &settings)
+bool QSettingsViewerStore::finish(QSettings &settings)
+{
+    settings.sync();
+    switch (settings.status()) {
+    case QSettings::NoError:
+        m_error.clear();
+        return true;
+    case QSettings::AccessError:
+        m_error = settings.fileName() + QStringLiteral(": cannot be written");
+        return false;
+    case QSettings::FormatError:
+        m_error = settings.fileName() + QStringLiteral(": not a settings file");
+        return false;
+    }
+    return false;
+}
+
+bool QSettingsViewerStore::writeAll(const ViewerSettings &settings)
 {
     Group group;
     QSettings &s = group.settings;
@@ -83,12 +100,12 @@ void QSettingsViewerStore::writeAll(const ViewerSettings &settings)
     setNumber(s, ViewerKeys::kInterval, settings.intervalMinutes);
     setNumber(s, ViewerKeys::kPosition, settings.linePosition);
     setNumber(s, ViewerKeys::kResidence, settings.residentMode);
-    s.sync();
+    return finish(s);
 }
 
-void QSettingsViewerStore::savePosition(qint16 linePosition)
+bool QSettingsViewerStore::savePosition(qint16 linePosition)
 {
     Group group;
     setNumber(group.settings, ViewerKeys::kPosition, linePosition);
-    group.settings.sync();
+    return finish(group.settings);
 }

@@ -4,6 +4,8 @@
 #include "showcode.h"
 
 #include <QString>
+
+class QSettings;
 #include <QtGlobal>
 
 #include <limits>
@@ -43,14 +45,17 @@ struct ViewerSettings
     bool operator!=(const ViewerSettings &other) const { return !(*this == other); }
 };
 
-// The per-user store of the viewer settings.
+// The per-user store of the viewer settings. A failed save says so, and
+// why in errorString(), so that the property window never reports a save
+// that did not happen.
 class ViewerSettingsStore
 {
 public:
     virtual ~ViewerSettingsStore() = default;
     virtual ViewerSettings readAll() const = 0;
-    virtual void writeAll(const ViewerSettings &settings) = 0;
-    virtual void savePosition(qint16 linePosition) = 0;
+    virtual bool writeAll(const ViewerSettings &settings) = 0;
+    virtual bool savePosition(qint16 linePosition) = 0;
+    virtual QString errorString() const = 0;
 };
 
 // The store behind QSettings: organisation and application "Velmo", group
@@ -61,8 +66,14 @@ class QSettingsViewerStore : public ViewerSettingsStore
 {
 public:
     ViewerSettings readAll() const override;
-    void writeAll(const ViewerSettings &settings) override;
-    void savePosition(qint16 linePosition) override;
+    bool writeAll(const ViewerSettings &settings) override;
+    bool savePosition(qint16 linePosition) override;
+    QString errorString() const override { return m_error; }
+
+private:
+    bool finish(QSettings &settings);
+
+    QString m_error;
 };
 
 // Strict decimal text ("-" allowed, no blanks, no "+") within the
