@@ -8,6 +8,7 @@
 
 #include "viewer/quotesources.h"
 
+#include <QButtonGroup>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -32,9 +33,13 @@ ContentPage::ContentPage(PropertyState &state, const PropertyServices &services,
 void ContentPage::buildControls()
 {
     const FormPlacer form(this);
+    // Qt would count the order options in their frame into the sources'
+    // group, and a click on the selected source would then clear it.
+    auto *sources = new QButtonGroup(this);
     int top = 120;
     for (const PropertyChoices::SourceChoice &choice : PropertyChoices::sourceChoices()) {
         QRadioButton *option = form.option(choice.control, choice.caption, 240, top, 3000);
+        sources->addButton(option);
         top += 330;
         if (choice.fileName.isEmpty()) {
             m_fileSource = option;

@@ -28,6 +28,8 @@ int main(int, char *argv[])
     const PropertyServices services{store,           starter,           messages, help, CommonDlg::defaultBinding(),
                                     programFolder(), QDir::currentPath(), MirwinSettingsFile::folder()};
     PropertyWindow window(services);
-    window.show();
-    return QApplication::exec();
+    // OK hides the window before it saves, so the end is the dialog's end,
+    // not the last visible window's.
+    window.exec();
+    return 0;
 }

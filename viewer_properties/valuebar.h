@@ -26,6 +26,11 @@ signals:
     // while the thumb is dragged.
     void barValueChanged(int value);
 
+protected:
+    // Arrows, pages, Home and End move towards the end they name: Qt's own
+    // scroll bars run Left and Right (and the page keys) the other way.
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     bool m_reversed = false;
 };
