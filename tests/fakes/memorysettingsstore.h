@@ -5,7 +5,7 @@
 #include <QList>
 
 // A settings store in memory that counts reads and records every saved
-// reading position.
+// reading position; it can be told to fail every save.
 class MemorySettingsStore : public ViewerSettingsStore
 {
 public:
@@ -14,14 +14,24 @@ public:
         ++reads;
         return stored;
     }
-    void writeAll(const ViewerSettings &settings) override { stored = settings; }
-    void savePosition(qint16 position) override
+    bool writeAll(const ViewerSettings &settings) override
     {
+        if (!failSaves)
+            stored = settings;
+        return !failSaves;
+    }
+    bool savePosition(qint16 position) override
+    {
+        if (failSaves)
+            return false;
         stored.linePosition = position;
         saved << position;
+        return true;
     }
+    QString errorString() const override { return failSaves ? QStringLiteral("disk full") : QString(); }
 
     ViewerSettings stored;
     QList<qint16> saved;
     mutable int reads = 0;
+    bool failSaves = false;
 };

@@ -181,7 +181,7 @@ private slots:
         // A huge binary file is neither a crash nor read whole.
         QByteArray noise(4 << 20, '\0');
         for (int i = 0; i < noise.size(); ++i)
-            noise[i] = char((i * 7919) >> 3);
+            noise[i] = char((quint32(i) * 7919u) >> 3);
         QFile file(ini());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(noise) == noise.size());
         file.close();
