@@ -48,14 +48,17 @@ QByteArray toTextMode(QByteArray bytes)
 
 QByteArray faceFromLine(QByteArray line)
 {
-    // A hand-edited file may have a line end after the face.
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
     // The face field ends at the first terminator.
     const int nul = line.indexOf('\0');
     if (nul >= 0)
         line.truncate(nul);
-    return Cp932::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
+    line = Cp932::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
+    // A hand-edited file may have a line end after the face. Dropped last,
+    // so that no cut or terminator leaves one at the end of the face, which
+    // the written file would then lose.
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
 }
 
 // A named pipe, a device or a folder by that name is no file: the
