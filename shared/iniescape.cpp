@@ -1,5 +1,7 @@
 #include "iniescape.h"
 
+#include <QStringDecoder>
+
 namespace IniEscape {
 
 namespace {
@@ -83,6 +85,12 @@ qsizetype readEscape(const QString &text, qsizetype pos, QString &out)
 
 } // namespace
 
+QString fromUtf8(const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
+}
+
 QByteArray escapedKey(const QString &key)
 {
     QByteArray out;
@@ -106,7 +114,7 @@ QString unescapedKey(const QByteArray &text)
     QString out;
     QByteArray run; // plain bytes, decoded together as UTF-8
     const auto flush = [&] {
-        out += QString::fromUtf8(run);
+        out += fromUtf8(run);
         run.clear();
     };
     const auto hexAt = [&](qsizetype from, int count) {
@@ -180,8 +188,9 @@ QByteArray escapedValue(const QString &value)
             } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
                 out += text.mid(i, 2).toUtf8();
                 ++i;
-            } else if (QChar::isSurrogate(c)) {
-                // UTF-8 cannot carry half a pair; the escape keeps it exact.
+            } else if (QChar::isSurrogate(c) || c == 0xFEFF) {
+                // UTF-8 cannot carry half a pair, and a byte-order mark is
+                // dropped by UTF-8 readers; the escape keeps both exact.
                 out += "\\x" + QByteArray::number(c, 16);
                 escapeNextHexDigit = true;
             } else {

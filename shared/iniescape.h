@@ -11,6 +11,10 @@ namespace IniEscape {
 QByteArray escapedKey(const QString &key);
 QString unescapedKey(const QByteArray &text);
 
+// UTF-8 text to a string, keeping a byte-order mark at its start (which
+// QString::fromUtf8 drops) as the character it is in a value.
+QString fromUtf8(const QByteArray &bytes);
+
 // Values: UTF-8, quoted when they hold ";", "," or "=" or start or end
 // with a blank, backslash escapes for quotes, backslashes and control
 // characters, a leading "@" doubled.

@@ -75,7 +75,7 @@ std::optional<QString> IniFile::value(const QString &group, const QString &key) 
         const Line &line = m_lines.at(i);
         if (!line.header && !line.key.isEmpty() && line.key == key && line.group == wanted) {
             const QByteArray body = content(line.bytes, i == 0);
-            return IniEscape::unescapedValue(QString::fromUtf8(body.mid(body.indexOf('=') + 1)));
+            return IniEscape::unescapedValue(IniEscape::fromUtf8(body.mid(body.indexOf('=') + 1)));
         }
     }
     return std::nullopt;

@@ -79,6 +79,7 @@ private slots:
         QTest::newRow("japanese path") << QStringLiteral("/home/ユーザー/名言, その2.txt");
         QTest::newRow("nul, digit") << QString(QChar(0)) + "1";
         QTest::newRow("outside the plane") << QStringLiteral("\U0001F600");
+        QTest::newRow("byte-order mark first") << QString(QChar(0xFEFF)) + "x";
     }
     void valuesBothWays()
     {
