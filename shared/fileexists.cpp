@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     // Opened without waiting: a named pipe would otherwise hold the caller
     // until something writes to it.

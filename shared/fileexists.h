@@ -4,4 +4,4 @@
 
 // A file counts as present when it can be opened for reading; a folder, a
 // named pipe or a device is no file.
-bool FileExists(const QString &path);
+bool fileExists(const QString &path);

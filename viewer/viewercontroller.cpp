@@ -10,6 +10,8 @@
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
 
+#include <cstdio>
+
 ViewerController::ViewerController(const Services &services, const QString &commandLine,
                                    QObject *parent)
     : QObject(parent), m_services(services),
@@ -188,6 +190,8 @@ void ViewerController::applyInterval()
 
 void ViewerController::errorPath()
 {
+    // The box waits for a person; the line says at once what happened.
+    std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(kBadFileMessage));
     m_services.messages.show(kBadFileMessage, kTitle, false);
     close(1);
 }

@@ -20,9 +20,9 @@ public:
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     const QByteArray text(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    ParseDecimal(text);
+    parseDecimal(text);
 
-    const QList<QByteArray> fields = SplitFields(text);
+    const QList<QByteArray> fields = splitFields(text);
     FUZZ_CHECK(fields.size() <= kTitleFieldCount);
     for (const QByteArray &field : fields)
         FUZZ_CHECK(!field.isEmpty() && !field.contains(',') && !field.contains('\0'));

@@ -97,11 +97,11 @@ void TestProgramStart::lookupAndPresence()
     QCOMPARE(findProgram("sh", empty.path()), QStandardPaths::findExecutable("sh"));
     QCOMPARE(findProgram("no-such-program-anywhere", empty.path()), QString());
 
-    QVERIFY(FileExists(local));
-    QVERIFY(!FileExists(dir.filePath("absent")));
-    QVERIFY(!FileExists(dir.path()));
+    QVERIFY(fileExists(local));
+    QVERIFY(!fileExists(dir.filePath("absent")));
+    QVERIFY(!fileExists(dir.path()));
     QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
-    QVERIFY(!FileExists(dir.filePath("pipe"))); // and no wait for a writer
+    QVERIFY(!fileExists(dir.filePath("pipe"))); // and no wait for a writer
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

@@ -72,7 +72,7 @@ private slots:
 
     void titleRandomWraps()
     {
-        QCOMPARE(QList<int>({TitleRandom(0u), TitleRandom(2147483648u), TitleRandom(4294967295u)}), QList<int>({39, 39, 36}));
+        QCOMPARE(QList<int>({titleRandom(0u), titleRandom(2147483648u), titleRandom(4294967295u)}), QList<int>({39, 39, 36}));
     }
 
     void commandLine_data()
@@ -112,6 +112,7 @@ private slots:
         QTest::addColumn<QByteArray>("title");
         QTest::addColumn<Bytes>("fields");
         QTest::newRow("empty fields vanish") << QByteArray(",a,,b,") << Bytes{"a", "b"};
+        QTest::newRow("long comma runs") << QByteArray(",,,a,,,b,,,,c,,,") << Bytes{"a", "b", "c"};
         QTest::newRow("sixth ignored") << QByteArray("1,,2,3,,4,5,,,6") << Bytes{"1", "2", "3", "4", "5"};
         QTest::newRow("spaces are content") << QByteArray(" , x ") << Bytes{" ", " x "};
         QTest::newRow("ends at NUL") << QByteArray("a,b\0,c", 6) << Bytes{"a", "b"};
@@ -121,7 +122,7 @@ private slots:
     void splitFields()
     {
         QFETCH(QByteArray, title);
-        QTEST(SplitFields(title), "fields");
+        QTEST(::splitFields(title), "fields");
     }
 
     void fontFileParse_data()
