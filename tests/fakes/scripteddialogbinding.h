@@ -1,0 +1,51 @@
+#pragma once
+
+#include "widgets/commondlgbinding.h"
+
+#include <QList>
+
+// Standard dialogs that show nothing: each call is recorded with what the
+// dialog was given, and answered with the answer the test prepared (by
+// default a plain cancel).
+class ScriptedDialogBinding : public CommonDlgBinding
+{
+public:
+    FileAnswer showFile(const FileRequest &request) override
+    {
+        fileRequests.append(request);
+        return fileAnswer;
+    }
+    ColorAnswer showColor(const ColorRequest &request) override
+    {
+        colorRequests.append(request);
+        return colorAnswer;
+    }
+    FontAnswer showFont(const FontRequest &request) override
+    {
+        fontRequests.append(request);
+        return fontAnswer;
+    }
+    PrintAnswer showPrinter(const PrintRequest &request) override
+    {
+        printRequests.append(request);
+        return printAnswer;
+    }
+    void showHelp(const HelpRequest &request) override { helpRequests.append(request); }
+
+    int calls() const
+    {
+        return int(fileRequests.size() + colorRequests.size() + fontRequests.size() + printRequests.size()
+                   + helpRequests.size());
+    }
+
+    FileAnswer fileAnswer;
+    ColorAnswer colorAnswer;
+    FontAnswer fontAnswer;
+    PrintAnswer printAnswer;
+
+    QList<FileRequest> fileRequests;
+    QList<ColorRequest> colorRequests;
+    QList<FontRequest> fontRequests;
+    QList<PrintRequest> printRequests;
+    QList<HelpRequest> helpRequests;
+};
