@@ -9,11 +9,11 @@
 
 int main(int argc, char **argv)
 {
-    const QByteArray arguments = argumentString(programArguments(argc, argv));
+    const QStringList arguments = programArguments(argc, argv);
     const CardProgram tambwin{ProgramNames::kTambwin, QStringLiteral("タンバー for Windows95"),
                               QStringLiteral(":/titlecard/tambwin.png"), WaveSound::kTambwinResource,
                               false}; // the card cannot be dismissed early
     return runCardProgram(argc, argv, tambwin, [&arguments](const QSize &size) {
-        return composeCardForArguments(arguments, size, SystemClock(), TitleFontFile::kFileName);
+        return composeCardForArguments(argumentString(arguments), size, SystemClock(), TitleFontFile::kFileName);
     });
 }
