@@ -4,7 +4,7 @@
 # With --fuzz also clang and libFuzzer, which only tools/fuzz.sh needs.
 set -e
 PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-fonts-ipafont-gothic xvfb xauth x11-utils imagemagick"
+fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils imagemagick"
 FUZZ_PACKAGES="clang libclang-rt-14-dev llvm-14"
 [ "$1" = "--fuzz" ] && PACKAGES="$PACKAGES $FUZZ_PACKAGES"
 missing=""
