@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool FileExists(const QString &path)
+bool fileExists(const QString &path)
 {
     if (path.isEmpty() || QFileInfo(path).isDir())
         return false;

@@ -3,4 +3,4 @@
 #include <QString>
 
 // A file counts as present when it can be opened for reading.
-bool FileExists(const QString &path);
+bool fileExists(const QString &path);

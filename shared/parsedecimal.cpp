@@ -7,7 +7,7 @@ bool isSpace(char c)
 }
 } // namespace
 
-std::int32_t ParseDecimal(const QByteArray &text)
+std::int32_t parseDecimal(const QByteArray &text)
 {
     int i = 0;
     const int n = text.size();

@@ -12,12 +12,6 @@ QString programFolder()
     return dir;
 }
 
-QString programFolderPath(const QString &fileName)
-{
-    const QString folder = programFolder();
-    return folder == QLatin1String("/") ? folder + fileName : folder + QLatin1Char('/') + fileName;
-}
-
 QString findProgram(const QString &bareName, const QString &folder)
 {
     if (bareName.isEmpty())

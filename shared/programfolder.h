@@ -6,9 +6,6 @@
 // Programs of the suite and the data files they open live there.
 QString programFolder();
 
-// A path in the program folder: folder + "/" + name.
-QString programFolderPath(const QString &fileName);
-
 // Finds a program started "by bare name": the program folder first, then
 // the directories of PATH. Returns an empty string when it is found nowhere.
 QString findProgram(const QString &bareName, const QString &folder = programFolder());

@@ -64,7 +64,7 @@ QImage textLayer(const QByteArray &title, const TitleFont &font, const QSize &sc
     if (layer.isNull())
         return layer;
     layer.fill(Qt::black);
-    const QList<QByteArray> fields = SplitFields(title);
+    const QList<QByteArray> fields = splitFields(title);
     if (fields.isEmpty())
         return layer;
 

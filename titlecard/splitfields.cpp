@@ -1,6 +1,6 @@
 #include "splitfields.h"
 
-QList<QByteArray> SplitFields(const QByteArray &title)
+QList<QByteArray> splitFields(const QByteArray &title)
 {
     const int nul = title.indexOf('\0');
     const qsizetype end = nul < 0 ? title.size() : nul;

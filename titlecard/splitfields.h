@@ -11,4 +11,4 @@ constexpr int kTitleFieldCount = 5;
 // fifth field is ignored. The text ends at its first NUL byte, as the
 // title buffer does. Splitting bytewise is safe: 0x2C never occurs inside a
 // double-byte character of code page 932.
-QList<QByteArray> SplitFields(const QByteArray &title);
+QList<QByteArray> splitFields(const QByteArray &title);

@@ -5,17 +5,17 @@
 
 #include "shared/parsedecimal.h"
 
-int TitleRandom(std::uint32_t seed)
+int titleRandom(std::uint32_t seed)
 {
     const std::uint32_t state = seed * 214013u + 2531011u; // wraps mod 2^32
     const int output = static_cast<int>((state >> 16) & 0x7FFFu);
     return output % TitleTable::kEpisodeCount + 1;
 }
 
-int TitleRandom(const Clock &clock)
+int titleRandom(const Clock &clock)
 {
     // The generator's seed is 32 bits wide; later times wrap around.
-    return TitleRandom(static_cast<std::uint32_t>(clock.secondsSinceEpoch()));
+    return titleRandom(static_cast<std::uint32_t>(clock.secondsSinceEpoch()));
 }
 
 namespace {
@@ -31,7 +31,7 @@ TitleChoice episodeChoice(TitleChoice::Kind kind, int episode)
 
 TitleChoice randomChoice(const Clock &clock)
 {
-    return episodeChoice(TitleChoice::Kind::Random, TitleRandom(clock));
+    return episodeChoice(TitleChoice::Kind::Random, titleRandom(clock));
 }
 
 } // namespace
@@ -54,7 +54,7 @@ TitleChoice decideTitle(const QByteArray &argumentString, const Clock &clock)
         return choice;
     }
 
-    const std::int32_t n = ParseDecimal(token);
+    const std::int32_t n = parseDecimal(token);
     if (n >= 1 && n <= TitleTable::kEpisodeCount)
         return episodeChoice(TitleChoice::Kind::Episode, n);
     return randomChoice(clock);

@@ -81,9 +81,9 @@ void parse(const QByteArray &contents, TitleFont &font)
         if (!reader.next(line))
             break; // every later field finds the end of file too
         if (k < 5)
-            *words[k] = ParseDecimal(line);
+            *words[k] = parseDecimal(line);
         else if (k < 13)
-            *bytes[k - 5] = static_cast<std::uint8_t>(ParseDecimal(line) & 0xFF);
+            *bytes[k - 5] = static_cast<std::uint8_t>(parseDecimal(line) & 0xFF);
         else
             font.lfFaceName = faceFromLine(line);
     }

@@ -1,7 +1,7 @@
 #include "aboutdialog.h"
 
 #include "controlnames.h"
-#include "dialogunits.h"
+#include "shared/ui/dialogunits.h"
 
 #include <QGroupBox>
 #include <QLabel>

@@ -1,6 +1,7 @@
 #include "cardlauncher.h"
 
 #include "shared/programfolder.h"
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
 
 CardLauncher::CardLauncher(ProgramStarter &starter, const QString &programFolder)
@@ -10,7 +11,7 @@ CardLauncher::CardLauncher(ProgramStarter &starter, const QString &programFolder
 
 bool CardLauncher::start(const QStringList &arguments)
 {
-    const QString program = findProgram(kProgramName, m_folder);
+    const QString program = findProgram(ProgramNames::kTambwin, m_folder);
     if (program.isEmpty())
         return false;
     return m_starter.start(program, arguments);

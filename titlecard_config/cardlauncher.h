@@ -10,8 +10,6 @@ class ProgramStarter;
 class CardLauncher
 {
 public:
-    static inline const QString kProgramName = QStringLiteral("tambwin");
-
     CardLauncher(ProgramStarter &starter, const QString &programFolder);
 
     // False when tambwin is nowhere to be found or would not start; the

@@ -3,7 +3,7 @@
 #include "aboutdialog.h"
 #include "controlnames.h"
 #include "cp932bytevalidator.h"
-#include "dialogunits.h"
+#include "shared/ui/dialogunits.h"
 
 #include "shared/cp932.h"
 

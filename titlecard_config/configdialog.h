@@ -2,7 +2,7 @@
 
 #include "cardlauncher.h"
 #include "configstate.h"
-#include "episodenames.h"
+#include "titlecard/episodenames.h"
 #include "fontselection.h"
 
 #include <QDialog>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "titlecard/titletable.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,7 @@ public:
     enum class Field { Line1 = 1022, Line2 = 1023, Ruby1 = 1024, Ruby2 = 1025, Line3 = 1026 };
 
     static constexpr int kFirstEpisode = 1;
-    static constexpr int kLastEpisode = 45;
+    static constexpr int kLastEpisode = TitleTable::kEpisodeCount;
     static constexpr int kTextLimitBytes = 100; // code-page-932 bytes per text
 
     Mode mode() const { return m_mode; }

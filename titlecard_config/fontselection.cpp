@@ -1,6 +1,6 @@
 #include "fontselection.h"
 
-#include "fontpicker.h"
+#include "shared/ui/fontpicker.h"
 #include "fontdialogmapping.h"
 
 #include "titlecard/titlefontfile.h"

@@ -1,8 +1,9 @@
 #include "configdialog.h"
-#include "fontpicker.h"
+#include "shared/ui/fontpicker.h"
 #include "aboutdialog.h"
 
 #include "shared/programfolder.h"
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "titlecard/titlefontfile.h"
 
@@ -15,7 +16,7 @@ int main(int, char *argv[])
     // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    QApplication::setApplicationName(QStringLiteral("tambinit"));
+    QApplication::setApplicationName(ProgramNames::kTambinit);
     QApplication::setWindowIcon(QIcon(AboutDialog::kIconPath));
 
     ProcessStarter starter;

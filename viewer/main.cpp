@@ -1,4 +1,4 @@
-#include "messagebox.h"
+#include "shared/ui/messagebox.h"
 #include "platformservices.h"
 #include "randomsource.h"
 #include "terminationwatcher.h"
@@ -7,8 +7,9 @@
 #include "shared/argumentstring.h"
 #include "shared/cp932.h"
 #include "shared/programfolder.h"
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
-#include "shared/viewersettings.h"
+#include "viewersettings.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,7 +19,7 @@ int main(int argc, char *argv[])
     const QStringList arguments = programArguments(argc, argv);
     int qtArgc = 1; // a quote on the command line may look like one of Qt's options
     QApplication app(qtArgc, argv);
-    QApplication::setApplicationName(QStringLiteral("velmo"));
+    QApplication::setApplicationName(ProgramNames::kVelmo);
     QApplication::setApplicationVersion(QStringLiteral("5.01"));
     // The program lives in the notification area; closing a message box
     // must not end it.
@@ -38,22 +39,22 @@ int main(int argc, char *argv[])
     ViewerController controller(services, commandLine);
 
     QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);
-    QObject::connect(&tray, &SystemTrayView::propertiesRequested, &controller, &ViewerController::pro_Click);
-    QObject::connect(&tray, &SystemTrayView::playRequested, &controller, &ViewerController::play_Click);
-    QObject::connect(&tray, &SystemTrayView::stopRequested, &controller, &ViewerController::stop1_Click);
-    QObject::connect(&tray, &SystemTrayView::endRequested, &controller, &ViewerController::end_Click);
+    QObject::connect(&tray, &SystemTrayView::propertiesRequested, &controller, &ViewerController::openProperties);
+    QObject::connect(&tray, &SystemTrayView::playRequested, &controller, &ViewerController::playNow);
+    QObject::connect(&tray, &SystemTrayView::stopRequested, &controller, &ViewerController::pauseRequested);
+    QObject::connect(&tray, &SystemTrayView::endRequested, &controller, &ViewerController::quit);
 
     // Every way out closes in order: icon removed, reading position saved.
     TerminationWatcher termination;
     QObject::connect(&termination, &TerminationWatcher::terminationRequested, &controller,
-                     &ViewerController::end_Click);
+                     &ViewerController::quit);
     // The end of the session closes and ends the program like the menu's
     // exit: closing alone would leave it running without icon or timer
     // when the logout is cancelled.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller,
-                     [&controller](QSessionManager &) { controller.end_Click(); });
+                     [&controller](QSessionManager &) { controller.quit(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
-                     &ViewerController::Form_QueryUnload);
+                     &ViewerController::unload);
 
     int exitCode = 0;
     bool finished = false;
@@ -62,7 +63,7 @@ int main(int argc, char *argv[])
         finished = true;
         QCoreApplication::exit(code);
     });
-    controller.Form_Load();
+    controller.load();
     if (finished)
         return exitCode;
     const int loopCode = app.exec();

@@ -1,5 +1,7 @@
 #include "platformservices.h"
 
+#include "shared/linkcontract.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QSystemTrayIcon>
@@ -26,11 +28,6 @@ void QtTickTimer::setRunning(bool running)
         m_timer.start();
     else if (!running)
         m_timer.stop();
-}
-
-bool QtTickTimer::isRunning() const
-{
-    return m_timer.isActive();
 }
 
 namespace {
@@ -85,7 +82,6 @@ SystemTrayView::~SystemTrayView()
 
 void SystemTrayView::addIcon(bool paused)
 {
-    m_pausedShown = paused;
     m_icon->setIcon(paused ? m_paused : m_running);
     if (QSystemTrayIcon::isSystemTrayAvailable())
         m_icon->show();
@@ -107,7 +103,7 @@ void SystemTrayView::setStopEnabled(bool enabled)
 }
 
 LocalPropertyLink::LocalPropertyLink(int timeoutMs, QObject *parent)
-    : QObject(parent), m_client(kService, kTopic, kItem), m_timeoutMs(timeoutMs)
+    : QObject(parent), m_client(PropertyLinkContract::kService, PropertyLinkContract::kTopic, PropertyLinkContract::kItem), m_timeoutMs(timeoutMs)
 {
     connect(&m_client, &DataLinkClient::valueReceived, this, [this](const QString &value) {
         if (m_onValue)

@@ -20,7 +20,6 @@ public:
     explicit QtTickTimer(int intervalMs = 60000);
     void setHandler(std::function<void()> handler) override;
     void setRunning(bool running) override;
-    bool isRunning() const override;
 
 private:
     QTimer m_timer;
@@ -42,8 +41,6 @@ public:
     void setStopEnabled(bool enabled) override;
 
     QMenu *menu() const { return m_menu; }
-    QSystemTrayIcon *trayIcon() const { return m_icon; }
-    bool isPausedIcon() const { return m_pausedShown; }
 
 signals:
     void doubleClicked();
@@ -58,7 +55,6 @@ private:
     QAction *m_stop;
     QIcon m_running;
     QIcon m_paused;
-    bool m_pausedShown = false;
 };
 
 // The property window's change notification over the local data link.
@@ -70,10 +66,6 @@ public:
     explicit LocalPropertyLink(int timeoutMs = 15000, QObject *parent = nullptr);
     void open(std::function<void(const QString &)> onValue, std::function<void()> onGone) override;
     void close() override;
-
-    static inline const QString kService = QStringLiteral("ヴェルモのプロパティ");
-    static inline const QString kTopic = QStringLiteral("Form1");
-    static inline const QString kItem = QStringLiteral("ok2");
 
 private:
     DataLinkClient m_client;

@@ -1,5 +1,9 @@
 #include "quoteoutput.h"
 
+#include "quotesources.h"
+
+#include "shared/programnames.h"
+
 namespace {
 
 QuoteOutput start(const QString &folder, const QString &name, const QStringList &arguments)
@@ -28,24 +32,29 @@ bool QuoteOutput::operator==(const QuoteOutput &other) const
         && text == other.text && title == other.title;
 }
 
-QuoteOutput chooseQuoteOutput(const QString &source, quint8 showCode, int number,
+QuoteOutput chooseQuoteOutput(const QString &source, ShowCode code, int number,
                               const QString &line, const QuoteTexts &texts,
                               const QString &programFolder)
 {
+    using Output = ShowCode::Output;
     const QString &t = texts.quoteText;
-    if (source == QLatin1String("dastor.vmf") && showCode == 22)
-        return start(programFolder, QStringLiteral("dastor"), {});
+    if (source == QuoteSources::kDastor && code == ShowCode(ShowCode::Order::Random, Output::Dastor))
+        return start(programFolder, ProgramNames::kDastor, {});
     // The card program is the one tambwin, whatever the letter case of its
     // name was on a platform that ignores it.
-    if (source == QLatin1String("anitamb.vmf") && isTitleCardCode(showCode))
-        return start(programFolder, QStringLiteral("tambwin"), {QString::number(number)});
-    if (source == QLatin1String("mirelle.vmf") && (showCode == 11 || showCode == 21))
-        return message(QStringLiteral("「") + line + QStringLiteral("の巻」"), texts.sourceLine);
-    if (showCode == 12 || showCode == 22)
-        return start(programFolder, QStringLiteral("dastor"), {t});
-    if (isTitleCardCode(showCode))
-        return start(programFolder, QStringLiteral("tambwin"), {QStringLiteral("-s"), t});
-    if (showCode == 13 || showCode == 23)
-        return start(programFolder, QStringLiteral("mirwin"), {t});
+    if (source == QuoteSources::kAnitamb && code.shows(Output::TitleCard))
+        return start(programFolder, ProgramNames::kTambwin, {QString::number(number)});
+    if (source == QuoteSources::kMirelle && code.isKnown() && code.shows(Output::MessageBox))
+        return message(QuoteSources::mirelleTitle(line), texts.sourceLine);
+    switch (code.output()) {
+    case Output::Dastor:
+        return start(programFolder, ProgramNames::kDastor, {t});
+    case Output::TitleCard:
+        return start(programFolder, ProgramNames::kTambwin, {QStringLiteral("-s"), t});
+    case Output::Mirwin:
+        return start(programFolder, ProgramNames::kMirwin, {t});
+    case Output::MessageBox:
+        break;
+    }
     return message(line, texts.sourceLine);
 }

@@ -21,6 +21,6 @@ struct QuoteOutput
 
 // The first matching row wins, so "dastor.vmf" with 22 starts dastor
 // without text and "anitamb.vmf" asks tambwin for its own episode card.
-QuoteOutput chooseQuoteOutput(const QString &source, quint8 showCode, int number,
+QuoteOutput chooseQuoteOutput(const QString &source, ShowCode code, int number,
                               const QString &line, const QuoteTexts &texts,
                               const QString &programFolder);

@@ -1,12 +1,13 @@
 #include "quoteplayer.h"
 
-#include "messagebox.h"
 #include "quotefile.h"
 #include "quoteoutput.h"
+#include "quotesources.h"
 #include "quotetexts.h"
 #include "randomsource.h"
 
 #include "shared/programstarter.h"
+#include "shared/ui/messagebox.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -32,7 +33,7 @@ bool QuotePlayer::play()
 {
     ViewerState &s = m_state;
     const QString &source = s.settings.quoteSource;
-    const quint8 code = s.settings.showCode;
+    const ShowCode code = s.settings.showCode;
 
     if (source == QuoteSources::kCommandLine) {
         // The command-line text stands on its own: no file is opened and
@@ -53,7 +54,7 @@ bool QuotePlayer::play()
     s.lineCount = static_cast<qint16>(count);
 
     int number = s.settings.linePosition;
-    if (isRandomCode(code)) {
+    if (code.isRandom()) {
         const double r = m_random.draw();
         number = static_cast<int>(std::floor(count * r + 1.0));
     }

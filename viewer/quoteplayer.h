@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shared/viewersettings.h"
+#include "viewersettings.h"
 
 #include <QString>
 
@@ -20,7 +20,7 @@ struct ViewerState
     QString sourceLine;     // R: kept until a layout rebuilds it
 };
 
-// One display (Play2): picks a line of the quote source, builds its texts,
+// One display (showQuote): picks a line of the quote source, builds its texts,
 // hands them to the chosen output, then advances the reading position.
 class QuotePlayer
 {

@@ -1,12 +1,16 @@
 #include "viewercontroller.h"
 
-#include "messagebox.h"
-#include "quotetexts.h"
+#include "quotesources.h"
 #include "viewerseams.h"
+#include "viewersettings.h"
 
+#include "shared/linkcontract.h"
 #include "shared/programfolder.h"
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
-#include "shared/viewersettings.h"
+#include "shared/ui/messagebox.h"
+
+#include <cstdio>
 
 ViewerController::ViewerController(const Services &services, const QString &commandLine,
                                    QObject *parent)
@@ -15,10 +19,10 @@ ViewerController::ViewerController(const Services &services, const QString &comm
                services.workingFolder)
 {
     m_player.state().commandLine = commandLine;
-    m_services.timer.setHandler([this] { Timer1_Timer(); });
+    m_services.timer.setHandler([this] { tick(); });
 }
 
-void ViewerController::Form_Load()
+void ViewerController::load()
 {
     ViewerState &s = m_player.state();
     s.settings = m_services.store.readAll();
@@ -28,13 +32,13 @@ void ViewerController::Form_Load()
     if (!s.commandLine.isEmpty())
         s.settings.quoteSource = QuoteSources::kCommandLine;
     applyInterval();
-    if (s.settings.residentMode != 2 && !Play2())
+    if (s.settings.residentMode != 2 && !showQuote())
         return;
     if (s.settings.residentMode == 0)
         close(0);
 }
 
-void ViewerController::Timer1_Timer()
+void ViewerController::tick()
 {
     if (m_closed)
         return;
@@ -44,7 +48,7 @@ void ViewerController::Timer1_Timer()
     // at the next one.
     const int interval = m_player.state().settings.intervalMinutes;
     if (interval > 0 && m_tickCount >= interval && !m_playing) {
-        if (!Play2())
+        if (!showQuote())
             return;
         m_tickCount = 0;
     }
@@ -53,44 +57,44 @@ void ViewerController::Timer1_Timer()
 
 void ViewerController::trayDoubleClick()
 {
-    Play2();
+    showQuote();
 }
 
-void ViewerController::play_Click()
+void ViewerController::playNow()
 {
-    Play2();
+    showQuote();
 }
 
-void ViewerController::stop1_Click()
+void ViewerController::pauseRequested()
 {
     if (m_closed || m_player.state().settings.intervalMinutes <= 0)
         return; // the item is disabled without a periodic display
-    Stop2();
+    togglePause();
 }
 
-void ViewerController::pro_Click()
+void ViewerController::openProperties()
 {
     if (m_closed || m_propertySession)
         return; // one property window at a time: it holds the link
     m_pausedBeforeProperties = m_paused;
-    Stop2();
+    togglePause();
     m_services.store.savePosition(m_player.state().settings.linePosition);
-    const QString program = findProgram(QStringLiteral("velmoinit"), m_services.programFolder);
+    const QString program = findProgram(ProgramNames::kVelmoinit, m_services.programFolder);
     if (program.isEmpty() || !m_services.starter.start(program, {})) {
         setPaused(m_pausedBeforeProperties);
         return;
     }
     m_propertySession = true;
     m_confirmed = false;
-    m_services.link.open([this](const QString &value) { okt_Change(value); },
+    m_services.link.open([this](const QString &value) { propertyLinkChanged(value); },
                          [this] { endPropertySession(); });
 }
 
-void ViewerController::okt_Change(const QString &value)
+void ViewerController::propertyLinkChanged(const QString &value)
 {
     if (m_closed)
         return;
-    if (value == QLatin1String("OK")) {
+    if (value == PropertyLinkContract::kSaved) {
         ViewerState &s = m_player.state();
         s.settings = m_services.store.readAll();
         m_confirmed = true;
@@ -104,20 +108,20 @@ void ViewerController::okt_Change(const QString &value)
             // display and the close follow it.
             if (m_playing)
                 m_endAfterDisplay = true;
-            else if (Play2())
+            else if (showQuote())
                 close(0);
         }
-    } else if (value == QLatin1String("end")) {
+    } else if (value == PropertyLinkContract::kEnded) {
         endPropertySession();
     }
 }
 
-void ViewerController::end_Click()
+void ViewerController::quit()
 {
     close(0);
 }
 
-void ViewerController::Form_QueryUnload()
+void ViewerController::unload()
 {
     if (m_closed)
         return;
@@ -131,7 +135,7 @@ void ViewerController::Form_QueryUnload()
     m_services.store.savePosition(m_player.state().settings.linePosition);
 }
 
-bool ViewerController::Play2()
+bool ViewerController::showQuote()
 {
     if (m_closed || m_playing)
         return !m_closed;
@@ -146,14 +150,14 @@ bool ViewerController::Play2()
     }
     if (m_endAfterDisplay) {
         m_endAfterDisplay = false;
-        if (Play2())
+        if (showQuote())
             close(0);
         return false;
     }
     return true;
 }
 
-void ViewerController::Stop2()
+void ViewerController::togglePause()
 {
     setPaused(!m_paused);
 }
@@ -181,6 +185,8 @@ void ViewerController::applyInterval()
 
 void ViewerController::errorPath()
 {
+    // The box waits for a person; the line says at once what happened.
+    std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(kBadFileMessage));
     m_services.messages.show(kBadFileMessage, kTitle, false);
     close(1);
 }
@@ -189,7 +195,7 @@ void ViewerController::close(int exitCode)
 {
     if (m_closed)
         return;
-    Form_QueryUnload();
+    unload();
     emit finished(exitCode);
 }
 

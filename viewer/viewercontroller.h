@@ -37,19 +37,18 @@ public:
 
     ViewerController(const Services &services, const QString &commandLine, QObject *parent = nullptr);
 
-    void Form_Load();
-    void Timer1_Timer();
+    void load();
+    void tick();
     void trayDoubleClick();
-    void play_Click();
-    void stop1_Click();
-    void pro_Click();
-    void okt_Change(const QString &value);
-    void end_Click();
+    void playNow();
+    void pauseRequested();
+    void openProperties();
+    void propertyLinkChanged(const QString &value);
+    void quit();
     // Every way out ends here; running it twice does nothing more.
-    void Form_QueryUnload();
+    void unload();
 
     const ViewerState &state() const { return m_player.state(); }
-    int tickCount() const { return m_tickCount; }
     bool isPaused() const { return m_paused; }
     bool isClosed() const { return m_closed; }
     bool propertyWindowOpen() const { return m_propertySession; }
@@ -59,8 +58,8 @@ signals:
     void finished(int exitCode);
 
 private:
-    bool Play2();
-    void Stop2();
+    bool showQuote();
+    void togglePause();
     void setPaused(bool paused);
     void applyInterval();
     void errorPath();

@@ -14,7 +14,6 @@ public:
     virtual ~TickTimer() = default;
     virtual void setHandler(std::function<void()> handler) = 0;
     virtual void setRunning(bool running) = 0;
-    virtual bool isRunning() const = 0;
 };
 
 // The notification-area icon and the state of its menu. The icon is never

@@ -65,9 +65,9 @@ void TestProgramStart::lookupAndPresence()
     QCOMPARE(findProgram("sh", empty.path()), QStandardPaths::findExecutable("sh"));
     QCOMPARE(findProgram("no-such-program-anywhere", empty.path()), QString());
 
-    QVERIFY(FileExists(local));
-    QVERIFY(!FileExists(dir.filePath("absent")));
-    QVERIFY(!FileExists(dir.path()));
+    QVERIFY(fileExists(local));
+    QVERIFY(!fileExists(dir.filePath("absent")));
+    QVERIFY(!fileExists(dir.path()));
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

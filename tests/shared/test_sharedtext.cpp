@@ -64,7 +64,7 @@ private slots:
     void parseDecimal()
     {
         QFETCH(QByteArray, text);
-        QTEST(ParseDecimal(text), "expected");
+        QTEST(::parseDecimal(text), "expected");
     }
 
     void argumentString_data()

@@ -1,3 +1,4 @@
+#include "fakes/fixedclock.h"
 #include "shared/argumentstring.h"
 #include "shared/cp932.h"
 #include "titlecard/backgroundpicture.h"
@@ -19,7 +20,7 @@
 using Bytes = QList<QByteArray>;
 
 // 2^32 + 1 s wraps to seed 1, which draws episode 42.
-struct FixedClock : Clock { std::int64_t secondsSinceEpoch() const override { return 4294967297LL; } };
+constexpr std::int64_t kWrappingSeconds = 4294967297LL;
 
 static QByteArray le(quint32 v, int bytes) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b.left(bytes); }
 static QByteArray wave(const QByteArray &chunks) { return "RIFF" + le(4 + chunks.size(), 4) + "WAVE" + chunks; }
@@ -71,7 +72,7 @@ private slots:
 
     void titleRandomWraps()
     {
-        QCOMPARE(QList<int>({TitleRandom(0u), TitleRandom(2147483648u), TitleRandom(4294967295u)}), QList<int>({39, 39, 36}));
+        QCOMPARE(QList<int>({titleRandom(0u), titleRandom(2147483648u), titleRandom(4294967295u)}), QList<int>({39, 39, 36}));
     }
 
     void commandLine_data()
@@ -101,7 +102,7 @@ private slots:
         QFETCH(QStringList, arguments);
         QFETCH(int, episode);
         QFETCH(QByteArray, custom);
-        const TitleChoice choice = decideTitle(argumentString(arguments), FixedClock());
+        const TitleChoice choice = decideTitle(argumentString(arguments), FixedClock(kWrappingSeconds));
         QCOMPARE(choice.episode, episode);
         QCOMPARE(choice.title, episode ? TitleTable::record(episode) : custom);
     }
@@ -111,6 +112,7 @@ private slots:
         QTest::addColumn<QByteArray>("title");
         QTest::addColumn<Bytes>("fields");
         QTest::newRow("empty fields vanish") << QByteArray(",a,,b,") << Bytes{"a", "b"};
+        QTest::newRow("long comma runs") << QByteArray(",,,a,,,b,,,,c,,,") << Bytes{"a", "b", "c"};
         QTest::newRow("sixth ignored") << QByteArray("1,,2,3,,4,5,,,6") << Bytes{"1", "2", "3", "4", "5"};
         QTest::newRow("spaces are content") << QByteArray(" , x ") << Bytes{" ", " x "};
         QTest::newRow("ends at NUL") << QByteArray("a,b\0,c", 6) << Bytes{"a", "b"};
@@ -120,7 +122,7 @@ private slots:
     void splitFields()
     {
         QFETCH(QByteArray, title);
-        QTEST(SplitFields(title), "fields");
+        QTEST(::splitFields(title), "fields");
     }
 
     void fontFileParse_data()

@@ -1,5 +1,6 @@
 #include "shared/datalink.h"
-#include "shared/viewersettings.h"
+#include "shared/linkcontract.h"
+#include "viewer/viewersettings.h"
 
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -13,10 +14,10 @@ using Reason = DataLinkClient::EndReason;
 Q_DECLARE_METATYPE(Reason)
 
 namespace {
-const QString kService = QStringLiteral("ヴェルモのプロパティ");
+const QString kService = PropertyLinkContract::kService;
 QStringList fields(const ViewerSettings &s)
 {
-    return {s.quoteSource, QString::number(s.showCode), QString::number(s.intervalMinutes),
+    return {s.quoteSource, QString::number(s.showCode.value()), QString::number(s.intervalMinutes),
             QString::number(s.linePosition), QString::number(s.residentMode)};
 }
 QStringList firsts(const QSignalSpy &spy)
@@ -83,7 +84,7 @@ private slots:
 
     void writeSettings()
     {
-        const ViewerSettings s{QStringLiteral("/home/ユーザー/名言, その2.txt"), 255, -5, -32768, 2};
+        const ViewerSettings s{QStringLiteral("/home/ユーザー/名言, その2.txt"), ShowCode(255), -5, -32768, 2};
         QSettingsViewerStore().writeAll(s);
         QCOMPARE(fields(QSettingsViewerStore().readAll()), fields(s));
         const QByteArray text = confText();
@@ -98,19 +99,23 @@ private slots:
 
     // The source in a process of its own, started after the client began
     // waiting, or a peer writing raw bytes. The receiver of "OK" sits in a
-    // nested event loop for a while, as behind a message box.
+    // nested event loop until the source is gone, as behind a message box.
     void link_data()
     {
         QTest::addColumn<QString>("mode"); // of the source process; empty: no source ever appears
+        QTest::addColumn<QByteArray>("bytes"); // what a raw peer writes
         QTest::addColumn<QStringList>("received");
         QTest::addColumn<Reason>("ending");
-        QTest::newRow("no answer") << "" << QStringList() << Reason::NoAnswer;
-        QTest::newRow("confirmed") << "ok" << QStringList{"", "OK", "end"} << Reason::Disconnected;
-        QTest::newRow("closed") << "end" << QStringList{"", "end"} << Reason::Disconnected;
-        QTest::newRow("crashed") << "crash" << QStringList{""} << Reason::Disconnected;
+        QTest::newRow("no answer") << "" << QByteArray() << QStringList() << Reason::NoAnswer;
+        QTest::newRow("confirmed") << "ok" << QByteArray() << QStringList{"", "OK", "end"} << Reason::Disconnected;
+        QTest::newRow("closed") << "end" << QByteArray() << QStringList{"", "end"} << Reason::Disconnected;
+        QTest::newRow("crashed") << "crash" << QByteArray() << QStringList{""} << Reason::Disconnected;
         // Lines that came with the end still count; an unfinished one does not.
-        QTest::newRow("garbage") << "raw" << QStringList{QString::fromUtf8("\xff\xfe\x00zz", 5), "OK"}
-                                 << Reason::Disconnected;
+        QTest::newRow("garbage") << "raw" << QByteArray("\xff\xfe\x00zz\r\nOK\nhalf", 14)
+                                 << QStringList{QString::fromUtf8("\xff\xfe\x00zz", 5), "OK"} << Reason::Disconnected;
+        // A peer that never ends its line is broken, however long it keeps going.
+        QTest::newRow("endless line") << "raw" << QByteArray("OK\n") + QByteArray(DataLinkClient::kMaxLineBytes + 2, 'x')
+                                      << QStringList{"OK"} << Reason::Disconnected;
     }
     void link()
     {
@@ -121,17 +126,20 @@ private slots:
         QVERIFY(mode != "raw" || raw.listen(dataLinkSocketPath(kService, "Form1", item)));
         DataLinkClient client(kService, "Form1", item);
         QSignalSpy received(&client, &DataLinkClient::valueReceived), ended(&client, &DataLinkClient::ended);
-        connect(&client, &DataLinkClient::valueReceived, this, [](const QString &v) {
+        QProcess source;
+        connect(&client, &DataLinkClient::valueReceived, this, [&source](const QString &v) {
             if (v == "OK")
-                QTest::qWait(300);
+                QTRY_VERIFY_WITH_TIMEOUT(source.state() == QProcess::NotRunning, 10000);
         });
         client.open(mode.isEmpty() ? 300 : 10000);
-        QProcess source;
+        QLocalSocket *peer = nullptr;
         if (mode == "raw") {
             QVERIFY(raw.waitForNewConnection(3000));
-            QLocalSocket *peer = raw.nextPendingConnection();
-            peer->write(QByteArray("\xff\xfe\x00zz\r\nOK\nhalf", 13));
-            peer->disconnectFromServer();
+            peer = raw.nextPendingConnection();
+            QFETCH(QByteArray, bytes);
+            peer->write(bytes);
+            if (bytes.endsWith("half"))
+                peer->disconnectFromServer();
         } else if (!mode.isEmpty()) {
             source.start(QCoreApplication::applicationDirPath() + "/datalink_source_helper", {mode});
         }
@@ -140,6 +148,19 @@ private slots:
         QTEST(ended.at(0).at(0).value<Reason>(), "ending");
         QVERIFY(!client.isOpen());
         source.waitForFinished(5000);
+    }
+
+    // A published text is one line whatever it holds.
+    void publishedLineBreaks()
+    {
+        DataLinkSource source(kService, "Form1", "breaks");
+        QVERIFY(source.listen());
+        DataLinkClient client(kService, "Form1", "breaks");
+        QSignalSpy received(&client, &DataLinkClient::valueReceived);
+        client.open(5000);
+        QTRY_COMPARE(received.count(), 1);
+        source.setText("one\ntwo\r\nthree\r");
+        QTRY_COMPARE(firsts(received), (QStringList{"", "one two  three "}));
     }
 };
 

@@ -17,15 +17,26 @@ struct Group
     ~Group() { settings.endGroup(); }
 };
 
-QString storedText(const QSettings &settings, const QString &key, const QString &fallback)
+QString storedText(const QSettings &settings, const char *key, const QString &fallback)
 {
-    if (!settings.contains(key))
+    const QString name = QLatin1String(key);
+    if (!settings.contains(name))
         return fallback;
-    const QVariant value = settings.value(key);
+    const QVariant value = settings.value(name);
     // An unquoted comma in a hand-edited file turns the value into a list.
     if (value.typeId() == QMetaType::QStringList)
         return value.toStringList().join(QLatin1Char(','));
     return value.toString();
+}
+
+int storedNumber(const QSettings &settings, const NumberSetting &setting)
+{
+    return parseStoredNumber(storedText(settings, setting.key, {}), setting);
+}
+
+void setNumber(QSettings &settings, const NumberSetting &setting, int value)
+{
+    settings.setValue(QLatin1String(setting.key), QString::number(value));
 }
 
 } // namespace
@@ -37,34 +48,29 @@ bool ViewerSettings::operator==(const ViewerSettings &other) const
         && residentMode == other.residentMode;
 }
 
-int parseStoredNumber(const QString &text, int min, int max, int fallback)
+int parseStoredNumber(const QString &text, const NumberSetting &setting)
 {
     int start = text.startsWith(QLatin1Char('-')) ? 1 : 0;
     if (text.size() == start || text.size() - start > 10)
-        return fallback;
+        return setting.defaultValue;
     for (int i = start; i < text.size(); ++i) {
         if (text.at(i) < QLatin1Char('0') || text.at(i) > QLatin1Char('9'))
-            return fallback;
+            return setting.defaultValue;
     }
     const qint64 value = text.toLongLong();
-    return value < min || value > max ? fallback : static_cast<int>(value);
+    return value < setting.min || value > setting.max ? setting.defaultValue : static_cast<int>(value);
 }
 
 ViewerSettings QSettingsViewerStore::readAll() const
 {
-    const ViewerSettings defaults;
     Group group;
     const QSettings &s = group.settings;
     ViewerSettings result;
-    result.quoteSource = storedText(s, QStringLiteral("Ops"), defaults.quoteSource);
-    result.showCode = static_cast<quint8>(
-        parseStoredNumber(storedText(s, QStringLiteral("Sh"), {}), 0, 255, defaults.showCode));
-    result.intervalMinutes = static_cast<qint16>(parseStoredNumber(
-        storedText(s, QStringLiteral("Tim"), {}), -32768, 32767, defaults.intervalMinutes));
-    result.linePosition = static_cast<qint16>(parseStoredNumber(
-        storedText(s, QStringLiteral("Ms"), {}), -32768, 32767, defaults.linePosition));
-    result.residentMode = static_cast<quint8>(
-        parseStoredNumber(storedText(s, QStringLiteral("Jo"), {}), 0, 255, defaults.residentMode));
+    result.quoteSource = storedText(s, ViewerKeys::kQuoteSource, result.quoteSource);
+    result.showCode = ShowCode(static_cast<quint8>(storedNumber(s, ViewerKeys::kShowCode)));
+    result.intervalMinutes = static_cast<qint16>(storedNumber(s, ViewerKeys::kInterval));
+    result.linePosition = static_cast<qint16>(storedNumber(s, ViewerKeys::kPosition));
+    result.residentMode = static_cast<quint8>(storedNumber(s, ViewerKeys::kResidence));
     return result;
 }
 
@@ -72,17 +78,17 @@ void QSettingsViewerStore::writeAll(const ViewerSettings &settings)
 {
     Group group;
     QSettings &s = group.settings;
-    s.setValue(QStringLiteral("Ops"), settings.quoteSource);
-    s.setValue(QStringLiteral("Sh"), QString::number(settings.showCode));
-    s.setValue(QStringLiteral("Tim"), QString::number(settings.intervalMinutes));
-    s.setValue(QStringLiteral("Ms"), QString::number(settings.linePosition));
-    s.setValue(QStringLiteral("Jo"), QString::number(settings.residentMode));
+    s.setValue(QLatin1String(ViewerKeys::kQuoteSource), settings.quoteSource);
+    setNumber(s, ViewerKeys::kShowCode, settings.showCode.value());
+    setNumber(s, ViewerKeys::kInterval, settings.intervalMinutes);
+    setNumber(s, ViewerKeys::kPosition, settings.linePosition);
+    setNumber(s, ViewerKeys::kResidence, settings.residentMode);
     s.sync();
 }
 
 void QSettingsViewerStore::savePosition(qint16 linePosition)
 {
     Group group;
-    group.settings.setValue(QStringLiteral("Ms"), QString::number(linePosition));
+    setNumber(group.settings, ViewerKeys::kPosition, linePosition);
     group.settings.sync();
 }

@@ -13,9 +13,6 @@ class DialogUnits
 public:
     explicit DialogUnits(const QFont &font);
 
-    int baseX() const { return m_baseX; }
-    int baseY() const { return m_baseY; }
-
     int x(int units) const { return units * m_baseX / 4; }
     int y(int units) const { return units * m_baseY / 8; }
     QRect rect(int x, int y, int width, int height) const;

@@ -1,6 +1,6 @@
 #include "episodenames.h"
 
-#include "configstate.h"
+#include "titletable.h"
 
 #include <QFile>
 
@@ -17,7 +17,7 @@ EpisodeNames EpisodeNames::load(const QString &path)
     if (file.open(QIODevice::ReadOnly))
         data = file.read(kMaxBytesRead);
     const QList<QByteArray> lines = data.split('\n');
-    for (int i = 0; i < ConfigState::kLastEpisode; ++i) {
+    for (int i = 0; i < TitleTable::kEpisodeCount; ++i) {
         QByteArray line = i < lines.size() ? lines.at(i) : QByteArray();
         if (line.endsWith('\r'))
             line.chop(1);

@@ -1,0 +1,19 @@
+#!/bin/sh
+# Draws the suite's library and program dependencies (our targets and the
+# Qt modules they link) from CMake's --graphviz output into
+# docs/dependencies.svg. Needs graphviz (dot).
+set -e
+ROOT="$(cd "$(dirname "$0")/.." && pwd)"
+WORK="$(mktemp -d)"
+trap 'rm -rf "$WORK"' EXIT
+cat > "$WORK/CMakeGraphVizOptions.cmake" <<'OPTIONS'
+set(GRAPHVIZ_GRAPH_NAME "suite")
+set(GRAPHVIZ_GENERATE_PER_TARGET FALSE)
+set(GRAPHVIZ_GENERATE_DEPENDERS FALSE)
+set(GRAPHVIZ_CUSTOM_TARGETS FALSE)
+# Tests, tools, generated resource objects and Qt's own plumbing.
+set(GRAPHVIZ_IGNORE_TARGETS "^test_;_helper$;^bench_;^render_card$;_resources_;^Threads;^Wrap;^OpenGL;^Qt6::Platform;^Qt6::Test;^Qt6::Gui$;^Qt6::moc$;^Qt6::rcc$;^Qt::;demo")
+OPTIONS
+cmake -S "$ROOT" -B "$WORK" --graphviz="$WORK/suite.dot" >/dev/null
+dot -Tsvg "$WORK/suite.dot" -o "$ROOT/docs/dependencies.svg"
+echo "$ROOT/docs/dependencies.svg"

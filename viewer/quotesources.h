@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QChar>
+#include <QList>
+#include <QString>
+
+// The seven quote files shipped with the viewer and how each one's lines
+// are labelled: record n of a file is chapter or episode n of its series.
+namespace QuoteSources {
+
+inline const QString kTamber = QStringLiteral("tamber.vmf");
+inline const QString kDastor = QStringLiteral("dastor.vmf");
+inline const QString kAnimir = QStringLiteral("animir.vmf");
+inline const QString kAnitamb = QStringLiteral("anitamb.vmf");
+inline const QString kMirelle = QStringLiteral("mirelle.vmf");
+inline const QString kTambkari = QStringLiteral("tambkari.vmf");
+inline const QString kQuill = QStringLiteral("quill.vmf");
+
+// The source of a first start.
+inline const QString &defaultSource() { return kTamber; }
+
+// The quote source of the command-line mode.
+inline const QString kCommandLine = QStringLiteral("other");
+
+struct FixedFile
+{
+    QString fileName;
+    QString series;   // the series' name in a source line
+    QChar separator;  // between the series and the number label
+    QString unit;     // "章" (chapter) or "話" (episode)
+};
+
+// In the order the property window lists them.
+const QList<FixedFile> &fixedFiles();
+
+// The table row of a fixed file (exact spelling), or nullptr.
+const FixedFile *findFixedFile(const QString &source);
+inline bool isFixedFile(const QString &source) { return findFixedFile(source) != nullptr; }
+
+// "第" N plus the unit: the label of record N.
+QString numberLabel(int number, const QString &unit);
+
+// The episode title form of a line of mirelle.vmf: 「line の巻」.
+QString mirelleTitle(const QString &line);
+
+} // namespace QuoteSources

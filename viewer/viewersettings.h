@@ -1,0 +1,70 @@
+#pragma once
+
+#include "quotesources.h"
+#include "showcode.h"
+
+#include <QString>
+#include <QtGlobal>
+
+#include <limits>
+
+// One stored number of the viewer: its key, the range of the width both
+// the viewer and its property window read it at, and its default.
+struct NumberSetting
+{
+    const char *key;
+    int min;
+    int max;
+    int defaultValue;
+};
+
+// The keys of the settings store, in the order both programs read and
+// write them. Every reader and writer goes through this table.
+namespace ViewerKeys {
+inline constexpr char kQuoteSource[] = "Ops";
+inline constexpr NumberSetting kShowCode{"Sh", 0, 255, 20};
+inline constexpr NumberSetting kInterval{"Tim", std::numeric_limits<qint16>::min(),
+                                         std::numeric_limits<qint16>::max(), 0};
+inline constexpr NumberSetting kPosition{"Ms", std::numeric_limits<qint16>::min(),
+                                         std::numeric_limits<qint16>::max(), 1};
+inline constexpr NumberSetting kResidence{"Jo", 0, 255, 1};
+} // namespace ViewerKeys
+
+// The five values of the quote viewer, at the widths of the table above.
+struct ViewerSettings
+{
+    QString quoteSource = QuoteSources::defaultSource();           // "Ops"
+    ShowCode showCode{quint8(ViewerKeys::kShowCode.defaultValue)}; // "Sh"
+    qint16 intervalMinutes = ViewerKeys::kInterval.defaultValue;    // "Tim"
+    qint16 linePosition = ViewerKeys::kPosition.defaultValue;       // "Ms"
+    quint8 residentMode = ViewerKeys::kResidence.defaultValue;      // "Jo"
+
+    bool operator==(const ViewerSettings &other) const;
+    bool operator!=(const ViewerSettings &other) const { return !(*this == other); }
+};
+
+// The per-user store of the viewer settings.
+class ViewerSettingsStore
+{
+public:
+    virtual ~ViewerSettingsStore() = default;
+    virtual ViewerSettings readAll() const = 0;
+    virtual void writeAll(const ViewerSettings &settings) = 0;
+    virtual void savePosition(qint16 linePosition) = 0;
+};
+
+// The store behind QSettings: organisation and application "Velmo", group
+// "INI", every number as decimal text. A value that is not a decimal number
+// in range for its width reads as that key's default, so a hand-edited or
+// damaged store never stops the viewer.
+class QSettingsViewerStore : public ViewerSettingsStore
+{
+public:
+    ViewerSettings readAll() const override;
+    void writeAll(const ViewerSettings &settings) override;
+    void savePosition(qint16 linePosition) override;
+};
+
+// Strict decimal text ("-" allowed, no blanks, no "+") within the
+// setting's range; its default otherwise.
+int parseStoredNumber(const QString &text, const NumberSetting &setting);
