@@ -2,6 +2,7 @@
 #include "second_config/mirwinsettingsfile.h"
 #include "second_config/trialrun.h"
 #include "shared/cp932.h"
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
 
 #include <QtTest>
@@ -203,7 +204,7 @@ private slots:
     {
         QTemporaryDir folder;
         const QString out = folder.filePath("args");
-        QFile script(folder.filePath(TrialRun::kProgramName));
+        QFile script(folder.filePath(ProgramNames::kMirwin));
         QVERIFY(script.open(QIODevice::WriteOnly));
         script.write("#!/bin/sh\nprintf '%s' \"$#:$1\" > \"$0.tmp\" && mv \"$0.tmp\" \"" + out.toUtf8() + "\"\n");
         script.close();
