@@ -55,11 +55,11 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     auto *picture = layout.place(new QLabel(this), "Image1", 240, 240, 480, 480);
     picture->setPixmap(QPixmap(kIconPath).scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     for (const Line &line : kLines)
-        layout.place(new QLabel(QString::fromUtf8(line.text), this), line.name, line.left, line.top, 2400, 195);
-    layout.place(new QLabel(QStringLiteral("version ") + kVersion, this), "Label3", 960, 720, 2400, 195);
+        layout.place(new QLabel(QString::fromUtf8(line.text), this), line.name, line.left, line.top, 0, 195);
+    layout.place(new QLabel(QStringLiteral("version ") + kVersion, this), "Label3", 960, 720, 0, 195);
 
     const auto address = [&](const char *name, const QString &text, int top) {
-        auto *field = layout.place(new QLineEdit(text, this), name, 1200, top, 2310, 315);
+        auto *field = layout.place(new QLineEdit(text, this), name, 1380, top, 2130, 315);
         field->setReadOnly(true);
         field->setCursorPosition(0);
     };
@@ -68,7 +68,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 
     auto *sources = layout.place(new QGroupBox(QStringLiteral("引用元"), this), "Frame1", 120, 2400, 3510, 2520);
     for (const Line &line : kCredits)
-        layout.place(new QLabel(QString::fromUtf8(line.text), sources), line.name, line.left, line.top, 3000, 195);
+        layout.place(new QLabel(QString::fromUtf8(line.text), sources), line.name, line.left, line.top, 0, 195);
 
     auto *ok = layout.place(new QPushButton(QStringLiteral("&OK"), this), "Command1", 1200, 5040, 1350, 315);
     ok->setDefault(true);

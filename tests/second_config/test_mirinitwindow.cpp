@@ -402,17 +402,26 @@ private slots:
     {
         open();
         QString title;
+        QStringList overlapping;
         QTimer poll;
-        connect(&poll, &QTimer::timeout, this, [&title] {
+        connect(&poll, &QTimer::timeout, this, [&title, &overlapping] {
             QWidget *about = QApplication::activeModalWidget();
-            if (about && title.isEmpty()) {
-                title = about->windowTitle();
-                QTest::mouseClick(about->findChild<QPushButton *>("Command1"), Qt::LeftButton);
+            if (!about || !title.isEmpty())
+                return;
+            title = about->windowTitle();
+            // Widened labels stay clear of the address fields beside them.
+            for (const QLabel *label : about->findChildren<QLabel *>(Qt::FindDirectChildrenOnly)) {
+                for (const QLineEdit *field : about->findChildren<QLineEdit *>()) {
+                    if (label->geometry().intersects(field->geometry()))
+                        overlapping << label->text();
+                }
             }
+            QTest::mouseClick(about->findChild<QPushButton *>("Command1"), Qt::LeftButton);
         });
         poll.start(10);
         alt(Qt::Key_A);
         QTRY_COMPARE(title, QStringLiteral("ミレル for Windows95 について"));
+        QCOMPARE(overlapping, QStringList());
         QTRY_VERIFY(!QApplication::activeModalWidget());
         QVERIFY(m_window->isVisible());
     }
