@@ -2,9 +2,9 @@
 
 #include "aboutwindow.h"
 #include "formlayout.h"
+#include "formscrollbar.h"
 #include "mirwinsettingsfile.h"
 #include "questionbox.h"
-#include "formscrollbar.h"
 
 #include "shared/programnames.h"
 #include "shared/ui/messagebox.h"
