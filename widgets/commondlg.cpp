@@ -132,7 +132,9 @@ void CommonDlg::showFileDialog(bool save)
     CommonDlgBinding::FileAnswer answer = m_binding.showFile(request);
 
     std::optional<QString> chosen;
-    if (answer.result == 1) {
+    if (answer.result == 1 && answer.files.isEmpty()) {
+        answer = {}; // nothing chosen: as cancelled
+    } else if (answer.result == 1) {
         chosen = FileNameBuffer::chosenText(answer.files, m_maxFileSize);
         // The names do not fit the buffer: the dialog fails rather than
         // hand back a cut-off path.

@@ -1,13 +1,14 @@
 #include "qtcommondlgbinding.h"
 
 #include "commondlgflags.h"
-#include "helppage.h"
 #include "platformfilter.h"
+
+#include "shared/ui/fontpicker.h"
+#include "shared/ui/helpviewer.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -21,18 +22,29 @@ constexpr quint32 kHelpQuit = 2;
 // user edits there is not kept.
 constexpr int kCustomColors = 16;
 
-void setUpFilters(QFileDialog &dialog, const CommonDlgBinding::FileRequest &request)
+void setUpFilters(QFileDialog &dialog, const QList<PlatformFilter::Pair> &pairs, int filterIndex)
 {
     QStringList nameFilters;
-    for (const PlatformFilter::Pair &pair : PlatformFilter::pairs(request.platformFilter))
+    for (const PlatformFilter::Pair &pair : pairs)
         nameFilters << PlatformFilter::toNameFilter(pair);
     if (nameFilters.isEmpty())
         return;
     dialog.setNameFilters(nameFilters);
     // The descriptions already show their patterns.
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    const int index = request.filterIndex >= 1 && request.filterIndex <= nameFilters.size() ? request.filterIndex : 1;
+    const int index = filterIndex >= 1 && filterIndex <= nameFilters.size() ? filterIndex : 1;
     dialog.selectNameFilter(nameFilters[index - 1]);
+}
+
+// 1-based; the dialog names the chosen filter by its description alone.
+int chosenFilterIndex(const QFileDialog &dialog, const QList<PlatformFilter::Pair> &pairs)
+{
+    const QString chosen = dialog.selectedNameFilter();
+    for (int i = 0; i < pairs.size(); ++i) {
+        if (chosen == pairs[i].description || chosen == PlatformFilter::toNameFilter(pairs[i]))
+            return i + 1;
+    }
+    return 0;
 }
 
 } // namespace
@@ -49,7 +61,8 @@ CommonDlgBinding::FileAnswer QtCommonDlgBinding::showFile(const FileRequest &req
         dialog.setFileMode(QFileDialog::AnyFile);
     if (request.save && !(request.flags & CommonDlgFlags::OverwritePrompt))
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    setUpFilters(dialog, request);
+    const QList<PlatformFilter::Pair> pairs = PlatformFilter::pairs(request.platformFilter);
+    setUpFilters(dialog, pairs, request.filterIndex);
     QString suffix = request.defaultExt.left(request.defaultExt.indexOf(QChar(0)));
     while (suffix.startsWith(QLatin1Char('.')))
         suffix.remove(0, 1);
@@ -62,7 +75,7 @@ CommonDlgBinding::FileAnswer QtCommonDlgBinding::showFile(const FileRequest &req
         return answer;
     answer.result = 1;
     answer.files = dialog.selectedFiles();
-    answer.filterIndex = int(dialog.nameFilters().indexOf(dialog.selectedNameFilter())) + 1;
+    answer.filterIndex = chosenFilterIndex(dialog, pairs);
     return answer;
 }
 
@@ -88,15 +101,14 @@ CommonDlgBinding::FontAnswer QtCommonDlgBinding::showFont(const FontRequest &req
         answer.extendedError = CommonDlgErrors::NoFonts;
         return answer;
     }
-    QFontDialog dialog(request.font, request.owner);
-    if (request.flags & CommonDlgFlags::FixedPitchOnly)
-        dialog.setOption(QFontDialog::MonospacedFonts);
-    if (request.flags & CommonDlgFlags::ScalableOnly)
-        dialog.setOption(QFontDialog::ScalableFonts);
-    if (dialog.exec() != QDialog::Accepted)
+    // The suite's one font dialog, whose fixed-pitch list also holds the
+    // dual-width Japanese faces. Every face here is scalable.
+    const FontPicker::Choice choice = FontDialogPicker().choose(
+        request.font, request.flags & CommonDlgFlags::FixedPitchOnly, request.owner);
+    if (!choice.accepted)
         return answer;
     answer.result = 1;
-    answer.font = dialog.selectedFont();
+    answer.font = choice.font;
     answer.color = request.color;
     return answer;
 }
@@ -131,5 +143,5 @@ CommonDlgBinding::PrintAnswer QtCommonDlgBinding::showPrinter(const PrintRequest
 void QtCommonDlgBinding::showHelp(const HelpRequest &request)
 {
     if (request.command != kHelpQuit)
-        openHelpPage(request.helpFile);
+        DesktopHelpViewer().showPage(request.helpFile);
 }

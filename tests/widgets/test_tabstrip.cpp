@@ -1,0 +1,362 @@
+#include "widgets/drawingsurface.h"
+#include "widgets/tabgeometry.h"
+#include "widgets/tabpages.h"
+#include "widgets/tabstrip.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+// Each 3-D colour of the fixed palette drawn as one letter: H highlight,
+// D dark shadow, S shadow, T text, '.' face; anything else (caption ink,
+// markers) is '?'.
+static QPalette fixedPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Light, QColor(255, 255, 255));
+    palette.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    palette.setColor(QPalette::Dark, QColor(128, 128, 128));
+    palette.setColor(QPalette::ButtonText, QColor(0, 0, 255));
+    palette.setColor(QPalette::Button, QColor(192, 192, 192));
+    return palette;
+}
+
+static QStringList picture(const QImage &image)
+{
+    const QHash<QRgb, char> letters = {
+        {qRgb(255, 255, 255), 'H'}, {qRgb(0, 0, 0), 'D'},       {qRgb(128, 128, 128), 'S'},
+        {qRgb(0, 0, 255), 'T'},     {qRgb(192, 192, 192), '.'},
+    };
+    QStringList rows;
+    for (int y = 0; y < image.height(); ++y) {
+        QString row;
+        for (int x = 0; x < image.width(); ++x)
+            row += QLatin1Char(letters.value(image.pixel(x, y) | 0xFF000000, '?'));
+        rows << row;
+    }
+    return rows;
+}
+
+// The bounding box of what is neither a frame colour nor the face.
+static QRect ink(const QImage &image, const QRect &area)
+{
+    QRect box;
+    const QStringList rows = picture(image);
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (!QString("HDS.").contains(rows[y][x]))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+// The strip on a real surface with a fixed font (IPAGothic, 10 pixels: a
+// line 10.75 pixels high, so tabs with empty captions are 16 x 16) and the
+// fixed palette, its drawing read back from the surface's backing image.
+class TestTabStrip : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<QWidget> m_window;
+    DrawingSurface *m_surface = nullptr;
+    std::unique_ptr<TabStrip> m_strip;
+
+    void makeStrip(int tabs, QSize size, const QString &caption = QString())
+    {
+        m_surface->resize(size);
+        for (int i = 0; i < tabs; ++i)
+            QVERIFY(m_strip->add(caption));
+    }
+    // A pixel the strip never draws; a redraw clears it.
+    void markBody()
+    {
+        m_surface->setPersistentDrawing(true);
+        m_surface->setPixel({5, 21}, Qt::red);
+        m_surface->setPersistentDrawing(false);
+    }
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<QWidget>();
+        m_window->resize(300, 200);
+        m_surface = new DrawingSurface(m_window.get());
+        m_surface->move(8, 8);
+        QFont font("IPAGothic");
+        font.setPixelSize(10);
+        m_surface->setFont(font);
+        m_surface->setPalette(fixedPalette());
+        m_strip = std::make_unique<TabStrip>();
+        m_strip->setPicture(m_surface);
+    }
+    void cleanup()
+    {
+        m_strip.reset();
+        m_window.reset();
+    }
+
+    void tabsArePlacedFromTheirCaptions()
+    {
+        QList<TabEntry> tabs;
+        tabs << *TabGeometry::nextTab(tabs, "first", 40, 12);
+        tabs << *TabGeometry::nextTab(tabs, "second", 40.5, 10.75);
+        QCOMPARE(std::tuple(tabs[0].left, tabs[0].top, tabs[0].width, tabs[0].height), std::tuple(2, 2, 56, 17));
+        QCOMPARE(std::tuple(tabs[1].left, tabs[1].width, tabs[1].height), std::tuple(59, 56, 16));
+        // Positions are 16-bit: a tab that would end beyond them is refused.
+        // The third starts at 116 and may end at 32767.
+        QVERIFY(TabGeometry::nextTab(tabs, "widest", 32767 - 116 - 16, 12));
+        QVERIFY(!TabGeometry::nextTab(tabs, "too wide", 32767 - 116 - 16 + 1, 12));
+    }
+
+    void drawsTheStrip_data()
+    {
+        QTest::addColumn<int>("tabs");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("two tabs, first selected") << 2 << 40 << 0 << QStringList{
+            "..HHHHHHHHHHHHHHHHH.....................",
+            ".H.................D....................",
+            "H..................SDHHHHHHHHHHHHH......",
+            "H..................SD.............D.....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SD.............SD....",
+            "H..................SDHHHHHHHHHHHHHHHHHHD",
+            "H.....................................SD",
+            "H.....................................SD",
+            "HSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSD",
+            "DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD",
+        };
+        // Selecting draws the focus mark as well.
+        QTest::newRow("two tabs, second selected") << 2 << 40 << 1 << QStringList{
+            "...................HHHHHHHHHHHHHHHHH....",
+            "..................H.................D...",
+            "....HHHHHHHHHHHHHH..TT.T.T.T.T.T.TT.SD..",
+            "...H.............H..................SD..",
+            "..H..............H..T.............T.SD..",
+            "..H..............H..................SD..",
+            "..H..............H..T.............T.SD..",
+            "..H..............H..................SD..",
+            "..H..............H..T.............T.SD..",
+            "..H..............H..................SD..",
+            "..H..............H..T.............T.SD..",
+            "..H..............H..................SD..",
+            "..H..............H..T.............T.SD..",
+            "..H..............H..................SD..",
+            "..H..............H..T.............T.SD..",
+            "..H..............H..................SD..",
+            "..H..............H..TT.T.T.T.T.T.TT.SD..",
+            "..H..............H..................SD..",
+            "..H..............H..................SD..",
+            "HHHHHHHHHHHHHHHHHH.................HHHHD",
+            "H.....................................SD",
+            "H.....................................SD",
+            "HSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSD",
+            "DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD",
+        };
+        QTest::newRow("four tabs, third selected") << 4 << 76 << 2 << QStringList{
+            "....................................HHHHHHHHHHHHHHHHH.......................",
+            "...................................H.................D......................",
+            "....HHHHHHHHHHHHH....HHHHHHHHHHHHHH..TT.T.T.T.T.T.TT.SDHHHHHHHHHHHHH........",
+            "...H.............D..H.............H..................SD.............D.......",
+            "..H..............SDH..............H..T.............T.SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "..H..............SDH..............H..T.............T.SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "..H..............SDH..............H..T.............T.SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "..H..............SDH..............H..T.............T.SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "..H..............SDH..............H..T.............T.SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "..H..............SDH..............H..T.............T.SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "..H..............SDH..............H..TT.T.T.T.T.T.TT.SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "..H..............SDH..............H..................SD.............SD......",
+            "HHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHHH..................SDHHHHHHHHHHHHHHHHHHHHD",
+            "H.........................................................................SD",
+            "H.........................................................................SD",
+            "HSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSD",
+            "DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD",
+        };
+    }
+    void drawsTheStrip()
+    {
+        QFETCH(int, tabs);
+        QFETCH(int, width);
+        QFETCH(int, selected);
+        QFETCH(QStringList, expected);
+        makeStrip(tabs, QSize(width, 24));
+        m_strip->setSelectedIndex(selected);
+        QCOMPARE(picture(m_surface->image()), expected);
+    }
+
+    // The dotted frame inside the raised tab, then a face-coloured outline over it.
+    void focusMarkIsDrawnAndErased()
+    {
+        makeStrip(2, QSize(40, 24));
+        const QImage unmarked = m_surface->image();
+        m_strip->gotFocus();
+        const QStringList marked = picture(m_surface->image());
+        QCOMPARE(marked[2].mid(2, 17), QString(".TT.T.T.T.T.T.TT."));
+        QCOMPARE(marked[3].mid(2, 17), QString("................."));
+        QCOMPARE(marked[4].mid(2, 17), QString(".T.............T."));
+        QCOMPARE(marked[16].mid(2, 17), QString(".TT.T.T.T.T.T.TT."));
+        m_strip->lostFocus();
+        QCOMPARE(m_surface->image(), unmarked);
+    }
+
+    void selectedCaptionStandsTwoPixelsHigher()
+    {
+        makeStrip(2, QSize(80, 30), "表");
+        const QImage image = m_surface->image();
+        const QRect selected = ink(image, QRect(3, 1, 24, 17));
+        const QRect other = ink(image, QRect(30, 3, 24, 16));
+        QVERIFY(!selected.isEmpty());
+        QCOMPARE(selected.translated(27, 2), other);
+        QCOMPARE(other.left() - 29, selected.left() - 2);
+        QVERIFY(selected.left() >= 2 + 8);
+    }
+
+    void changesThatDrawNothing_data()
+    {
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<QString>("action");
+        QTest::newRow("press on the selected tab") << 1 << "press 25 10";
+        QTest::newRow("right button on another tab") << 1 << "right 10 10";
+        QTest::newRow("index set to itself") << 1 << "select 1";
+        QTest::newRow("index set to count") << 1 << "select 2";
+        QTest::newRow("negative index") << 1 << "select -1";
+        QTest::newRow("left arrow on the first tab") << 0 << "key left";
+        QTest::newRow("right arrow on the last tab") << 1 << "key right";
+        QTest::newRow("other key") << 0 << "key up";
+    }
+    void changesThatDrawNothing()
+    {
+        QFETCH(int, selected);
+        QFETCH(QString, action);
+        makeStrip(2, QSize(40, 24));
+        m_strip->setSelectedIndex(selected);
+        m_strip->lostFocus();
+        markBody();
+        const QImage before = m_surface->image();
+        const QStringList words = action.split(' ');
+        if (words[0] == "press" || words[0] == "right")
+            m_strip->mouseDown(words[0] == "press" ? Qt::LeftButton : Qt::RightButton, Qt::NoModifier,
+                               QPointF(words[1].toDouble(), words[2].toDouble()));
+        else if (words[0] == "select")
+            m_strip->setSelectedIndex(words[1].toInt());
+        else
+            m_strip->keyDown(words[1] == "left" ? Qt::Key_Left : words[1] == "right" ? Qt::Key_Right : Qt::Key_Up,
+                             Qt::NoModifier);
+        QCOMPARE(m_strip->selectedIndex(), selected);
+        QCOMPARE(m_surface->image(), before);
+    }
+
+    // Both edges of a tab hit it. A press on another tab or on no tab
+    // redraws and marks the selected tab; one on the selected tab does not.
+    void pressHitsInclusiveBounds_data()
+    {
+        QTest::addColumn<QPointF>("position");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<bool>("redrawn");
+        QTest::newRow("right edge of the first") << QPointF(18, 10) << 0 << true;
+        QTest::newRow("between the tabs") << QPointF(18.5, 10) << 1 << true;
+        QTest::newRow("left edge of the second") << QPointF(19, 10) << 1 << false;
+        QTest::newRow("top-left corner") << QPointF(2, 2) << 0 << true;
+        QTest::newRow("left of the first") << QPointF(1.5, 10) << 1 << true;
+        QTest::newRow("bottom edge") << QPointF(10, 18) << 0 << true;
+        QTest::newRow("below the tabs") << QPointF(10, 18.5) << 1 << true;
+        QTest::newRow("above the tabs") << QPointF(10, 1.5) << 1 << true;
+    }
+    void pressHitsInclusiveBounds()
+    {
+        QFETCH(QPointF, position);
+        QFETCH(int, selected);
+        QFETCH(bool, redrawn);
+        makeStrip(2, QSize(40, 24));
+        m_strip->setSelectedIndex(1);
+        m_strip->lostFocus();
+        markBody();
+        m_strip->mouseDown(Qt::LeftButton, Qt::NoModifier, position);
+        QCOMPARE(m_strip->selectedIndex(), selected);
+        const QStringList drawn = picture(m_surface->image());
+        QCOMPARE(drawn[21][5], redrawn ? QChar('.') : QChar('?'));
+        const QRect tab = m_strip->tabRect(selected);
+        QCOMPARE(drawn[tab.top()][tab.left() + 1], redrawn ? QChar('T') : QChar('.'));
+    }
+
+    // A surface of 200 x 100 pixels at (8, 8), in twips of this screen;
+    // CTest runs it at 96 and at 144 dpi. The line is 10.75 pixels high.
+    void clientAreaOnThisScreen()
+    {
+        const QHash<int, QList<int>> expected = {{96, {135, 416, 2955, 1174}}, {144, {90, 278, 1970, 782}}};
+        const int dpi = m_surface->logicalDpiX();
+        QVERIFY2(expected.contains(dpi), qPrintable(QString::number(dpi)));
+        makeStrip(1, QSize(200, 100));
+        QCOMPARE((QList<int>{m_strip->clientLeft(), m_strip->clientTop(), m_strip->clientWidth(),
+                             m_strip->clientHeight()}),
+                 expected[dpi]);
+    }
+
+    // The window's side: surface events reach the strip, the selected
+    // tab's page is the one shown, pages fill the client area.
+    void pagesFollowMouseKeysAndFocus()
+    {
+        makeStrip(0, QSize(200, 100));
+        m_strip->add("表示内容");
+        m_strip->add("表示方法");
+        auto *other = new QLineEdit(m_window.get());
+        other->move(8, 150);
+        QList<QWidget *> pages{new QFrame(m_window.get()), new QFrame(m_window.get())};
+        TabPages tabPages(*m_strip, pages);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QCOMPARE(pages[0]->geometry(), QRect(9, 28, 197, 78));
+        QVERIFY(pages[0]->isVisible() && !pages[1]->isVisible());
+
+        QTest::mouseClick(m_surface, Qt::LeftButton, {}, m_strip->tabRect(1).center());
+        QVERIFY(m_surface->hasFocus());
+        QVERIFY(!pages[0]->isVisible() && pages[1]->isVisible());
+        QTest::keyClick(m_surface, Qt::Key_Left);
+        QCOMPARE(m_strip->selectedIndex(), 0);
+        QVERIFY(pages[0]->isVisible() && !pages[1]->isVisible());
+
+        const QPoint markPixel(m_strip->tabRect(0).left() + 1, m_strip->tabRect(0).top());
+        QCOMPARE(m_surface->image().pixelColor(markPixel), QColor(Qt::blue));
+        other->setFocus();
+        QTRY_COMPARE(m_surface->image().pixelColor(markPixel), fixedPalette().color(QPalette::Button));
+        QTest::keyClick(other, Qt::Key_Tab, Qt::ShiftModifier);
+        QTRY_COMPARE(m_surface->image().pixelColor(markPixel), QColor(Qt::blue));
+    }
+
+    void tabsAreAPageTabListForAccessibility()
+    {
+        makeStrip(0, QSize(200, 100));
+        m_strip->add("表示内容");
+        m_strip->add("表示方法");
+        m_strip->setSelectedIndex(1);
+        QAccessibleInterface *list = QAccessible::queryAccessibleInterface(m_surface);
+        QCOMPARE(list->role(), QAccessible::PageTabList);
+        QCOMPARE(list->childCount(), 2);
+        QAccessibleInterface *second = list->child(1);
+        QCOMPARE(second->role(), QAccessible::PageTab);
+        QCOMPARE(second->text(QAccessible::Name), QString("表示方法"));
+        QVERIFY(second->state().selected && !list->child(0)->state().selected);
+        QCOMPARE(list->indexOfChild(second), 1);
+    }
+};
+
+QTEST_MAIN(TestTabStrip)
+#include "test_tabstrip.moc"
