@@ -8,6 +8,7 @@
 #include "second_config/mirwinsettingsfile.h"
 #include "shared/cp932.h"
 #include "shared/ui/dialogunits.h"
+#include "shared/ui/twips.h"
 
 #include "filebytes.h"
 
@@ -109,6 +110,10 @@ private slots:
     void layout()
     {
         open();
+        // The client area of 5865 x 5835 twips at the screen's dpi, or larger.
+        const Twips twips = Twips::forWidget(m_window.get());
+        QVERIFY(m_window->width() >= twips.toPixels(5865) && m_window->height() >= twips.toPixels(5835));
+        QVERIFY(m_window->width() < twips.toPixels(5865) * 5 / 4);
         for (QWidget *control : m_window->findChildren<QWidget *>()) {
             const QString name = control->objectName();
             QVERIFY2(control->width() >= captionWidth(control), qPrintable(name));
