@@ -2,8 +2,8 @@
 
 #include "episodetitles.h"
 #include "formlayout.h"
-#include "mirwinsettings.h"
 #include "formscrollbar.h"
+#include "mirwinsettings.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+
+#include <iterator>
 
 namespace {
 
@@ -52,8 +54,7 @@ Form1Controls buildForm1(QWidget *form)
     FormLayout layout(form);
     Form1Controls c{};
 
-    // Created in the form's tab order where it matters; setTabOrder below
-    // fixes the rest.
+    // Positions are the form's twips within each control's container.
     c.frame1 = layout.place(new QGroupBox(QStringLiteral("表示させる内容"), form), "Frame1",
                             120, 120, 5595, 4095);
     QWidget *f1 = c.frame1;
