@@ -1,5 +1,6 @@
 #include "trialrun.h"
 
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
 
 QStringList TrialRun::arguments(Mode mode, int episode, const QString &text)
@@ -22,7 +23,7 @@ TrialRun::TrialRun(ProgramStarter &starter, const QString &programFolder)
 
 QString TrialRun::program() const
 {
-    return m_folder + QLatin1Char('/') + kProgramName;
+    return m_folder + QLatin1Char('/') + ProgramNames::kMirwin;
 }
 
 bool TrialRun::start(Mode mode, int episode, const QString &text)

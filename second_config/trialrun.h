@@ -11,8 +11,6 @@ class ProgramStarter;
 class TrialRun
 {
 public:
-    static inline const QString kProgramName = QStringLiteral("mirwin");
-
     enum class Mode
     {
         Automatic,

@@ -1,22 +1,110 @@
 #include "datalink.h"
 
+#include "folderlock.h"
+
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstring>
+#include <optional>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 namespace {
+
 constexpr int kRetryMs = 100;
+const QString kPrivateFolderName = QStringLiteral("datalink");
+
+// A real folder (not a link to one) owned by the user, with no rights for
+// group or others.
+bool isPrivateFolder(const QByteArray &path)
+{
+    struct stat info;
+    return ::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid()
+        && (info.st_mode & 077) == 0;
+}
+
+QString privateCacheFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (cache.isEmpty() || !QDir().mkpath(cache))
+        return {};
+    const QString folder = cache + QLatin1Char('/') + kPrivateFolderName;
+    const QByteArray native = QFile::encodeName(folder);
+    if (::mkdir(native.constData(), 0700) != 0 && errno != EEXIST)
+        return {};
+    // A folder of ours that someone opened up is closed again; one that is
+    // not ours is never used.
+    struct stat info;
+    if (::lstat(native.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid()
+        && (info.st_mode & 077) != 0)
+        ::chmod(native.constData(), 0700);
+    return isPrivateFolder(native) ? folder : QString();
+}
+
+// The user of the process at the other end of a connected socket.
+bool peerIsThisUser(qintptr descriptor)
+{
+    struct ucred credentials = {};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0
+        && credentials.uid == ::geteuid();
+}
+
+enum class NameState {
+    Free,
+    Stale,   // a socket nobody listens on: its source died
+    Live,    // a running source has it
+    Blocked, // something that is not a socket, or no way to tell
+};
+
+NameState probeName(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info;
+    if (::lstat(native.constData(), &info) != 0)
+        return errno == ENOENT ? NameState::Free : NameState::Blocked;
+    struct sockaddr_un address = {};
+    if (!S_ISSOCK(info.st_mode) || native.size() >= qsizetype(sizeof address.sun_path))
+        return NameState::Blocked;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, native.constData(), native.size());
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return NameState::Blocked;
+    const int result = ::connect(fd, reinterpret_cast<const sockaddr *>(&address), sizeof address);
+    const int failure = errno;
+    ::close(fd);
+    if (result == 0 || failure == EAGAIN) // EAGAIN: alive, its queue is full
+        return NameState::Live;
+    return failure == ECONNREFUSED ? NameState::Stale : NameState::Blocked;
+}
+
+} // namespace
+
+QString dataLinkFolder()
+{
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    if (runtime.startsWith('/') && isPrivateFolder(runtime))
+        return QFile::decodeName(runtime);
+    return privateCacheFolder();
 }
 
 QString dataLinkSocketPath(const QString &service, const QString &topic, const QString &item)
 {
+    const QString folder = dataLinkFolder();
+    if (folder.isEmpty())
+        return {};
     const QByteArray key = (service + QChar(0x1f) + topic + QChar(0x1f) + item).toUtf8();
     const QByteArray hash = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
     return folder + QLatin1String("/datalink-") + QString::fromLatin1(hash);
 }
 
@@ -35,12 +123,39 @@ bool DataLinkSource::listen()
 {
     if (m_server)
         return m_server->isListening();
+    if (m_path.isEmpty()) {
+        m_error = QStringLiteral("no folder that only this user can reach");
+        return false;
+    }
+    // Two sources starting at once look at the name one after the other.
+    const FolderLock lock(QFileInfo(m_path).path());
+    if (!lock.isLocked()) {
+        m_error = lock.errorString();
+        return false;
+    }
+    switch (probeName(m_path)) {
+    case NameState::Live:
+        m_error = QStringLiteral("%1 is in use by another running program").arg(m_path);
+        return false;
+    case NameState::Blocked:
+        m_error = QStringLiteral("%1 is taken by something that is not a live link").arg(m_path);
+        return false;
+    case NameState::Stale:
+        QFile::remove(m_path);
+        break;
+    case NameState::Free:
+        break;
+    }
     m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // No socket options: with them Qt makes the socket aside and renames it
+    // into place, over whatever has the name. The folder keeps others out.
+    m_server->setSocketOptions(QLocalServer::NoOptions);
     connect(m_server, &QLocalServer::newConnection, this, &DataLinkSource::acceptClients);
-    // A socket file left by a source that died would block the name.
-    QLocalServer::removeServer(m_path);
-    return m_server->listen(m_path);
+    if (!m_server->listen(m_path)) {
+        m_error = m_server->errorString();
+        return false;
+    }
+    return true;
 }
 
 void DataLinkSource::setText(const QString &text)
@@ -67,6 +182,12 @@ void DataLinkSource::flush()
 void DataLinkSource::acceptClients()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        if (!peerIsThisUser(socket->socketDescriptor())) {
+            qWarning("datalink: dropped a connection from another user");
+            socket->abort();
+            socket->deleteLater();
+            continue;
+        }
         m_clients.removeAll(nullptr);
         m_clients.append(socket);
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
@@ -108,10 +229,15 @@ void DataLinkClient::open(int timeoutMs)
 {
     if (m_active)
         return;
+    if (m_path.isEmpty()) {
+        // No private folder: there is nothing to connect to.
+        m_active = true;
+        QTimer::singleShot(0, this, [this] { finish(EndReason::NoAnswer); });
+        return;
+    }
     m_active = true;
     m_connected = false;
-    m_buffer.clear();
-    m_consumed = 0;
+    m_lines.clear();
     m_deadline.start(timeoutMs);
     tryConnect();
 }
@@ -132,6 +258,11 @@ void DataLinkClient::tryConnect()
     }
     m_socket = new QLocalSocket(this);
     connect(m_socket, &QLocalSocket::connected, this, [this] {
+        if (!peerIsThisUser(m_socket->socketDescriptor())) {
+            qWarning("datalink: the link belongs to another user; not followed");
+            finish(EndReason::Stranger);
+            return;
+        }
         m_connected = true;
         m_deadline.stop();
     });
@@ -160,22 +291,16 @@ void DataLinkClient::readLines()
 {
     if (!m_socket)
         return;
-    m_buffer += m_socket->readAll();
-    // m_consumed moves past each line before it is handed on: a receiver
-    // that runs a nested event loop (a message box) may bring this function
-    // back, and the inner call must only see the lines not handed on yet.
-    for (qsizetype end; m_active && (end = m_buffer.indexOf('\n', m_consumed)) >= 0;) {
-        QByteArray line = m_buffer.mid(m_consumed, end - m_consumed);
-        m_consumed = end + 1;
-        if (line.endsWith('\r'))
-            line.chop(1);
-        emit valueReceived(QString::fromUtf8(line));
+    m_lines.append(m_socket->readAll());
+    // A receiver that runs a nested event loop (a message box) may bring
+    // this function back; the buffer hands each line on once.
+    while (m_active) {
+        const std::optional<QByteArray> line = m_lines.takeLine();
+        if (!line)
+            break;
+        emit valueReceived(QString::fromUtf8(*line));
     }
-    if (!m_active)
-        return;
-    m_buffer.remove(0, m_consumed);
-    m_consumed = 0;
-    if (m_buffer.size() > kMaxLineBytes)
+    if (m_active && m_lines.overflowed())
         finish(EndReason::Disconnected);
 }
 
@@ -187,8 +312,7 @@ void DataLinkClient::finish(EndReason reason)
     m_connected = false;
     m_retry.stop();
     m_deadline.stop();
-    m_buffer.clear();
-    m_consumed = 0;
+    m_lines.clear();
     if (m_socket) {
         m_socket->disconnect(this);
         m_socket->abort();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "linebuffer.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -12,11 +14,20 @@ class QLocalSocket;
 
 // A live text item that one program publishes and another follows: the
 // source sends its current text to every client at connection and every
-// new text after it, one UTF-8 line each, over a local socket that lives in
-// the user's runtime folder and is named after (service, topic, item).
+// new text after it, one UTF-8 line each, over a local socket named after
+// (service, topic, item). Only the user's own programs take part: the
+// socket lives in a folder nobody else can reach, and both ends drop a
+// peer that runs as another user.
 
-// The socket path for one item; the name is a hash, so any service text
-// gives a short, safe file name.
+// The folder of the sockets: the user's runtime folder when it is a real
+// folder owned by the user with no rights for anybody else, otherwise a
+// folder "datalink" in the user's cache folder, made with those rights and
+// checked after making it. Empty when neither can be had: there is then no
+// link at all, never one in a shared folder.
+QString dataLinkFolder();
+
+// The socket path for one item (empty without a folder); the name is a
+// hash, so any service text gives a short, safe file name.
 QString dataLinkSocketPath(const QString &service, const QString &topic, const QString &item);
 
 class DataLinkSource : public QObject
@@ -27,8 +38,11 @@ public:
                    QObject *parent = nullptr);
     ~DataLinkSource() override;
 
-    // Starts publishing; false when the socket cannot be created.
+    // Starts publishing. False, with errorString() saying why, when the
+    // socket cannot be made or another running source has the name; a name
+    // left by a source that died is taken over.
     bool listen();
+    QString errorString() const { return m_error; }
     QString text() const { return m_text; }
     // Line breaks cannot travel inside a line and become blanks.
     void setText(const QString &text);
@@ -44,6 +58,7 @@ private:
 
     QString m_path;
     QString m_text;
+    QString m_error;
     QLocalServer *m_server = nullptr;
     QList<QPointer<QLocalSocket>> m_clients;
 };
@@ -56,6 +71,7 @@ public:
         Disconnected, // the source closed or died, or sent garbage
         NoAnswer,     // no source appeared before the time ran out
         Closed,       // the client closed the link itself
+        Stranger,     // the socket belongs to another user: dropped unheard
     };
     Q_ENUM(EndReason)
 
@@ -86,8 +102,7 @@ private:
     QLocalSocket *m_socket = nullptr;
     QTimer m_retry;
     QTimer m_deadline;
-    QByteArray m_buffer;
-    qsizetype m_consumed = 0; // bytes of m_buffer already handed on
+    LineBuffer m_lines{kMaxLineBytes};
     bool m_active = false;
     bool m_connected = false;
 };

@@ -1,12 +1,13 @@
 #include "fileexists.h"
 
+#include "regularfile.h"
+
 #include <QFile>
-#include <QFileInfo>
 
 bool fileExists(const QString &path)
 {
-    if (path.isEmpty() || QFileInfo(path).isDir())
-        return false;
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly);
+    // Opened without waiting: a named pipe would otherwise hold the caller
+    // until something writes to it.
+    QFile file;
+    return RegularFile::open(file, path) == RegularFile::Status::Ok;
 }

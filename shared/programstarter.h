@@ -13,9 +13,17 @@ public:
     virtual bool start(const QString &program, const QStringList &arguments) = 0;
 };
 
-// The real starter, through QProcess::startDetached.
+// The real starter, through QProcess::startDetached. Linux refuses to start
+// a program at all (E2BIG) when one argument reaches 32 pages with its
+// terminating NUL, so every longer argument is cut to fit, and a line on
+// stderr says so.
 class ProcessStarter : public ProgramStarter
 {
 public:
+    static constexpr qsizetype kMaxArgumentBytes = 32 * 4096 - 1;
     bool start(const QString &program, const QStringList &arguments) override;
 };
+
+// The longest start of text whose UTF-8 form, the bytes a started program
+// receives, has at most maxBytes bytes; never ends inside a character.
+QString cutToUtf8Bytes(const QString &text, qsizetype maxBytes);

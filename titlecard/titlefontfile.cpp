@@ -1,10 +1,9 @@
 #include "titlefontfile.h"
 
+#include "shared/atomicwrite.h"
 #include "shared/cp932.h"
 #include "shared/parsedecimal.h"
-
-#include <QFile>
-#include <QSaveFile>
+#include "shared/regularfile.h"
 
 namespace TitleFontFile {
 
@@ -49,21 +48,26 @@ QByteArray toTextMode(QByteArray bytes)
 
 QByteArray faceFromLine(QByteArray line)
 {
-    // A hand-edited file may have a line end after the face.
-    while (line.endsWith('\n') || line.endsWith('\r'))
-        line.chop(1);
     // The face field ends at the first terminator.
     const int nul = line.indexOf('\0');
     if (nul >= 0)
         line.truncate(nul);
-    return Cp932::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
+    line = Cp932::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
+    // A hand-edited file may have a line end after the face. Dropped last,
+    // so that no cut or terminator leaves one at the end of the face, which
+    // the written file would then lose.
+    while (line.endsWith('\n') || line.endsWith('\r'))
+        line.chop(1);
+    return line;
 }
 
+// A named pipe, a device or a folder by that name is no file: the
+// defaults stand, and nothing waits for a writer.
 QByteArray readHead(const QString &path, bool *opened)
 {
-    QFile file(path);
-    *opened = file.open(QIODevice::ReadOnly);
-    return *opened ? file.read(kMaxBytesRead) : QByteArray();
+    const RegularFile::Head head = RegularFile::readHead(path, kMaxBytesRead);
+    *opened = head.status == RegularFile::Status::Ok;
+    return head.bytes;
 }
 
 } // namespace
@@ -126,17 +130,7 @@ QByteArray serialize(const TitleFont &font)
 
 bool write(const QString &path, const TitleFont &font)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray data = serialize(font);
-    // commit() does not notice a failure to flush its buffer (a full disk,
-    // say) and would put a cut-off file in place of the old one.
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeFileAtomically(path, serialize(font));
 }
 
 } // namespace TitleFontFile

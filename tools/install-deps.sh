@@ -1,9 +1,12 @@
 #!/bin/sh
 # Installs the Debian 12 packages the suite needs to build, test and run,
 # skipping those already present. Uses sudo when not run as root.
+# With --fuzz also clang and libFuzzer, which only tools/fuzz.sh needs.
 set -e
 PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-fonts-ipafont-gothic xvfb xauth x11-utils xdotool trayer imagemagick"
+fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer imagemagick"
+FUZZ_PACKAGES="clang libclang-rt-14-dev llvm-14"
+[ "$1" = "--fuzz" ] && PACKAGES="$PACKAGES $FUZZ_PACKAGES"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png")));
 
-    QSettingsViewerStore store;
+    ViewerSettingsFile store;
     SystemTrayView tray;
     QtTickTimer timer;
     ProcessStarter starter;

@@ -1,9 +1,9 @@
 #include "quotefile.h"
 
 #include "shared/cp932.h"
+#include "shared/regularfile.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <cstring>
 
@@ -74,11 +74,11 @@ QString decode(QByteArray bytes, bool utf8)
     return text;
 }
 
-// Only a regular file is opened: a named pipe or a device would block the
+// Only a regular file is read: a named pipe or a device would block the
 // viewer in the open call or feed it without end.
-bool openRegular(QFile &file)
+bool openRegular(QFile &file, const QString &path)
 {
-    return QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly);
+    return RegularFile::open(file, path) == RegularFile::Status::Ok;
 }
 
 QByteArray withoutBom(const QByteArray &record, int number, bool utf8)
@@ -90,10 +90,13 @@ QByteArray withoutBom(const QByteArray &record, int number, bool utf8)
 
 Scan scan(const QString &path)
 {
+    QFile file;
+    return openRegular(file, path) ? scan(file) : Scan();
+}
+
+Scan scan(QIODevice &file)
+{
     Scan result;
-    QFile file(path);
-    if (!openRegular(file))
-        return result;
     Utf8Validator validator;
     QByteArray chunk(kChunkBytes, Qt::Uninitialized);
     qint64 total = 0;
@@ -134,10 +137,15 @@ Scan scan(const QString &path)
 
 std::optional<QString> line(const QString &path, int number, bool utf8)
 {
-    if (number < 1)
+    QFile file;
+    if (number < 1 || !openRegular(file, path))
         return std::nullopt;
-    QFile file(path);
-    if (!openRegular(file))
+    return line(file, number, utf8);
+}
+
+std::optional<QString> line(QIODevice &file, int number, bool utf8)
+{
+    if (number < 1)
         return std::nullopt;
     // Skips number - 1 records by their line breaks without keeping them;
     // keeps one byte more than the limit so decode() knows about a cut.

@@ -4,6 +4,8 @@
 
 #include <optional>
 
+class QIODevice;
+
 // A quote file: one record per line, record n belonging to chapter or
 // episode n. Lines end in CR LF or LF; a last line without an ending is a
 // record too, and an empty line is one. A file that is valid UTF-8 (with or
@@ -31,10 +33,15 @@ struct Scan
 
 // One pass over the whole file without keeping it: counts the records,
 // tells the encoding, and stops early at the first sign of a bad file.
+// Only a regular file is opened, and never with a wait: a named pipe, a
+// device or a folder cannot be opened.
 Scan scan(const QString &path);
+// The same over an open device, from where it stands.
+Scan scan(QIODevice &file);
 
 // Record `number` (1-based) of a file with the given encoding; nothing when
 // the file cannot be read or has fewer records (it changed since the scan).
 std::optional<QString> line(const QString &path, int number, bool utf8);
+std::optional<QString> line(QIODevice &file, int number, bool utf8);
 
 } // namespace QuoteFile

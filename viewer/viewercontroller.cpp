@@ -78,7 +78,7 @@ void ViewerController::openProperties()
         return; // one property window at a time: it holds the link
     m_pausedBeforeProperties = m_paused;
     togglePause();
-    m_services.store.savePosition(m_player.state().settings.linePosition);
+    savePosition(false);
     const QString program = findProgram(ProgramNames::kVelmoinit, m_services.programFolder);
     if (program.isEmpty() || !m_services.starter.start(program, {})) {
         setPaused(m_pausedBeforeProperties);
@@ -121,10 +121,10 @@ void ViewerController::quit()
     close(0);
 }
 
-void ViewerController::unload()
+bool ViewerController::unload()
 {
     if (m_closed)
-        return;
+        return true;
     m_closed = true;
     m_services.timer.setRunning(false);
     if (m_propertySession) {
@@ -132,7 +132,7 @@ void ViewerController::unload()
         m_services.link.close();
     }
     m_services.tray.removeIcon();
-    m_services.store.savePosition(m_player.state().settings.linePosition);
+    return savePosition(true);
 }
 
 bool ViewerController::showQuote()
@@ -148,6 +148,11 @@ bool ViewerController::showQuote()
         errorPath();
         return false;
     }
+    // Saved after every display, so a crash or a power cut loses at most
+    // the display in progress instead of everything since the start.
+    savePosition(false);
+    if (m_closed)
+        return false; // ended while the failure was being reported
     if (m_endAfterDisplay) {
         m_endAfterDisplay = false;
         if (showQuote())
@@ -195,7 +200,9 @@ void ViewerController::close(int exitCode)
 {
     if (m_closed)
         return;
-    unload();
+    // A position that could not be saved is a failure of the run.
+    if (!unload() && exitCode == 0)
+        exitCode = 1;
     emit finished(exitCode);
 }
 
@@ -207,4 +214,21 @@ void ViewerController::endPropertySession()
     m_services.link.close();
     if (!m_confirmed)
         setPaused(m_pausedBeforeProperties);
+}
+
+bool ViewerController::savePosition(bool closing)
+{
+    if (m_services.store.savePosition(m_player.state().settings.linePosition)) {
+        m_saveFailureShown = false;
+        return true;
+    }
+    const QString reason = m_services.store.errorString();
+    qWarning("%s: %s %s", qPrintable(ProgramNames::kVelmo), qPrintable(kSaveFailedMessage), qPrintable(reason));
+    // While closing nobody may be there to answer a box (a logout, a
+    // signal): the line on stderr must do.
+    if (!closing && !m_saveFailureShown) {
+        m_saveFailureShown = true;
+        m_services.messages.show(kSaveFailedMessage + QLatin1Char('\n') + reason, kTitle, false);
+    }
+    return false;
 }

@@ -34,6 +34,7 @@ public:
 
     static inline const QString kTitle = QStringLiteral("ヴェルモ for Windows95");
     static inline const QString kBadFileMessage = QStringLiteral("ファイルが適切でありません。");
+    static inline const QString kSaveFailedMessage = QStringLiteral("読み出し位置を保存できませんでした。");
 
     ViewerController(const Services &services, const QString &commandLine, QObject *parent = nullptr);
 
@@ -45,8 +46,9 @@ public:
     void openProperties();
     void propertyLinkChanged(const QString &value);
     void quit();
-    // Every way out ends here; running it twice does nothing more.
-    void unload();
+    // Every way out ends here; running it twice does nothing more. False
+    // when the reading position could not be saved.
+    bool unload();
 
     const ViewerState &state() const { return m_player.state(); }
     bool isPaused() const { return m_paused; }
@@ -65,6 +67,7 @@ private:
     void errorPath();
     void close(int exitCode);
     void endPropertySession();
+    bool savePosition(bool closing);
 
     Services m_services;
     QuotePlayer m_player;
@@ -76,4 +79,5 @@ private:
     bool m_pausedBeforeProperties = false;
     bool m_confirmed = false;
     bool m_endAfterDisplay = false; // a confirmed residency mode 0 waits for the open display
+    bool m_saveFailureShown = false; // one box per run of failed saves
 };

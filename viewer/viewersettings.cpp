@@ -1,42 +1,28 @@
 #include "viewersettings.h"
 
-#include <QSettings>
-#include <QStringList>
+#include "shared/inifile.h"
+
+#include <QStandardPaths>
 
 namespace {
 
-const char *const kOrganisation = "Velmo";
-const char *const kApplication = "Velmo";
-const char *const kGroup = "INI";
+const QString kFolder = QStringLiteral("Velmo");
+const QString kFileName = QStringLiteral("Velmo.conf");
+const QString kGroup = QStringLiteral("INI");
 
-// Every key is opened afresh so a change written by another process is seen.
-struct Group
+QString storedText(const IniFile &file, const char *key, const QString &fallback)
 {
-    QSettings settings{QLatin1String(kOrganisation), QLatin1String(kApplication)};
-    Group() { settings.beginGroup(QLatin1String(kGroup)); }
-    ~Group() { settings.endGroup(); }
-};
-
-QString storedText(const QSettings &settings, const char *key, const QString &fallback)
-{
-    const QString name = QLatin1String(key);
-    if (!settings.contains(name))
-        return fallback;
-    const QVariant value = settings.value(name);
-    // An unquoted comma in a hand-edited file turns the value into a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    return file.value(kGroup, QLatin1String(key)).value_or(fallback);
 }
 
-int storedNumber(const QSettings &settings, const NumberSetting &setting)
+int storedNumber(const IniFile &file, const NumberSetting &setting)
 {
-    return parseStoredNumber(storedText(settings, setting.key, {}), setting);
+    return parseStoredNumber(storedText(file, setting.key, {}), setting);
 }
 
-void setNumber(QSettings &settings, const NumberSetting &setting, int value)
+void setNumber(IniFile &file, const NumberSetting &setting, int value)
 {
-    settings.setValue(QLatin1String(setting.key), QString::number(value));
+    file.setValue(kGroup, QLatin1String(setting.key), QString::number(value));
 }
 
 } // namespace
@@ -61,51 +47,47 @@ int parseStoredNumber(const QString &text, const NumberSetting &setting)
     return value < setting.min || value > setting.max ? setting.defaultValue : static_cast<int>(value);
 }
 
-ViewerSettings QSettingsViewerStore::readAll() const
+QString ViewerSettingsFile::defaultPath()
 {
-    Group group;
-    const QSettings &s = group.settings;
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return config.isEmpty() ? QString() : config + QLatin1Char('/') + kFolder + QLatin1Char('/') + kFileName;
+}
+
+ViewerSettingsFile::ViewerSettingsFile(const QString &path) : m_path(path) {}
+
+ViewerSettings readViewerSettings(const IniFile &file)
+{
     ViewerSettings result;
-    result.quoteSource = storedText(s, ViewerKeys::kQuoteSource, result.quoteSource);
-    result.showCode = ShowCode(static_cast<quint8>(storedNumber(s, ViewerKeys::kShowCode)));
-    result.intervalMinutes = static_cast<qint16>(storedNumber(s, ViewerKeys::kInterval));
-    result.linePosition = static_cast<qint16>(storedNumber(s, ViewerKeys::kPosition));
-    result.residentMode = static_cast<quint8>(storedNumber(s, ViewerKeys::kResidence));
+    result.quoteSource = storedText(file, ViewerKeys::kQuoteSource, result.quoteSource);
+    result.showCode = ShowCode(static_cast<quint8>(storedNumber(file, ViewerKeys::kShowCode)));
+    result.intervalMinutes = static_cast<qint16>(storedNumber(file, ViewerKeys::kInterval));
+    result.linePosition = static_cast<qint16>(storedNumber(file, ViewerKeys::kPosition));
+    result.residentMode = static_cast<quint8>(storedNumber(file, ViewerKeys::kResidence));
     return result;
 }
 
-bool QSettingsViewerStore::finish(QSettings &settings)
+void writeViewerSettings(IniFile &file, const ViewerSettings &settings)
 {
-    settings.sync();
-    switch (settings.status()) {
-    case QSettings::NoError:
-        m_error.clear();
-        return true;
-    case QSettings::AccessError:
-        m_error = settings.fileName() + QStringLiteral(": cannot be written");
-        return false;
-    case QSettings::FormatError:
-        m_error = settings.fileName() + QStringLiteral(": not a settings file");
-        return false;
-    }
-    return false;
+    file.setValue(kGroup, QLatin1String(ViewerKeys::kQuoteSource), settings.quoteSource);
+    setNumber(file, ViewerKeys::kShowCode, settings.showCode.value());
+    setNumber(file, ViewerKeys::kInterval, settings.intervalMinutes);
+    setNumber(file, ViewerKeys::kPosition, settings.linePosition);
+    setNumber(file, ViewerKeys::kResidence, settings.residentMode);
 }
 
-bool QSettingsViewerStore::writeAll(const ViewerSettings &settings)
+ViewerSettings ViewerSettingsFile::readAll() const
 {
-    Group group;
-    QSettings &s = group.settings;
-    s.setValue(QLatin1String(ViewerKeys::kQuoteSource), settings.quoteSource);
-    setNumber(s, ViewerKeys::kShowCode, settings.showCode.value());
-    setNumber(s, ViewerKeys::kInterval, settings.intervalMinutes);
-    setNumber(s, ViewerKeys::kPosition, settings.linePosition);
-    setNumber(s, ViewerKeys::kResidence, settings.residentMode);
-    return finish(s);
+    // Read afresh every time, so a change written by another program is seen.
+    return readViewerSettings(IniFile::load(m_path).file);
 }
 
-bool QSettingsViewerStore::savePosition(qint16 linePosition)
+bool ViewerSettingsFile::writeAll(const ViewerSettings &settings)
 {
-    Group group;
-    setNumber(group.settings, ViewerKeys::kPosition, linePosition);
-    return finish(group.settings);
+    return IniFile::update(m_path, [&](IniFile &file) { writeViewerSettings(file, settings); }, &m_error);
+}
+
+bool ViewerSettingsFile::savePosition(qint16 linePosition)
+{
+    return IniFile::update(m_path, [&](IniFile &file) { setNumber(file, ViewerKeys::kPosition, linePosition); },
+                           &m_error);
 }

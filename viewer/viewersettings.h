@@ -4,11 +4,11 @@
 #include "showcode.h"
 
 #include <QString>
-
-class QSettings;
 #include <QtGlobal>
 
 #include <limits>
+
+class IniFile;
 
 // One stored number of the viewer: its key, the range of the width both
 // the viewer and its property window read it at, and its default.
@@ -45,9 +45,8 @@ struct ViewerSettings
     bool operator!=(const ViewerSettings &other) const { return !(*this == other); }
 };
 
-// The per-user store of the viewer settings. A failed save says so, and
-// why in errorString(), so that the property window never reports a save
-// that did not happen.
+// The per-user store of the viewer settings. A failed save leaves what was
+// stored before and says why in errorString().
 class ViewerSettingsStore
 {
 public:
@@ -58,23 +57,34 @@ public:
     virtual QString errorString() const = 0;
 };
 
-// The store behind QSettings: organisation and application "Velmo", group
-// "INI", every number as decimal text. A value that is not a decimal number
-// in range for its width reads as that key's default, so a hand-edited or
-// damaged store never stops the viewer.
-class QSettingsViewerStore : public ViewerSettingsStore
+// The store in the user's settings file "Velmo/Velmo.conf" of the
+// configuration folder, group "INI", every value as text (numbers in
+// decimal), written through the suite's own INI file so that other keys,
+// groups and comments in it survive and a full disk never empties it. A
+// value that is not a decimal number in range for its width reads as that
+// key's default, so a hand-edited or damaged file never stops the viewer.
+class ViewerSettingsFile : public ViewerSettingsStore
 {
 public:
+    // $XDG_CONFIG_HOME/Velmo/Velmo.conf, or ~/.config/Velmo/Velmo.conf.
+    static QString defaultPath();
+
+    explicit ViewerSettingsFile(const QString &path = defaultPath());
+
+    QString path() const { return m_path; }
     ViewerSettings readAll() const override;
     bool writeAll(const ViewerSettings &settings) override;
     bool savePosition(qint16 linePosition) override;
     QString errorString() const override { return m_error; }
 
 private:
-    bool finish(QSettings &settings);
-
+    QString m_path;
     QString m_error;
 };
+
+// The five values in group "INI" of a settings file, and back.
+ViewerSettings readViewerSettings(const IniFile &file);
+void writeViewerSettings(IniFile &file, const ViewerSettings &settings);
 
 // Strict decimal text ("-" allowed, no blanks, no "+") within the
 // setting's range; its default otherwise.

@@ -21,7 +21,7 @@ int main(int, char *argv[])
     QApplication::setApplicationName(ProgramNames::kVelmoinit);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer_properties/running-32.png")));
 
-    QSettingsViewerStore store;
+    ViewerSettingsFile store;
     ProcessStarter starter;
     QtMessageBoxService messages;
     DesktopHelpViewer help;

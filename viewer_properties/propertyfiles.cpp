@@ -6,8 +6,6 @@
 #include "titlecard/titlefontfile.h"
 #include "viewer/quotesources.h"
 
-#include <QFileInfo>
-
 namespace PropertyFiles {
 
 const QList<PresenceCheck> &presenceChecks()
@@ -35,9 +33,6 @@ const QList<PresenceCheck> &presenceChecks()
 
 QString tambwinFace(const QString &path)
 {
-    // A named pipe or a device would block the read.
-    if (!QFileInfo(path).isFile())
-        return {};
     return Cp932::toUnicode(TitleFontFile::readFaceLine(path));
 }
 

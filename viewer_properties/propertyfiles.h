@@ -19,8 +19,7 @@ struct PresenceCheck
 const QList<PresenceCheck> &presenceChecks();
 
 // The face name of tambwin.ini (its fourteenth line), empty when the file
-// is missing, is no regular file or has no such line. Reads only the
-// head of the file.
+// is missing, is no regular file or has no such line.
 QString tambwinFace(const QString &path);
 
 } // namespace PropertyFiles

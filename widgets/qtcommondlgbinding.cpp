@@ -1,13 +1,14 @@
 #include "qtcommondlgbinding.h"
 
 #include "commondlgflags.h"
-#include "helppage.h"
 #include "platformfilter.h"
+
+#include "shared/ui/fontpicker.h"
+#include "shared/ui/helpviewer.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QFontDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -100,15 +101,14 @@ CommonDlgBinding::FontAnswer QtCommonDlgBinding::showFont(const FontRequest &req
         answer.extendedError = CommonDlgErrors::NoFonts;
         return answer;
     }
-    QFontDialog dialog(request.font, request.owner);
-    if (request.flags & CommonDlgFlags::FixedPitchOnly)
-        dialog.setOption(QFontDialog::MonospacedFonts);
-    if (request.flags & CommonDlgFlags::ScalableOnly)
-        dialog.setOption(QFontDialog::ScalableFonts);
-    if (dialog.exec() != QDialog::Accepted)
+    // The suite's one font dialog, whose fixed-pitch list also holds the
+    // dual-width Japanese faces. Every face here is scalable.
+    const FontPicker::Choice choice = FontDialogPicker().choose(
+        request.font, request.flags & CommonDlgFlags::FixedPitchOnly, request.owner);
+    if (!choice.accepted)
         return answer;
     answer.result = 1;
-    answer.font = dialog.selectedFont();
+    answer.font = choice.font;
     answer.color = request.color;
     return answer;
 }
@@ -143,5 +143,5 @@ CommonDlgBinding::PrintAnswer QtCommonDlgBinding::showPrinter(const PrintRequest
 void QtCommonDlgBinding::showHelp(const HelpRequest &request)
 {
     if (request.command != kHelpQuit)
-        openHelpPage(request.helpFile);
+        DesktopHelpViewer().showPage(request.helpFile);
 }

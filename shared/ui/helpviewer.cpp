@@ -1,9 +1,18 @@
 #include "helpviewer.h"
 
+#include "shared/programfolder.h"
+
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QUrl>
 
-bool DesktopHelpViewer::showPage(const QString &path)
+bool DesktopHelpViewer::showPage(const QString &helpFile)
 {
-    return !path.isEmpty() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    if (helpFile.isEmpty())
+        return false;
+    const QFileInfo file(QDir(programFolder()).absoluteFilePath(helpFile));
+    if (!file.isFile() || !file.isReadable())
+        return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
 }

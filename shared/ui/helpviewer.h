@@ -7,12 +7,14 @@ class HelpViewer
 {
 public:
     virtual ~HelpViewer() = default;
-    // False when the desktop could not open the page.
-    virtual bool showPage(const QString &path) = 0;
+    // A relative name is looked up in the program folder, where the help
+    // page is installed. False, with nothing opened, when the file is not
+    // a readable regular file or the desktop has no viewer for it.
+    virtual bool showPage(const QString &helpFile) = 0;
 };
 
 class DesktopHelpViewer : public HelpViewer
 {
 public:
-    bool showPage(const QString &path) override;
+    bool showPage(const QString &helpFile) override;
 };

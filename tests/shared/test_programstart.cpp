@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <sys/stat.h>
+
 // The real program-start service and the folder lookup, against a small
 // shell script that records its arguments.
 class TestProgramStart : public QObject
@@ -12,6 +14,8 @@ class TestProgramStart : public QObject
 private slots:
     void argumentsArriveUnchanged_data();
     void argumentsArriveUnchanged();
+    void longArgumentsAreCut_data();
+    void longArgumentsAreCut();
     void lookupAndPresence();
 };
 
@@ -54,6 +58,34 @@ void TestProgramStart::argumentsArriveUnchanged()
     QVERIFY(!QFile::exists(dir.filePath("x")));
 }
 
+// Linux refuses to start a program with one argument of 128 KiB or more;
+// the starter cuts it at a character and says so instead of failing.
+void TestProgramStart::longArgumentsAreCut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("received"); // bytes of the argument
+    const int most = ProcessStarter::kMaxArgumentBytes;
+    QTest::newRow("at the limit") << QString(most, 'a') << most;
+    QTest::newRow("45000 half-width kana") << QString(45000, QChar(0xFF71)) << most / 3 * 3;
+    QTest::newRow("four-byte character across the limit") << QString(most - 2, 'a') + QStringLiteral("\U0001F600")
+                                                          << most - 2;
+}
+
+void TestProgramStart::longArgumentsAreCut()
+{
+    QFETCH(QString, text);
+    QFETCH(int, received);
+    if (text.toUtf8().size() > ProcessStarter::kMaxArgumentBytes)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("argument 2 cut from \\d+ to \\d+ bytes"));
+    QTemporaryDir dir;
+    const QString out = dir.filePath("args");
+    QVERIFY(ProcessStarter().start(writeRecorder(dir.path(), "recorder", out), {"-s", text}));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
+    QFile file(out);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), "-s" + QByteArray(1, '\0') + text.toUtf8().left(received) + '\0');
+}
+
 void TestProgramStart::lookupAndPresence()
 {
     QVERIFY(!ProcessStarter().start("/nonexistent/folder/program", {}));
@@ -68,6 +100,8 @@ void TestProgramStart::lookupAndPresence()
     QVERIFY(fileExists(local));
     QVERIFY(!fileExists(dir.filePath("absent")));
     QVERIFY(!fileExists(dir.path()));
+    QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
+    QVERIFY(!fileExists(dir.filePath("pipe"))); // and no wait for a writer
 }
 
 QTEST_GUILESS_MAIN(TestProgramStart)

@@ -135,6 +135,11 @@ private slots:
         QTest::newRow("byte above 255") << QByteArray("0\n0\n0\n0\n0\n257\n0\n0\n385\n") << QList<int>{0, 0, 1, 129} << face;
         QTest::newRow("garbage reads 0") << QByteArray("x\ny\nz\nw\nv\nq\nq\nq\nq\n") << QList<int>{0, 0, 0, 0} << face;
         QTest::newRow("face with line end") << head + "Foo\r\n" << QList<int>{0, 0, 0, 128} << QByteArray("Foo");
+        // No line end left at the face's end by the terminator or the cut to 31 bytes.
+        QTest::newRow("line end before a terminator") << head + QByteArray("Foo\r\0bar", 8) << QList<int>{0, 0, 0, 128}
+                                                      << QByteArray("Foo");
+        QTest::newRow("line end at the cut") << head + QByteArray(30, 'a') + "\r\rb" << QList<int>{0, 0, 0, 128}
+                                             << QByteArray(30, 'a');
     }
 
     void fontFileParse()
@@ -182,7 +187,7 @@ private slots:
         // A huge binary file is neither a crash nor read whole.
         QByteArray noise(4 << 20, '\0');
         for (int i = 0; i < noise.size(); ++i)
-            noise[i] = char((i * 7919) >> 3);
+            noise[i] = char((quint32(i) * 7919u) >> 3);
         QFile file(ini());
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(noise) == noise.size());
         file.close();

@@ -12,6 +12,7 @@
 #include "fakes/recordingmessagebox.h"
 #include "fakes/recordingstarter.h"
 #include "shared/cp932.h"
+#include "shared/programstarter.h"
 #include "viewer/viewersettings.h"
 
 #include <QAction>
@@ -82,6 +83,31 @@ struct PlayerRig : Fakes
         s.commandLine = kCommandText;
         s.currentLine = QStringLiteral("前回の言葉");
     }
+};
+// The real velmo copied into a folder of its own, with its settings file
+// there.
+struct VelmoRun
+{
+    QTemporaryDir dir;
+    QProcess velmo;
+    QString conf() const { return dir.filePath("config/Velmo/Velmo.conf"); }
+    explicit VelmoRun(const QByteArray &settings)
+    {
+        QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/velmo", dir.filePath("velmo"));
+        QDir().mkpath(dir.filePath("config/Velmo"));
+        writeFile(conf(), settings);
+        velmo.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
+                                                           << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen");
+        velmo.setWorkingDirectory(dir.path());
+    }
+    void start(const QStringList &arguments) { velmo.start(dir.filePath("velmo"), arguments); }
+    QString read(const char *name) const
+    {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    // As the viewer's earlier versions read it.
+    QString savedMs() const { return QSettings(conf(), QSettings::IniFormat).value("INI/Ms").toString(); }
 };
 struct Rig : Fakes
 {
@@ -294,7 +320,8 @@ private slots:
         QCOMPARE(rig->tray.stopEnabled, interval > 0);
         QCOMPARE(rig->tray.shown, mode != 0);
         QCOMPARE(rig->exits, mode == 0 ? QList<int>{0} : QList<int>{});
-        QCOMPARE(rig->store.saved, mode == 0 ? QList<qint16>{2} : QList<qint16>{});
+        // After the display, and again on closing.
+        QCOMPARE(rig->store.saved, QList<qint16>(rig->displays() + (mode == 0 ? 1 : 0), 2));
     }
 
     // Displays at minutes 5, 10 and 15: one by hand at 3 and stop1 twice at 7 do not move them.
@@ -416,6 +443,7 @@ private slots:
         QTest::newRow("missing fixed file") << "quill.vmf";
         QTest::newRow("32768 lines") << m_work.filePath("big.vmf");
         QTest::newRow("binary") << m_work.filePath("binary.vmf");
+        QTest::newRow("named pipe") << m_work.filePath("pipe");
         QTest::newRow("card program fails") << "tamber.vmf";
     }
     void errorPath()
@@ -446,6 +474,30 @@ private slots:
         QCOMPARE(rig->store.saved, QList<qint16>{1});
     }
 
+    // A position that cannot be saved is said on stderr every time, in one
+    // box per run of failures while the viewer runs, and in the exit code.
+    void failedSave()
+    {
+        auto rig = start(11, 0, 2);
+        rig->store.failSaves = true;
+        const QString message = QStringLiteral("読み出し位置を保存できませんでした。");
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message + " disk full"));
+        rig->controller.playNow();
+        rig->controller.playNow();
+        rig->store.failSaves = false;
+        rig->controller.playNow();
+        rig->store.failSaves = true;
+        rig->controller.playNow();
+        rig->controller.quit();
+        QStringList texts;
+        for (const RecordingMessageBox::Box &box : rig->boxes.boxes)
+            texts << box.text;
+        QCOMPARE(texts, (QStringList{"言葉1", message + "\ndisk full", "言葉2", "言葉3", "言葉4", message + "\ndisk full"}));
+        QCOMPARE(rig->store.saved, QList<qint16>{4});
+        QCOMPARE(rig->exits, QList<int>{1});
+    }
+
     // The real executable in a folder of its own with a store of its own;
     // the fake tambwin appends a line of its bracketed arguments per start.
     void velmo_data()
@@ -453,6 +505,7 @@ private slots:
         QTest::addColumn<QByteArray>("settings");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("calls"); // empty: no tambwin at all
+        QTest::addColumn<int>("signal");    // that ends a resident one
         QTest::addColumn<QString>("savedMs");
         QFile quotes(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf");
         QVERIFY(quotes.open(QIODevice::ReadOnly));
@@ -461,51 +514,61 @@ private slots:
             return "[-s][" + card(QStringLiteral("第%1章").arg(n), Cp932::toUnicode(lines.value(n - 1).chopped(1))) + "]\n";
         };
         const QString text = QStringLiteral("今日の一言; rm -rf ~ $(touch pwned)");
-        QTest::newRow("once") << QByteArray("Jo=0\nSh=10\nMs=3") << QStringList() << cardCall(3) << "4";
+        QTest::newRow("once") << QByteArray("Jo=0\nSh=10\nMs=3") << QStringList() << cardCall(3) << 0 << "4";
         QTest::newRow("command-line text") << QByteArray("Jo=0\nSh=20\nMs=7") << QStringList{text}
-                                           << "[-s][" + text + "]\n" << "7";
-        // Resident ones run until SIGTERM, which must still save Ms.
-        QTest::newRow("resident") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << QStringList() << cardCall(5) << "6";
+                                           << "[-s][" + text + "]\n" << 0 << "7";
+        QTest::newRow("resident, ended") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << QStringList() << cardCall(5)
+                                         << SIGTERM << "6";
+        // Saved after the display: a kill or a crash loses nothing.
+        QTest::newRow("resident, killed") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << QStringList() << cardCall(5)
+                                          << SIGKILL << "6";
         // "02" reads as 2 and is saved back as "2": the text shows the save.
-        QTest::newRow("card program missing") << QByteArray("Jo=1\nSh=10\nMs=02") << QStringList() << "" << "2";
+        QTest::newRow("card program missing") << QByteArray("Jo=1\nSh=10\nMs=02") << QStringList() << "" << SIGTERM
+                                              << "2";
     }
     void velmo()
     {
         QFETCH(QByteArray, settings);
         QFETCH(QString, calls);
+        QFETCH(int, signal);
+        QFETCH(QString, savedMs);
         const bool cardProgram = !calls.isEmpty();
-        QTemporaryDir dir;
-        const QString suite = qEnvironmentVariable("SUITE_DIR"), conf = dir.filePath("config/Velmo/Velmo.conf");
-        QVERIFY(QFile::copy(suite + "/velmo", dir.filePath("velmo")));
-        QVERIFY(QFile::copy(suite + "/tamber.vmf", dir.filePath("tamber.vmf")));
-        QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
-        writeFile(conf, "[INI]\n" + settings + "\n");
+        VelmoRun run("[INI]\n" + settings + "\n");
+        QVERIFY(QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf", run.dir.filePath("tamber.vmf")));
         if (cardProgram)
-            writeFile(dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n", true);
-        const auto recorded = [&] {
-            QFile file(dir.filePath("calls"));
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-        };
-        QProcess velmo;
-        velmo.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
-                                                           << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen");
-        velmo.setWorkingDirectory(dir.path());
+            writeFile(run.dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n", true);
         QFETCH(QStringList, arguments);
-        velmo.start(dir.filePath("velmo"), arguments);
+        run.start(arguments);
         QByteArray errors;
-        if (settings.startsWith("Jo=1")) {
+        if (signal) {
             if (cardProgram)
-                QTRY_COMPARE_WITH_TIMEOUT(recorded(), calls, 15000);
+                QTRY_COMPARE_WITH_TIMEOUT(run.read("calls"), calls, 15000);
             else // the error box waits for a person; its line on stderr comes first
-                QTRY_VERIFY_WITH_TIMEOUT((errors += velmo.readAllStandardError()).contains("velmo:"), 15000);
-            QCOMPARE(velmo.state(), QProcess::Running);
-            ::kill(static_cast<pid_t>(velmo.processId()), SIGTERM);
+                QTRY_VERIFY_WITH_TIMEOUT((errors += run.velmo.readAllStandardError()).contains("velmo:"), 15000);
+            QCOMPARE(run.velmo.state(), QProcess::Running);
+            if (signal == SIGKILL)
+                QTRY_COMPARE(run.savedMs(), savedMs); // on disk while it runs
+            ::kill(static_cast<pid_t>(run.velmo.processId()), signal);
         }
-        QVERIFY(velmo.waitForFinished(15000));
-        QVERIFY(velmo.exitStatus() == QProcess::NormalExit && velmo.exitCode() == 0);
-        QTRY_COMPARE(recorded(), calls);
-        QTEST(QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(), "savedMs");
-        QVERIFY(!QFile::exists(dir.filePath("pwned")));
+        QVERIFY(run.velmo.waitForFinished(15000));
+        QCOMPARE(run.velmo.exitStatus() == QProcess::NormalExit && run.velmo.exitCode() == 0, signal != SIGKILL);
+        QTRY_COMPARE(run.read("calls"), calls);
+        QCOMPARE(run.savedMs(), savedMs);
+        QVERIFY(!QFile::exists(run.dir.filePath("pwned")));
+    }
+
+    // A line of 45000 half-width kana is 135000 bytes as the card's UTF-8
+    // argument, more than one argument may hold: the card still starts.
+    void longLineReachesTheCard()
+    {
+        VelmoRun run("[INI]\nJo=0\nSh=20\nOps=long.txt\n");
+        writeFile(run.dir.filePath("long.txt"), QByteArray(45000, '\xB1') + "\r\n");
+        writeFile(run.dir.filePath("tambwin"), "#!/bin/sh\nprintf %s \"$2\" | wc -c > \"${0%/*}/calls\"\n", true);
+        run.start({});
+        QVERIFY(run.velmo.waitForFinished(15000));
+        QCOMPARE(run.velmo.exitCode(), 0);
+        QTRY_COMPARE(run.read("calls").trimmed(), QString::number(ProcessStarter::kMaxArgumentBytes / 3 * 3));
+        QVERIFY(run.velmo.readAllStandardError().contains("cut from 135000"));
     }
 };
 

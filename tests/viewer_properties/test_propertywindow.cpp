@@ -45,9 +45,8 @@ class TestPropertyWindow : public QObject
 private slots:
     void initTestCase()
     {
-        // The published item and the real store live in folders of the test.
+        // The published item lives in a folder of the test.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_runtime.filePath("config")));
     }
 
     // Each row: the stored values, the options selected at start, and what
@@ -120,7 +119,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(conf).path()));
         writeFile(conf, "[INI]\nOps=\nSh=abc\nTim=12x\nMs=\nJo=300\n");
         PropertyRig rig;
-        QSettingsViewerStore store;
+        ViewerSettingsFile store(conf);
         const QString dir = rig.folder.path();
         PropertyWindow window({store, rig.starter, rig.boxes, rig.help, rig.dialogs, dir, dir, dir});
         window.show();

@@ -140,8 +140,10 @@ private slots:
         m_xserver.start("Xvfb", {m_display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
         QVERIFY(m_xserver.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)), 15000);
-        QVERIFY(QDir().mkpath(path("run")));
-        QVERIFY(QFile::setPermissions(path("run"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        for (const char *folder : {"run", "reference"}) {
+            QVERIFY(QDir().mkpath(path(folder)));
+            QVERIFY(QFile::setPermissions(path(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        }
         start(m_trayHost, "trayer", {"--edge", "bottom", "--align", "right", "--widthtype", "request", "--height", "32"});
         // The reference window in this process publishes nothing the
         // programs could hear.

@@ -1,0 +1,46 @@
+#include "formscrollbar.h"
+
+#include <QKeyEvent>
+
+FormScrollBar::FormScrollBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void FormScrollBar::keyPressEvent(QKeyEvent *event)
+{
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left: action = SliderSingleStepSub; break;
+    case Qt::Key_Down:
+    case Qt::Key_Right: action = SliderSingleStepAdd; break;
+    case Qt::Key_PageUp: action = SliderPageStepSub; break;
+    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
+    case Qt::Key_Home: action = SliderToMinimum; break;
+    case Qt::Key_End: action = SliderToMaximum; break;
+    default: QScrollBar::keyPressEvent(event); return;
+    }
+    triggerAction(action);
+    event->accept();
+}
+
+RisingScrollBar::RisingScrollBar(QWidget *parent) : FormScrollBar(Qt::Vertical, parent)
+{
+    connect(this, &QScrollBar::valueChanged, this, [this](int value) { emit levelChanged(-value); });
+}
+
+void RisingScrollBar::setLevelRange(int bottom, int top)
+{
+    setRange(-top, -bottom);
+}
+
+int RisingScrollBar::level() const
+{
+    return -value();
+}
+
+void RisingScrollBar::setLevel(int level)
+{
+    setValue(-level);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QScrollBar>
+
+// A scroll bar that takes keys as the form's bars do: Up, Left, Page Up and
+// Home move towards the top or left end, Down, Right, Page Down and End
+// towards the other. (Qt's scroll bars run Right and Page Up the other way.)
+class FormScrollBar : public QScrollBar
+{
+    Q_OBJECT
+public:
+    explicit FormScrollBar(Qt::Orientation orientation, QWidget *parent = nullptr);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+};
+
+// A vertical bar whose value rises towards the top: the top arrow, Up,
+// Page Up and dragging the thumb upwards all raise it, and its largest
+// value sits at the top end. Qt's inverted appearance moves the thumb but
+// leaves the arrows working the other way, so the bar keeps the negated
+// value inside and shows the real one as level().
+class RisingScrollBar : public FormScrollBar
+{
+    Q_OBJECT
+public:
+    explicit RisingScrollBar(QWidget *parent = nullptr);
+
+    // bottom is the smallest value, top the largest.
+    void setLevelRange(int bottom, int top);
+    int level() const;
+    void setLevel(int level);
+
+signals:
+    // While the thumb is dragged and whenever the value changes.
+    void levelChanged(int level);
+};

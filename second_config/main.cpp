@@ -1,0 +1,33 @@
+#include "aboutwindow.h"
+#include "mirinitwindow.h"
+#include "mirwinsettingsfile.h"
+#include "questionbox.h"
+
+#include "shared/programfolder.h"
+#include "shared/programnames.h"
+#include "shared/programstarter.h"
+#include "shared/ui/messagebox.h"
+#include "widgets/commondlg.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int, char *argv[])
+{
+    // mirinit reads no command line: Qt gets none of the arguments either,
+    // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(ProgramNames::kMirinit);
+    QApplication::setApplicationVersion(AboutWindow::kVersion);
+    QApplication::setWindowIcon(QIcon(AboutWindow::kIconPath));
+
+    ProcessStarter starter;
+    QtMessageBoxService messages;
+    QtQuestionBox questions;
+    MirinitWindow window({starter, CommonDlg::defaultBinding(), messages, questions},
+                         MirwinSettingsFile::path(), programFolder());
+    window.show();
+    // Every way out closes the window, which saves the settings.
+    return app.exec();
+}

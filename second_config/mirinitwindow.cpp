@@ -1,0 +1,192 @@
+#include "mirinitwindow.h"
+
+#include "aboutwindow.h"
+#include "formlayout.h"
+#include "formscrollbar.h"
+#include "mirwinsettingsfile.h"
+#include "questionbox.h"
+
+#include "shared/programnames.h"
+#include "shared/ui/messagebox.h"
+#include "widgets/commondlg.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using Mode = TrialRun::Mode;
+
+MirinitWindow::MirinitWindow(const Services &services, const QString &settingsPath,
+                             const QString &programFolder, QWidget *parent)
+    : QWidget(parent),
+      m_services(services),
+      m_settingsPath(settingsPath),
+      m_trialRun(services.starter, programFolder),
+      m_titles(EpisodeTitles::load())
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kTitle);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    m_c = buildForm1(this);
+    connectControls();
+    showEpisode(m_c.hScroll1->value());
+    load();
+    m_c.option1->setChecked(true);
+}
+
+void MirinitWindow::connectControls()
+{
+    const std::pair<QRadioButton *, Mode> options[] = {
+        {m_c.option1, Mode::Automatic}, {m_c.option2, Mode::Episode}, {m_c.option3, Mode::FreeText}};
+    for (const auto &[option, mode] : options) {
+        connect(option, &QRadioButton::toggled, this, [this, mode = mode](bool checked) {
+            if (checked)
+                selectMode(mode);
+        });
+    }
+    connect(m_c.hScroll1, &QScrollBar::valueChanged, this, &MirinitWindow::showEpisode);
+    connect(m_c.vScroll1, &RisingScrollBar::levelChanged, this, &MirinitWindow::showSize);
+    connect(m_c.vScroll2, &RisingScrollBar::levelChanged, this, &MirinitWindow::showPosition);
+    connect(m_c.hScroll2, &QScrollBar::valueChanged, this, &MirinitWindow::showPosition);
+    connect(m_c.command1, &QPushButton::clicked, this, &MirinitWindow::run);
+    connect(m_c.command2, &QPushButton::clicked, this, &MirinitWindow::showAbout);
+    connect(m_c.command3, &QPushButton::clicked, this, &QWidget::close);
+    connect(m_c.command4, &QPushButton::clicked, this, &MirinitWindow::chooseFont);
+}
+
+// Without a file every control keeps its initial content: no face, and
+// both labels empty until their bars first move.
+void MirinitWindow::load()
+{
+    const MirwinSettingsFile::ReadResult file = MirwinSettingsFile::read(m_settingsPath);
+    m_fileUnreadable = file.status == MirwinSettingsFile::Status::Unreadable;
+    if (file.status == MirwinSettingsFile::Status::Loaded) {
+        const MirwinSettings &s = file.settings;
+        m_c.text2->setText(s.faceName);
+        m_c.text2->setCursorPosition(0);
+        m_c.label3->setText(sizeText(s.size));
+        m_c.vScroll1->setLevel(s.size.value_or(0));
+        m_c.vScroll2->setLevel(s.vertical);
+        m_c.hScroll2->setValue(s.horizontal);
+        showPosition();
+    }
+    m_loaded = settings();
+}
+
+void MirinitWindow::selectMode(Mode mode)
+{
+    showOnButtonFace(m_c.text1, mode != Mode::FreeText);
+    m_c.text1->setEnabled(mode == Mode::FreeText);
+    m_c.text3->setEnabled(mode == Mode::Episode);
+    m_c.hScroll1->setEnabled(mode == Mode::Episode);
+}
+
+Mode MirinitWindow::mode() const
+{
+    if (m_c.option3->isChecked())
+        return Mode::FreeText;
+    if (m_c.option2->isChecked())
+        return Mode::Episode;
+    return Mode::Automatic;
+}
+
+void MirinitWindow::showEpisode(int episode)
+{
+    m_c.text3->setText(m_titles.line(episode));
+    m_c.text3->setCursorPosition(0);
+}
+
+void MirinitWindow::showSize(int size)
+{
+    m_c.label3->setText(sizeText(size));
+}
+
+void MirinitWindow::showPosition()
+{
+    m_c.label5->setText(positionText(m_c.hScroll2->value(), m_c.vScroll2->level()));
+}
+
+MirwinSettings MirinitWindow::settings() const
+{
+    MirwinSettings s;
+    s.faceName = m_c.text2->text();
+    // The size label stays empty until a size was read or chosen.
+    if (!m_c.label3->text().isEmpty())
+        s.size = m_c.vScroll1->level();
+    s.vertical = m_c.vScroll2->level();
+    s.horizontal = m_c.hScroll2->value();
+    return s;
+}
+
+// False when the settings could not be written; the old file is kept.
+bool MirinitWindow::save()
+{
+    const MirwinSettings current = settings();
+    // Writing the defaults over a file that could not be read would lose
+    // it; it is replaced only once the person has changed a setting.
+    if (m_fileUnreadable && current == m_loaded)
+        return true;
+    return MirwinSettingsFile::write(m_settingsPath, current);
+}
+
+// After a failed save the person decides: leave without saving, or stay
+// with the window and the settings in it.
+bool MirinitWindow::leaveUnsaved()
+{
+    const QString text = QStringLiteral("設定を保存できませんでした。\n%1\n\n保存しないで終了しますか？")
+                             .arg(QDir::toNativeSeparators(m_settingsPath));
+    return m_services.questions.ask(text, kTitle, this);
+}
+
+void MirinitWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_saveOnClose && !save() && !leaveUnsaved()) {
+        event->ignore();
+        return;
+    }
+    m_saveOnClose = false;
+    event->accept();
+}
+
+// The settings are written once, whole, before mirwin starts and reads
+// them; closing afterwards writes nothing new.
+void MirinitWindow::run()
+{
+    const bool saved = save();
+    if (!saved && !leaveUnsaved())
+        return;
+    m_saveOnClose = false;
+    hide();
+    if (saved && !m_trialRun.start(mode(), m_c.hScroll1->value(), m_c.text1->text())) {
+        m_services.messages.show(QStringLiteral("%1 を起動できませんでした。\n%2\n\n設定は保存しました。")
+                                     .arg(ProgramNames::kMirwin, QDir::toNativeSeparators(m_trialRun.program())),
+                                 kTitle, false);
+    }
+    close();
+}
+
+void MirinitWindow::showAbout()
+{
+    AboutWindow about(this);
+    about.exec();
+}
+
+// Only the face is taken from the dialog; its size, style and colour are not.
+void MirinitWindow::chooseFont()
+{
+    CommonDlg dialog(m_services.dialogs);
+    dialog.setForm(this);
+    dialog.setFontName(m_c.text2->text());
+    dialog.setFlags(CommonDlgFlags::ScreenFonts);
+    dialog.showFont();
+    if (!dialog.cancelButton()) {
+        m_c.text2->setText(dialog.fontName());
+        m_c.text2->setCursorPosition(0);
+    }
+}

@@ -1,0 +1,67 @@
+#include "regularfile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace RegularFile {
+
+Status open(QFile &file, const QString &path)
+{
+    file.close();
+    file.setFileName(path);
+    if (path.isEmpty())
+        return Status::Missing;
+    // O_NONBLOCK keeps open() of a pipe without a writer (or of some
+    // devices) from waiting; for a regular file it changes nothing.
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
+    struct stat info;
+    if (::fstat(fd, &info) != 0) {
+        ::close(fd);
+        return Status::Unreadable;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return Status::NotRegular;
+    }
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return Status::Unreadable;
+    }
+    return Status::Ok;
+}
+
+Head readHead(const QString &path, qint64 maxBytes)
+{
+    Head head;
+    QFile file;
+    head.status = open(file, path);
+    if (head.status != Status::Ok)
+        return head;
+    // One byte more than wanted tells whether the file goes on.
+    const qint64 want = qMax<qint64>(maxBytes, 0) + 1;
+    QByteArray bytes(want, Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < want) {
+        const qint64 n = file.read(bytes.data() + got, want - got);
+        if (n < 0) {
+            head.status = Status::Unreadable;
+            return head;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    head.complete = got < want;
+    bytes.truncate(qMin(got, want - 1));
+    head.bytes = bytes;
+    return head;
+}
+
+} // namespace RegularFile

@@ -1,0 +1,179 @@
+#include "shared/folderlock.h"
+#include "shared/inifile.h"
+#include "shared/regularfile.h"
+
+#include <QSettings>
+#include <QtTest>
+
+#include <csignal>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using Status = RegularFile::Status;
+
+namespace {
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
+}
+void setMs(IniFile &file)
+{
+    file.setValue("INI", "Ms", "7");
+}
+} // namespace
+
+// Reading any file without waiting, and the settings file: QSettings'
+// format kept both ways, edits in place, and failed writes that leave the
+// old file.
+class TestFiles : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString path(const char *name) const { return m_dir.filePath(name); }
+
+private slots:
+    void readHead_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<Status>("status");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("complete");
+        QVERIFY(writeBytes(path("four"), "abcd") && writeBytes(path("five"), "abcde") && writeBytes(path("empty"), ""));
+        QCOMPARE(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
+        QTest::newRow("fits") << path("four") << Status::Ok << QByteArray("abcd") << true;
+        QTest::newRow("longer than wanted") << path("five") << Status::Ok << QByteArray("abcd") << false;
+        QTest::newRow("empty") << path("empty") << Status::Ok << QByteArray() << true;
+        QTest::newRow("missing") << path("absent") << Status::Missing << QByteArray() << false;
+        QTest::newRow("file on the way") << path("four") + "/x" << Status::Missing << QByteArray() << false;
+        QTest::newRow("folder") << m_dir.path() << Status::NotRegular << QByteArray() << false;
+        // A pipe without a writer would hold a plain open() for ever.
+        QTest::newRow("named pipe") << path("pipe") << Status::NotRegular << QByteArray() << false;
+        QTest::newRow("device") << "/dev/zero" << Status::NotRegular << QByteArray() << false;
+    }
+    void readHead()
+    {
+        QFETCH(QString, path);
+        const RegularFile::Head head = RegularFile::readHead(path, 4);
+        QTEST(head.status, "status");
+        QTEST(head.bytes, "bytes");
+        QTEST(head.complete, "complete");
+    }
+
+    // Every value read back the same whichever of QSettings and IniFile
+    // wrote it, and from IniFile's own text.
+    void valuesBothWays_data()
+    {
+        QTest::addColumn<QString>("value");
+        for (const char *text : {"plain", "-32768", "", "a,b", "a;b", "a=b", " lead", "trail ", "#hash", "[br]",
+                                 "q\"uote", "back\\slash", "tab\there", "line\r\nend", "@Variant(\\0\\0\\0\\x7f)",
+                                 "@@x", "@String(x)", "\x01" "2"})
+            QTest::newRow(text) << QString::fromUtf8(text);
+        QTest::newRow("japanese path") << QStringLiteral("/home/ユーザー/名言, その2.txt");
+        QTest::newRow("nul, digit") << QString(QChar(0)) + "1";
+        QTest::newRow("outside the plane") << QStringLiteral("\U0001F600");
+        QTest::newRow("byte-order mark first") << QString(QChar(0xFEFF)) + "x";
+    }
+    void valuesBothWays()
+    {
+        QFETCH(QString, value);
+        QFile::remove(path("both.conf"));
+        {
+            QSettings settings(path("both.conf"), QSettings::IniFormat);
+            settings.setValue("INI/Ops", value);
+        }
+        QCOMPARE(IniFile(readBytes(path("both.conf"))).value("INI", "Ops"), value);
+        IniFile ours;
+        ours.setValue("INI", "Ops", value);
+        QCOMPARE(IniFile(ours.text()).value("INI", "Ops"), value);
+        QVERIFY(writeBytes(path("both.conf"), ours.text()));
+        QCOMPARE(QSettings(path("both.conf"), QSettings::IniFormat).value("INI/Ops").toString(), value);
+    }
+
+    // Text nobody but the user wrote stays as it was, byte for byte.
+    void editInPlace_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QByteArray>("after"); // with Ms set to 7
+        QTest::newRow("replaced, comments and a hand-written @Variant kept")
+            << QByteArray("; mine\r\n[INI]\r\nOps=@Variant(\\0\\0\\0\\x7f)\r\n  Ms = 3\r\n[Other]\r\nx=1\r\n")
+            << QByteArray("; mine\r\n[INI]\r\nOps=@Variant(\\0\\0\\0\\x7f)\r\nMs=7\r\n[Other]\r\nx=1\r\n");
+        QTest::newRow("added after the group's last key, not after the next group's comment")
+            << QByteArray("[INI]\nOps=a\n\n; about Other\n[Other]\nMs=1\n")
+            << QByteArray("[INI]\nOps=a\nMs=7\n\n; about Other\n[Other]\nMs=1\n");
+        QTest::newRow("the last of two is the one read and rewritten")
+            << QByteArray("[INI]\nMs=1\n[INI]\nMs=2") << QByteArray("[INI]\nMs=1\n[INI]\nMs=7");
+        QTest::newRow("new group after a last line without end")
+            << QByteArray("[ini]\nMs=1") << QByteArray("[ini]\nMs=1\n\n[INI]\nMs=7\n");
+        QTest::newRow("empty file") << QByteArray() << QByteArray("[INI]\nMs=7\n");
+    }
+    void editInPlace()
+    {
+        QFETCH(QByteArray, before);
+        IniFile file(before);
+        setMs(file);
+        QTEST(file.text(), "after");
+        QCOMPARE(IniFile(file.text()).value("INI", "Ms"), QString("7"));
+    }
+
+    void failedUpdateKeepsTheOldFile()
+    {
+        const QString conf = path("sub/Velmo.conf");
+        const QByteArray old = "[INI]\nMs=1\n; keep\n";
+        QString error;
+        QVERIFY(IniFile::update(conf, [](IniFile &file) { file.setValue("INI", "Ms", "1"); }, &error));
+        QVERIFY(writeBytes(conf, old));
+        struct stat before, unchanged;
+        QCOMPARE(::stat(QFile::encodeName(conf).constData(), &before), 0);
+        QVERIFY(IniFile::update(conf, [](IniFile &file) { file.setValue("INI", "Ms", "1"); }, &error));
+        QCOMPARE(::stat(QFile::encodeName(conf).constData(), &unchanged), 0);
+        QCOMPARE(unchanged.st_ino, before.st_ino); // nothing to change, nothing written
+
+        // No descriptor left for the new file, then a disk that fills up halfway.
+        rlimit files, size;
+        QCOMPARE(getrlimit(RLIMIT_NOFILE, &files), 0);
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &size), 0);
+        const int lowestFree = ::open("/dev/null", O_RDONLY);
+        ::close(lowestFree);
+        rlimit tight = files;
+        tight.rlim_cur = rlim_t(lowestFree);
+        QCOMPARE(setrlimit(RLIMIT_NOFILE, &tight), 0);
+        bool saved = IniFile::update(conf, setMs, &error);
+        setrlimit(RLIMIT_NOFILE, &files);
+        QVERIFY(!saved && error.startsWith(conf));
+        QCOMPARE(readBytes(conf), old);
+
+        std::signal(SIGXFSZ, SIG_IGN);
+        tight = size;
+        tight.rlim_cur = old.size() - 4;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
+        saved = IniFile::update(conf, setMs, &error);
+        setrlimit(RLIMIT_FSIZE, &size);
+        QVERIFY(!saved);
+        QCOMPARE(readBytes(conf), old);
+
+        // What cannot be read is never written over.
+        QVERIFY(QDir().mkpath(path("dir.conf")));
+        QVERIFY(!IniFile::update(path("dir.conf"), setMs, &error));
+        QVERIFY(QFileInfo(path("dir.conf")).isDir());
+    }
+
+    void folderLock()
+    {
+        auto held = std::make_unique<FolderLock>(m_dir.path());
+        QVERIFY(held->isLocked());
+        QVERIFY(!FolderLock(m_dir.path(), 50).isLocked());
+        held.reset();
+        QVERIFY(FolderLock(m_dir.path(), 50).isLocked());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFiles)
+#include "test_files.moc"
