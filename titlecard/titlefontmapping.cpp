@@ -1,5 +1,7 @@
 #include "titlefontmapping.h"
 
+#include "cardface.h"
+
 #include "shared/cp932.h"
 
 #include <QFontDatabase>
@@ -13,15 +15,6 @@ constexpr int kVariablePitch = 2;
 constexpr int kNonAntialiasedQuality = 3;
 constexpr int kAntialiasedQuality = 4;
 constexpr int kClearTypeQuality = 5;
-
-QString findInstalled(const QString &face, const QStringList &installed)
-{
-    for (const QString &family : installed) {
-        if (family.compare(face, Qt::CaseInsensitive) == 0)
-            return family;
-    }
-    return {};
-}
 
 QFont::StyleHint styleHintFor(std::uint8_t pitchAndFamily)
 {
@@ -39,28 +32,13 @@ QFont::StyleHint styleHintFor(std::uint8_t pitchAndFamily)
 
 QStringList preferredJapaneseFaces()
 {
-    return {QStringLiteral("IPAGothic"),          QStringLiteral("IPAゴシック"),
-            QStringLiteral("IPAexGothic"),        QStringLiteral("Noto Sans Mono CJK JP"),
-            QStringLiteral("Noto Sans CJK JP"),   QStringLiteral("VL Gothic"),
-            QStringLiteral("TakaoGothic"),        QStringLiteral("IPAPGothic")};
+    return CardFace::gothicFaces();
 }
 
 QString resolveFamily(const QString &face, const QStringList &installed,
                       const QStringList &japanese)
 {
-    if (!face.isEmpty()) {
-        const QString found = findInstalled(face, installed);
-        if (!found.isEmpty())
-            return found;
-    }
-    for (const QString &preferred : preferredJapaneseFaces()) {
-        const QString found = findInstalled(preferred, installed);
-        if (!found.isEmpty())
-            return found;
-    }
-    if (!japanese.isEmpty())
-        return japanese.first();
-    return face;
+    return CardFace::resolve(face, preferredJapaneseFaces(), installed, japanese);
 }
 
 QFont toQFont(const TitleFont &font)

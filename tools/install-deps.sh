@@ -3,7 +3,7 @@
 # skipping those already present. Uses sudo when not run as root.
 set -e
 PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-fonts-ipafont-gothic xvfb xauth x11-utils imagemagick"
+fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils imagemagick"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
