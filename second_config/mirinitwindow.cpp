@@ -4,7 +4,7 @@
 #include "formlayout.h"
 #include "formscrollbar.h"
 #include "mirwinsettingsfile.h"
-#include "questionbox.h"
+#include "shared/ui/questionbox.h"
 
 #include "shared/programnames.h"
 #include "shared/ui/messagebox.h"
