@@ -19,14 +19,31 @@ bool makeFile(const QString &path, qint64 lines, qint64 bytesPerLine)
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray line = QByteArray(bytesPerLine, 'a') + "\r\n";
+    // Lines of up to a megabyte go out in blocks of many, longer ones piece by piece.
+    constexpr qint64 kBlock = 1 << 20;
+    const QByteArray piece(qMin(bytesPerLine, kBlock), 'a');
+    const qint64 perBlock = qMax<qint64>(1, kBlock / (bytesPerLine + 2));
     QByteArray block;
-    for (int i = 0; i < 4096; ++i)
-        block += line;
-    for (qint64 written = 0; written < lines; written += 4096) {
-        const qint64 count = qMin<qint64>(4096, lines - written);
-        if (file.write(block.constData(), count * line.size()) != count * line.size())
-            return false;
+    if (bytesPerLine <= kBlock) {
+        for (qint64 i = 0; i < perBlock; ++i)
+            block += piece + "\r\n";
+    }
+    for (qint64 written = 0; written < lines;) {
+        if (bytesPerLine <= kBlock) {
+            const qint64 count = qMin(perBlock, lines - written);
+            const qint64 size = count * (bytesPerLine + 2);
+            if (file.write(block.constData(), size) != size)
+                return false;
+            written += count;
+        } else {
+            for (qint64 done = 0; done < bytesPerLine; done += piece.size()) {
+                if (file.write(piece) != piece.size())
+                    return false;
+            }
+            if (file.write("\r\n") != 2)
+                return false;
+            ++written;
+        }
     }
     return true;
 }
