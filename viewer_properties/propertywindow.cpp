@@ -56,7 +56,8 @@ PropertyWindow::PropertyWindow(const PropertyServices &services, QWidget *parent
     // The viewer links to ok2 right after starting this program; without
     // the item it simply hears nothing, and the window still saves.
     if (!m_link.listen())
-        std::fprintf(stderr, "velmoinit: the change notification cannot be published\n");
+        std::fprintf(stderr, "velmoinit: the change notification cannot be published: %s\n",
+                     qPrintable(m_link.errorString()));
     buildForm();
     load();
 }

@@ -58,8 +58,8 @@ class TestVelmoinitLoop : public QObject
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }
 
-    // Both programs see the same store and link folder and draw on the
-    // test's display; velmoinit inherits this from velmo.
+    // The store, the link folder and the display of both programs;
+    // velmoinit inherits them from velmo.
     QProcessEnvironment environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -80,11 +80,9 @@ class TestVelmoinitLoop : public QObject
 
     static void stop(QProcess &process)
     {
-        if (process.state() != QProcess::NotRunning) {
-            process.terminate();
-            if (!process.waitForFinished(5000))
-                process.kill();
-        }
+        process.terminate();
+        if (!process.waitForFinished(5000))
+            process.kill();
     }
 
     // Where to click, in the window's own pixels: found on a window built
