@@ -61,8 +61,8 @@ void ContentPage::buildControls()
     const QList<PropertyChoices::OrderChoice> &orders = PropertyChoices::orderChoices();
     m_inFileOrder = inFrame.option(orders[0].control, orders[0].caption, 240, 330, 2160);
     m_randomOrder = inFrame.option(orders[1].control, orders[1].caption, 240, 660, 2160);
-    connect(m_inFileOrder, &QRadioButton::clicked, this, &ContentPage::showInFileOrder);
-    connect(m_randomOrder, &QRadioButton::clicked, this, &ContentPage::showInRandomOrder);
+    connect(m_inFileOrder, &QRadioButton::clicked, this, &ContentPage::jun);
+    connect(m_randomOrder, &QRadioButton::clicked, this, &ContentPage::run);
 
     form.label(QStringLiteral("Label1"), QStringLiteral("スタート時の表示内容"), 240, top + 480, 3000);
     m_preview = form.field(QStringLiteral("Text3"), 240, top + 780, 6120, true);
@@ -115,12 +115,12 @@ void ContentPage::fileSourceClicked()
 void ContentPage::afterSourceChange()
 {
     if (fileOrderSelected())
-        showInFileOrder();
+        jun();
     else
-        showInRandomOrder();
+        run();
 }
 
-void ContentPage::showInFileOrder()
+void ContentPage::jun()
 {
     read(ReadKind::FileOrder);
     m_state.values.showCode = ShowCode(PropertyChoices::withOrder(m_state.values.showCode.value(),
@@ -130,7 +130,7 @@ void ContentPage::showInFileOrder()
     setFileNameField(m_fileSource->isChecked());
 }
 
-void ContentPage::showInRandomOrder()
+void ContentPage::run()
 {
     m_state.values.showCode = ShowCode(PropertyChoices::withOrder(m_state.values.showCode.value(),
                                                                   ShowCode::Order::Random));

@@ -30,10 +30,10 @@ public:
     void selectOrder(ShowCode::Order order);
     void selectSource(const QString &ops);
 
-    // File order: reads the start line and previews it. Random order:
-    // shows the source's title, reads nothing.
-    void showInFileOrder();
-    void showInRandomOrder();
+    // jun: file order ("順次"), reads the start line and previews it.
+    // run: random order, shows the source's title and reads nothing.
+    void jun();
+    void run();
 
     // A read of the quote file has not reported yet.
     bool isReading() const { return m_reader.isBusy(); }

@@ -71,8 +71,8 @@ void MethodPage::buildMirwinFrame()
                                          mirwin),
                             QStringLiteral("VScroll2"), 3180, 1170, 255, 1080);
     m_position = form.label(QStringLiteral("Label15"), QString(), 1980, 1920, 1500);
-    connect(m_horizontal, &ValueBar::barValueChanged, this, &MethodPage::showPosition);
-    connect(m_vertical, &ValueBar::barValueChanged, this, &MethodPage::showPosition);
+    connect(m_horizontal, &ValueBar::barValueChanged, this, &MethodPage::scr);
+    connect(m_vertical, &ValueBar::barValueChanged, this, &MethodPage::scr);
     for (ValueBar *bar : {m_size, m_horizontal, m_vertical}) {
         bar->setBarValue(0);
         bar->setPageStep(1);
@@ -94,7 +94,7 @@ void MethodPage::showMirwin(const MirwinSettings &settings)
     m_size->setBarValue(settings.size.value_or(0));
     m_vertical->setBarValue(settings.vertical);
     m_horizontal->setBarValue(settings.horizontal);
-    showPosition();
+    scr();
 }
 
 void MethodPage::showTambwinFace(const QString &face)
@@ -118,7 +118,7 @@ void MethodPage::showSize(int size)
     m_sizeText->setText(sizeText(size));
 }
 
-void MethodPage::showPosition()
+void MethodPage::scr()
 {
     m_position->setText(positionText(m_horizontal->barValue(), m_vertical->barValue()));
 }

@@ -37,7 +37,8 @@ private:
     void buildControls();
     void buildMirwinFrame();
     void showSize(int size);
-    void showPosition();
+    // Rewrites the position label from the two position bars.
+    void scr();
     void chooseMirwinFace();
     void startProgram(const QString &name);
 
