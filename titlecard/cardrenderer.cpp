@@ -3,7 +3,7 @@
 #include "splitfields.h"
 #include "titlefontmapping.h"
 
-#include "shared/cp932.h"
+#include "shared/ui/installedfaces.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -26,7 +26,7 @@ QImage stretchedPicture(const QImage &picture, const QSize &screen)
     return image;
 }
 
-void drawTitleLine(QPainter &painter, const QByteArray &text, const FieldPlacement &placement,
+void drawTitleLine(QPainter &painter, const QString &text, const FieldPlacement &placement,
                    const QSize &screen, QFont font, qreal rotation)
 {
     const LineGeometry line = layoutTitleLine(text, placement, screen);
@@ -46,7 +46,7 @@ void drawTitleLine(QPainter &painter, const QByteArray &text, const FieldPlaceme
         // drew beyond its own cell.
         painter.fillRect(QRect(QPoint(0, 0), cell.size()), Qt::black);
 
-        const QString glyphText = Cp932::toUnicode(text.mid(glyph.byteIndex, glyph.byteCount));
+        const QString &glyphText = glyph.text;
         const qreal advance = metrics.horizontalAdvance(glyphText);
         const bool drawable = !glyphText.isEmpty() && !glyphText.contains(QChar::ReplacementCharacter);
         if (drawable && advance > 0 && fontHeight > 0 && cell.width() > 0) {
@@ -58,17 +58,17 @@ void drawTitleLine(QPainter &painter, const QByteArray &text, const FieldPlaceme
     }
 }
 
-QImage textLayer(const QByteArray &title, const TitleFont &font, const QSize &screen)
+QImage textLayer(const QString &title, const TitleFont &font, const QSize &screen)
 {
     QImage layer(screen, QImage::Format_RGB32);
     if (layer.isNull())
         return layer;
     layer.fill(Qt::black);
-    const QList<QByteArray> fields = splitFields(title);
+    const QStringList fields = splitFields(title);
     if (fields.isEmpty())
         return layer;
 
-    const QFont qfont = TitleFontMapping::toQFont(font);
+    const QFont qfont = TitleFontMapping::toQFont(font, InstalledFaces());
     QPainter painter(&layer);
     painter.setPen(Qt::white);
     const bool smooth = TitleFontMapping::antialiased(font);
@@ -80,7 +80,7 @@ QImage textLayer(const QByteArray &title, const TitleFont &font, const QSize &sc
     return layer;
 }
 
-QImage composeCard(const QImage &picture, const QByteArray &title, const TitleFont &font,
+QImage composeCard(const QImage &picture, const QString &title, const TitleFont &font,
                    const QSize &screen)
 {
     QImage card = stretchedPicture(picture, screen);

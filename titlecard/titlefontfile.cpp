@@ -1,6 +1,6 @@
 #include "titlefontfile.h"
 
-#include "shared/cp932.h"
+#include "shared/textencoding.h"
 #include "shared/parsedecimal.h"
 
 #include <QFile>
@@ -56,7 +56,7 @@ QByteArray faceFromLine(QByteArray line)
     const int nul = line.indexOf('\0');
     if (nul >= 0)
         line.truncate(nul);
-    return Cp932::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
+    return TextEncoding::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
 }
 
 QByteArray readHead(const QString &path, bool *opened)
@@ -120,7 +120,7 @@ QByteArray serialize(const TitleFont &font)
                            font.lfOutPrecision, font.lfClipPrecision, font.lfQuality,
                            font.lfPitchAndFamily})
         out += QByteArray::number(v) + "\r\n";
-    out += Cp932::cutAtCharBoundary(font.lfFaceName, TitleFont::kFaceNameBytes);
+    out += TextEncoding::cutAtCharBoundary(font.lfFaceName, TitleFont::kFaceNameBytes);
     return out;
 }
 

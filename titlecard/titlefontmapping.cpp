@@ -1,8 +1,6 @@
 #include "titlefontmapping.h"
 
-#include "shared/cp932.h"
-
-#include <QFontDatabase>
+#include "shared/facechoice.h"
 
 namespace TitleFontMapping {
 
@@ -13,15 +11,6 @@ constexpr int kVariablePitch = 2;
 constexpr int kNonAntialiasedQuality = 3;
 constexpr int kAntialiasedQuality = 4;
 constexpr int kClearTypeQuality = 5;
-
-QString findInstalled(const QString &face, const QStringList &installed)
-{
-    for (const QString &family : installed) {
-        if (family.compare(face, Qt::CaseInsensitive) == 0)
-            return family;
-    }
-    return {};
-}
 
 QFont::StyleHint styleHintFor(std::uint8_t pitchAndFamily)
 {
@@ -37,42 +26,10 @@ QFont::StyleHint styleHintFor(std::uint8_t pitchAndFamily)
 
 } // namespace
 
-QStringList preferredJapaneseFaces()
-{
-    return {QStringLiteral("IPAGothic"),          QStringLiteral("IPAゴシック"),
-            QStringLiteral("IPAexGothic"),        QStringLiteral("Noto Sans Mono CJK JP"),
-            QStringLiteral("Noto Sans CJK JP"),   QStringLiteral("VL Gothic"),
-            QStringLiteral("TakaoGothic"),        QStringLiteral("IPAPGothic")};
-}
-
-QString resolveFamily(const QString &face, const QStringList &installed,
-                      const QStringList &japanese)
-{
-    if (!face.isEmpty()) {
-        const QString found = findInstalled(face, installed);
-        if (!found.isEmpty())
-            return found;
-    }
-    for (const QString &preferred : preferredJapaneseFaces()) {
-        const QString found = findInstalled(preferred, installed);
-        if (!found.isEmpty())
-            return found;
-    }
-    if (!japanese.isEmpty())
-        return japanese.first();
-    return face;
-}
-
-QFont toQFont(const TitleFont &font)
-{
-    return toQFont(font, QFontDatabase::families(),
-                   QFontDatabase::families(QFontDatabase::Japanese));
-}
-
-QFont toQFont(const TitleFont &font, const QStringList &installed, const QStringList &japanese)
+QFont toQFont(const TitleFont &font, const FaceCatalogue &faces)
 {
     QFont qfont;
-    qfont.setFamilies({resolveFamily(Cp932::toUnicode(font.lfFaceName), installed, japanese)});
+    qfont.setFamilies({FaceChoice::resolve(font.faceName(), font.lfPitchAndFamily, faces)});
     if (font.lfWeight > 0)
         qfont.setWeight(static_cast<QFont::Weight>(qBound(1, int(font.lfWeight), 1000)));
     else

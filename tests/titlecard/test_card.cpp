@@ -1,6 +1,7 @@
+#include "fakes/fakefacecatalogue.h"
 #include "fakes/fakesoundplayer.h"
 #include "fakes/fixedclock.h"
-#include "shared/cp932.h"
+#include "shared/facechoice.h"
 #include "titlecard/backgroundpicture.h"
 #include "titlecard/cardcomposition.h"
 #include "titlecard/cardrenderer.h"
@@ -52,7 +53,7 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, rank);
         QFETCH(int, bytes);
-        const LineGeometry line = layoutTitleLine(QByteArray(bytes, 'a'), kFieldPlacements[rank], screen);
+        const LineGeometry line = layoutTitleLine(QString(bytes, 'a'), kFieldPlacements[rank], screen);
         QCOMPARE(line.glyphs.size(), bytes);
         const auto x = [&](int i) { return i < bytes ? line.glyphs[i].cell.left() : int(screen.width() * 0.9); };
         QTEST(QList<int>({line.cellHeight, line.cellWidth, line.top, x(0), x(1), x(bytes - 2), x(bytes - 1)}), "expected");
@@ -62,17 +63,16 @@ private slots:
 
     void doubleByteGlyphsOwnTwoCells()
     {
-        // A lead byte that ends the text stands alone.
-        const QByteArray text = Cp932::fromUnicode(QStringLiteral("星A環")) + '\x81';
+        // A character outside the code page takes two cells, as a double-byte one does.
         QList<int> got; // byte, bytes, x, width
-        for (const GlyphCell &g : layoutTitleLine(text, kFieldPlacements[0], {640, 480}).glyphs)
+        for (const GlyphCell &g : layoutTitleLine(QStringLiteral("星A環é"), kFieldPlacements[0], {640, 480}).glyphs)
             got << g.byteIndex << g.byteCount << g.cell.left() << g.cell.width();
-        QCOMPARE(got, QList<int>({0, 2, 64, 170, 2, 1, 234, 86, 3, 2, 320, 170, 5, 1, 490, 86}));
+        QCOMPARE(got, QList<int>({0, 2, 64, 146, 2, 1, 210, 73, 3, 2, 283, 146, 5, 2, 429, 147}));
     }
 
     void glyphsFillTheirCells()
     {
-        const QByteArray text = Cp932::fromUnicode(QStringLiteral("星環国"));
+        const QString text = QStringLiteral("星環国");
         const QImage layer = CardRenderer::textLayer(text, defaultTitleFont(), {640, 480});
         QRect cells;
         for (const GlyphCell &g : layoutTitleLine(text, kFieldPlacements[0], {640, 480}).glyphs) {
@@ -105,7 +105,7 @@ private slots:
                 picture.setPixel(x, y, x < 320 ? 0 : (y < 240 ? 1 : 2));
         if (!intact)
             picture = BackgroundPicture::decode(BackgroundPicture::resourceBytes().chopped(1));
-        const QByteArray title = TitleTable::record(12);
+        const QString title = TitleTable::record(12);
         const QImage card = CardRenderer::composeCard(picture, title, defaultTitleFont(), screen);
         const QImage layer = CardRenderer::textLayer(title, defaultTitleFont(), screen);
         QCOMPARE(card.size(), screen);
@@ -120,20 +120,51 @@ private slots:
         }
     }
 
+    void faceChoice_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("pitchAndFamily");
+        QTest::addColumn<QStringList>("installed"); // empty: all of them
+        QTest::addColumn<QString>("drawn");
+        const QStringList some{"DejaVu Sans", "IPAGothic", "Acme PMincho", "Acme Mincho"};
+        QTest::newRow("localized name") << "IPA明朝" << 1 << QStringList() << "IPAMincho";
+        QTest::newRow("letter case") << "ipa pゴシック" << 1 << QStringList() << "IPAPGothic";
+        QTest::newRow("Latin face") << "DejaVu Sans" << 2 << QStringList() << "DejaVu Sans";
+        QTest::newRow("default face") << "ＭＳ ゴシック" << 1 << QStringList() << "IPAGothic";
+        QTest::newRow("Mincho by the suite's table") << "ＭＳ 明朝" << 1 << QStringList() << "IPAMincho";
+        QTest::newRow("proportional Gothic by the table") << "ＭＳ Ｐゴシック" << 1 << QStringList() << "IPAPGothic";
+        QTest::newRow("missing, variable pitch") << "Gone" << 2 << QStringList() << "IPAPGothic";
+        QTest::newRow("missing, roman family") << "Gone" << 0x11 << QStringList() << "IPAMincho";
+        QTest::newRow("Mincho of the same pitch") << "ＭＳ 明朝" << 1 << some << "Acme Mincho";
+        QTest::newRow("proportional Mincho") << "ＭＳ Ｐ明朝" << 1 << some << "Acme PMincho";
+        QTest::newRow("Mincho of another pitch") << "ＭＳ 明朝" << 1 << QStringList{"IPAGothic", "Acme PMincho"} << "Acme PMincho";
+        QTest::newRow("any Japanese face") << "ＭＳ 明朝" << 1 << QStringList{"DejaVu Sans", "IPAGothic"} << "IPAGothic";
+        QTest::newRow("nothing Japanese") << "Gone" << 1 << QStringList{"DejaVu Sans"} << "Gone";
+    }
+
+    void faceChoice()
+    {
+        QFETCH(QString, face);
+        QFETCH(int, pitchAndFamily);
+        QFETCH(QStringList, installed);
+        using Face = FakeFaceCatalogue::Face;
+        QList<Face> faces;
+        for (const Face &f : {Face{{"DejaVu Sans"}, false, false}, Face{{"IPAMincho", "IPA明朝"}, true, true},
+                              Face{{"IPAGothic", "IPAゴシック"}, true, true}, Face{{"IPAPGothic", "IPA Pゴシック"}, true, false},
+                              Face{{"Acme PMincho"}, true, false}, Face{{"Acme Mincho"}, true, true}})
+            if (installed.isEmpty() || installed.contains(f.names.first()))
+                faces << f;
+        QTEST(FaceChoice::resolve(face, std::uint8_t(pitchAndFamily), FakeFaceCatalogue(faces)), "drawn");
+    }
+
     void fontMapping()
     {
-        using TitleFontMapping::resolveFamily;
-        // The chosen face, else a preferred Gothic face, else any Japanese face, else the chosen name.
-        const QStringList installed{"DejaVu Sans", "IPAGothic", "IPAMincho"}, japanese{"IPAMincho", "IPAGothic"};
-        QCOMPARE(QStringList({resolveFamily("ipamincho", installed, japanese), resolveFamily("Gone", installed, japanese),
-                              resolveFamily("Gone", {"DejaVu Sans", "X"}, {"X"}), resolveFamily("Gone", {"DejaVu Sans"}, {})}),
-                 QStringList({"IPAMincho", "IPAGothic", "X", "Gone"}));
         TitleFont font = defaultTitleFont("IPAGothic");
         font.lfWeight = 5000;
         font.lfItalic = font.lfUnderline = font.lfStrikeOut = 1;
         font.lfQuality = 3;
         font.lfEscapement = 900;
-        const QFont q = TitleFontMapping::toQFont(font, {"IPAGothic"}, {"IPAGothic"});
+        const QFont q = TitleFontMapping::toQFont(font, FakeFaceCatalogue({{{"IPAGothic"}}}));
         QCOMPARE(QList<int>({q.weight(), q.italic(), q.underline(), q.strikeOut(), TitleFontMapping::antialiased(font)}),
                  QList<int>({1000, 1, 1, 1, 0}));
         QCOMPARE(TitleFontMapping::rotationDegrees(font), -90.0); // counter-clockwise

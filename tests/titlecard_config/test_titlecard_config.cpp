@@ -7,6 +7,7 @@
 #include "titlecard/episodenames.h"
 #include "shared/ui/fixedpitchfamilies.h"
 #include "shared/ui/fontpicker.h"
+#include "shared/ui/installedfaces.h"
 #include "titlecard_config/fontselection.h"
 
 #include <QtTest>
@@ -59,6 +60,7 @@ class TestTitlecardConfig : public QObject
     QByteArray m_savedPath;
     RecordingStarter m_starter;
     FakeFontPicker m_picker;
+    InstalledFaces m_faces;
     std::unique_ptr<ConfigDialog> m_dialog;
 
 private slots:
@@ -73,7 +75,7 @@ private slots:
         QFile::remove("tambwin.ini");
         m_starter = RecordingStarter();
         m_picker = FakeFontPicker();
-        m_dialog = std::make_unique<ConfigDialog>(m_starter, m_picker, m_programFolder.path(), "tambwin.ini");
+        m_dialog = std::make_unique<ConfigDialog>(m_starter, m_picker, m_faces, m_programFolder.path(), "tambwin.ini");
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
     }
@@ -232,30 +234,39 @@ private slots:
         twelve.setPointSize(12);
         twelve.setWeight(QFont::Black);
         twelve.setItalic(true);
+        // A Japanese fixed-pitch face by its Japanese name: Shift-JIS, fixed pitch.
         QTest::newRow("12 pt at 120 dpi, black italic")
-            << twelve << 120 << ini("4294967276 5 900 900 900 1 1 1 128 3 2 1 1", QStringLiteral("IPAゴシック"));
+            << twelve << 120 << ini("4294967276 5 900 900 900 1 1 1 128 3 2 1 49", QStringLiteral("IPAゴシック"));
+        QFont latin(QStringLiteral("DejaVu Sans"));
+        latin.setPixelSize(20);
+        latin.setBold(true);
+        QTest::newRow("proportional Latin face")
+            << latin << 96 << ini("4294967276 5 900 900 700 0 1 1 0 3 2 1 50", QStringLiteral("DejaVu Sans"));
         // 1 + 16 x 2 bytes: the face field holds 31, so the last kanji goes whole.
+        // Nothing is known of a face that is not installed: character set and pitch stay.
         QFont longFace("a" + QString(16, QChar(0x6F22)));
         longFace.setPointSize(9);
         QTest::newRow("face cut at a character boundary")
-            << longFace << 96 << ini("4294967284 5 900 900 400 0 1 1 128 3 2 1 1", "a" + QString(15, QChar(0x6F22)));
+            << longFace << 96 << ini("4294967284 5 900 900 400 0 1 1 77 3 2 1 49", "a" + QString(15, QChar(0x6F22)));
     }
 
-    // Only face, height, weight and italic change; the rest keep the file's values.
+    // Face, height, weight, italic, character set and pitch come from the
+    // choice; the rest keep the file's values (here a stale character set
+    // and a modern family).
     void chosenFont()
     {
         QFETCH(QFont, chosen);
         QFETCH(int, dpi);
-        QVERIFY(writeAll("tambwin.ini", ini("0 5 900 900 0 0 1 1 128 3 2 1 1", "Old")));
+        QVERIFY(writeAll("tambwin.ini", ini("0 5 900 900 0 0 1 1 77 3 2 1 49", "Old")));
         m_picker.answer = {true, chosen};
-        QVERIFY(FontSelection(m_picker, "tambwin.ini").run("Old", true, dpi).written);
+        QVERIFY(FontSelection(m_picker, m_faces, "tambwin.ini").run("Old", true, dpi).written);
         QTEST(readAll("tambwin.ini"), "written");
     }
 
     void unwritableLocation()
     {
         QVERIFY(writeAll("plainfile", "keep"));
-        const FontSelection::Result result = FontSelection(m_picker, "plainfile/tambwin.ini").run("X", true, 96);
+        const FontSelection::Result result = FontSelection(m_picker, m_faces, "plainfile/tambwin.ini").run("X", true, 96);
         QVERIFY(!result.written);
         QCOMPARE(readAll("plainfile"), QByteArray("keep"));
     }
