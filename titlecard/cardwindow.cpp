@@ -1,6 +1,7 @@
 #include "cardwindow.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
@@ -10,7 +11,6 @@ CardWindow::CardWindow(const QImage &card, QWidget *parent)
       m_card(card)
 {
     setObjectName(QStringLiteral("cardWindow"));
-    setWindowTitle(QStringLiteral("タンバー for Windows95"));
     setCursor(Qt::BlankCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
@@ -25,6 +25,11 @@ void CardWindow::showOnScreen(QScreen *screen)
     showFullScreen();
     raise();
     activateWindow();
+}
+
+void CardWindow::setEndsOnInput(bool ends)
+{
+    m_endsOnInput = ends;
 }
 
 void CardWindow::finish()
@@ -46,10 +51,21 @@ void CardWindow::paintEvent(QPaintEvent *event)
     }
 }
 
-// The card cannot be dismissed early: input is swallowed.
-void CardWindow::keyPressEvent(QKeyEvent *) {}
+// Input is swallowed; a card that may end early ends on a press (a key
+// held down repeats, and a release may belong to the press that started it).
+void CardWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (m_endsOnInput && m_painted && !event->isAutoRepeat())
+        finish();
+}
+
+void CardWindow::mousePressEvent(QMouseEvent *)
+{
+    if (m_endsOnInput && m_painted)
+        finish();
+}
+
 void CardWindow::keyReleaseEvent(QKeyEvent *) {}
-void CardWindow::mousePressEvent(QMouseEvent *) {}
 void CardWindow::mouseReleaseEvent(QMouseEvent *) {}
 void CardWindow::mouseDoubleClickEvent(QMouseEvent *) {}
 void CardWindow::wheelEvent(QWheelEvent *) {}

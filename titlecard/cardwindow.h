@@ -6,8 +6,9 @@
 class QScreen;
 
 // The full-screen card: frameless, above other windows, without a pointer,
-// deaf to keys and clicks. It only paints the finished card image; nothing
-// is composed on repaint. It closes only when told to finish.
+// deaf to keys and clicks unless told that they end it. It only paints the
+// finished card image; nothing is composed on repaint. It closes only when
+// told to finish.
 class CardWindow : public QWidget
 {
     Q_OBJECT
@@ -15,6 +16,10 @@ public:
     explicit CardWindow(const QImage &card, QWidget *parent = nullptr);
 
     void showOnScreen(QScreen *screen);
+    // A key press or a click on the card, once it is on screen, finishes it.
+    // Off by default. Input that comes before the first frame is still
+    // refused: it was meant for the window the card came up over.
+    void setEndsOnInput(bool ends);
     // Lets the window close, and closes it.
     void finish();
 
@@ -35,4 +40,5 @@ private:
     QImage m_card;
     bool m_painted = false;
     bool m_mayClose = false;
+    bool m_endsOnInput = false;
 };

@@ -56,12 +56,17 @@ std::optional<int> playingTimeMs(const QByteArray &wave)
     return std::nullopt;
 }
 
-QByteArray resourceBytes()
+QByteArray readResource(const QString &path)
 {
-    QFile file(QStringLiteral(":/titlecard/card.wav"));
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
+}
+
+QByteArray resourceBytes()
+{
+    return readResource(kTambwinResource);
 }
 
 } // namespace WaveSound

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <optional>
 
-// The card's sound: a RIFF WAVE file held in memory.
+// A card's sound: a RIFF WAVE file held in memory.
 namespace WaveSound {
 
 // How long the sound plays, in milliseconds, from its header: the data
@@ -11,7 +12,11 @@ namespace WaveSound {
 // bytes per second. Empty when the bytes are not a usable PCM WAVE file.
 std::optional<int> playingTimeMs(const QByteArray &wave);
 
-// The sound carried in the program.
+// A sound carried in a program, by its resource path; empty when missing.
+QByteArray readResource(const QString &path);
+
+// tambwin's own sound.
+inline const QString kTambwinResource = QStringLiteral(":/titlecard/card.wav");
 QByteArray resourceBytes();
 
 // Used when the sound itself gives no playing time: the length of the

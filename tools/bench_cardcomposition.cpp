@@ -1,6 +1,10 @@
-// How long composing one title card takes on large screens. Run by hand:
+// How long composing one title card takes on large screens: tambwin's, and
+// mirwin's and dastor's from their arguments (picture, settings, faces and
+// text included, as at their start). Run by hand:
 //   build/tools/bench_cardcomposition -platform offscreen
 
+#include "second_card/mirwincard.h"
+#include "third_card/dastorcard.h"
 #include "titlecard/backgroundpicture.h"
 #include "titlecard/cardrenderer.h"
 #include "titlecard/titletable.h"
@@ -17,6 +21,10 @@ private slots:
     void stretchOnly();
     void textOnly_data() { compose_data(); }
     void textOnly();
+    void mirwin_data() { compose_data(); }
+    void mirwin();
+    void dastor_data() { compose_data(); }
+    void dastor();
 
 private:
     QImage m_picture = BackgroundPicture::decode(BackgroundPicture::resourceBytes());
@@ -56,6 +64,22 @@ void BenchCardComposition::textOnly()
     const TitleFont font = defaultTitleFont();
     QBENCHMARK {
         CardRenderer::textLayer(title, font, screen);
+    }
+}
+
+void BenchCardComposition::mirwin()
+{
+    QFETCH(QSize, screen);
+    QBENCHMARK {
+        MirwinCard::composeForArguments({QStringLiteral("12")}, screen, 0, QString());
+    }
+}
+
+void BenchCardComposition::dastor()
+{
+    QFETCH(QSize, screen);
+    QBENCHMARK {
+        DastorCard::composeForArguments({}, screen, 0, QString()); // no quote file: the series' name
     }
 }
 

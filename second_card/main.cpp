@@ -1,0 +1,22 @@
+#include "mirwincard.h"
+
+#include "second_config/mirwinsettingsfile.h"
+#include "shared/argumentstring.h"
+#include "shared/programnames.h"
+#include "titlecard/cardprogram.h"
+#include "viewer/quotesources.h"
+
+#include <QRandomGenerator>
+
+int main(int argc, char **argv)
+{
+    const QStringList arguments = programArguments(argc, argv);
+    const CardProgram mirwin{ProgramNames::kMirwin, QuoteSources::findFixedFile(QuoteSources::kMirelle)->series,
+                             MirwinCard::kIcon, MirwinCard::kSound,
+                             true}; // a key or a click ends the card early
+    return runCardProgram(argc, argv, mirwin, [&arguments](const QSize &size) {
+        // The settings file lies in the program folder, which the application names.
+        return MirwinCard::composeForArguments(arguments, size, QRandomGenerator::global()->generateDouble(),
+                                               MirwinSettingsFile::path());
+    });
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The titles of the 74 episodes of the second series, 月影ミレル. They come
+// from the UTF-8 source of mirelle.vmf, built into the library, so the
+// configuration window and the quote file always agree.
+class EpisodeTitles
+{
+public:
+    static constexpr int kFirst = 1;
+    static constexpr int kLast = 74;
+
+    static EpisodeTitles load();
+
+    // The title alone; empty outside kFirst..kLast.
+    QString title(int episode) const;
+    // What the window shows for an episode: "第" N "話 " title.
+    QString line(int episode) const;
+
+private:
+    QStringList m_titles;
+};

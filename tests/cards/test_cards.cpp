@@ -1,0 +1,160 @@
+#include "second_card/mirwincard.h"
+#include "second_card/mirwinlayout.h"
+#include "third_card/dastorcard.h"
+#include "titlecard/cardwindow.h"
+
+#include <QFontDatabase>
+#include <QtTest>
+
+#include <functional>
+
+Q_DECLARE_METATYPE(MirwinSettings)
+
+static const QSize kScreen(640, 480);
+
+// The letters' fill is the one bright thing on a black picture: glow,
+// outline and band are dark.
+static QRect textBounds(const QImage &card)
+{
+    QRect bounds;
+    for (int y = 0; y < card.height(); ++y)
+        for (int x = 0; x < card.width(); ++x)
+            if (qGray(card.pixel(x, y)) > 128)
+                bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+static QImage blackPicture()
+{
+    QImage picture(kScreen, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    return picture;
+}
+
+static QString installed(const QString &face)
+{
+    return MirwinCard::family(face, QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
+}
+
+// mirwin's and dastor's composed cards, and the window's answer to input.
+class TestCards : public QObject
+{
+    Q_OBJECT
+private slots:
+    void mirwinSettingsShapeTheText_data()
+    {
+        using Check = std::function<bool(const QRect &text, const QRect &plain)>;
+        QTest::addColumn<MirwinSettings>("settings");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<Check>("check"); // against the text with no offsets
+        const QRect area = MirwinLayout::textArea(kScreen).toAlignedRect();
+        const QString longTitle(60, QChar(0x6708));
+        const auto ratio = [](const QRect &a, const QRect &b) { return double(a.height()) / b.height(); };
+        QTest::newRow("size +40: twice as large") << MirwinSettings{"", 40, 0, 0} << "ひみつの合言葉"
+            << Check([=](QRect t, QRect p) { return ratio(t, p) > 1.8 && ratio(t, p) < 2.2; });
+        QTest::newRow("size -20: half as large") << MirwinSettings{"", -20, 0, 0} << "ひみつの合言葉"
+            << Check([=](QRect t, QRect p) { return ratio(t, p) > 0.4 && ratio(t, p) < 0.6; });
+        QTest::newRow("vertical 100: top") << MirwinSettings{"", 0, 100, 0} << "ひみつの合言葉"
+            << Check([=](QRect t, QRect p) { return t.top() < p.top() - 100 && t.top() >= area.top(); });
+        QTest::newRow("vertical -100: bottom") << MirwinSettings{"", 0, -100, 0} << "ひみつの合言葉"
+            << Check([=](QRect t, QRect p) { return t.bottom() > p.bottom() + 100 && t.bottom() <= area.bottom(); });
+        QTest::newRow("horizontal 100: right") << MirwinSettings{"", 0, 0, 100} << "ひみつの合言葉"
+            << Check([=](QRect t, QRect p) { return t.right() > p.right() + 100 && t.right() <= area.right() + 1; });
+        QTest::newRow("horizontal -100: left") << MirwinSettings{"", 0, 0, -100} << "ひみつの合言葉"
+            << Check([=](QRect t, QRect p) { return t.left() < p.left() - 100 && t.left() >= area.left() - 1; });
+        QTest::newRow("face from the file") << MirwinSettings{"IPAGothic", 0, 0, 0} << "ひみつの合言葉"
+            << Check([](QRect t, QRect p) { return t != p; });
+        for (int corner : {100, -100}) {
+            QTest::newRow(qPrintable(QStringLiteral("size +200, long, corner %1: on screen").arg(corner)))
+                << MirwinSettings{"", 200, corner, corner} << longTitle
+                << Check([=](QRect t, QRect) { return area.adjusted(-1, -1, 1, 1).contains(t); });
+        }
+    }
+
+    void mirwinSettingsShapeTheText()
+    {
+        using Check = std::function<bool(const QRect &text, const QRect &plain)>;
+        QFETCH(MirwinSettings, settings);
+        QFETCH(QString, title);
+        QFETCH(Check, check);
+        const CardText text{"第12話", title};
+        const QRect plain = textBounds(MirwinCard::compose(blackPicture(), text, {}, installed(""), kScreen));
+        const QRect shaped = textBounds(
+            MirwinCard::compose(blackPicture(), text, settings, installed(settings.faceName), kScreen));
+        QVERIFY2(!plain.isEmpty() && check(shaped, plain),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(shaped.x()).arg(shaped.y()).arg(shaped.width()).arg(shaped.height())));
+    }
+
+    void settingsFileReachesTheCard()
+    {
+        QTemporaryDir dir;
+        const auto card = [&](const QByteArray *ini) {
+            const QString path = dir.filePath("mirwin.ini");
+            QFile::remove(path);
+            QFile file(path);
+            if (ini && file.open(QIODevice::WriteOnly))
+                file.write(*ini);
+            file.close();
+            return MirwinCard::composeForArguments({"12"}, kScreen, 0, path);
+        };
+        // Nothing of the damaged file reads as a value: the card is the defaults' card.
+        const QByteArray damaged("\xff\xfe\0\x81\r\n+x\r\n1e5\r\n--\r\n", 19), larger("\r\n+40\r\n 0 \r\n 0 \r\n");
+        const QImage plain = card(nullptr);
+        QCOMPARE(card(&damaged), plain);
+        QVERIFY(card(&larger) != plain);
+    }
+
+    void fallbackFaces()
+    {
+        const QStringList all{"DejaVu Sans", "IPAGothic", "IPAMincho"}, japanese{"IPAGothic", "IPAMincho"};
+        // mirwin: its own face if installed, else Mincho, else Gothic, else any Japanese face; dastor: Gothic.
+        QCOMPARE(QStringList({MirwinCard::family("", all, japanese), MirwinCard::family("Gone", all, japanese),
+                              MirwinCard::family("ipagothic", all, japanese),
+                              MirwinCard::family("Gone", {"DejaVu Sans", "IPAGothic"}, {"IPAGothic"}),
+                              MirwinCard::family("Gone", {"DejaVu Sans", "X"}, {"X"}), DastorCard::family(all, japanese)}),
+                 QStringList({"IPAMincho", "IPAMincho", "IPAGothic", "IPAGothic", "X", "IPAGothic"}));
+    }
+
+    void dastorTextStaysOnScreen()
+    {
+        const QString family = DastorCard::family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
+        const QRect shortText = textBounds(DastorCard::compose(blackPicture(), {"第1話", "砂嵐"}, family, kScreen));
+        const QRect longText = textBounds(DastorCard::compose(blackPicture(), {"第1話", QString(200, QChar(0x7802))}, family, kScreen));
+        QVERIFY(!shortText.isEmpty() && QRect(QPoint(0, 0), kScreen).contains(longText));
+        QVERIFY(qAbs(longText.left() - shortText.left()) <= 2); // flush left
+    }
+
+    void inputEndsTheCardOnlyWhenAllowed_data()
+    {
+        QTest::addColumn<bool>("endsOnInput");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<bool>("ended");
+        QTest::newRow("key") << true << "key" << true;
+        QTest::newRow("click") << true << "click" << true;
+        QTest::newRow("a held key repeating") << true << "repeat" << false;
+        QTest::newRow("tambwin's card: key and click") << false << "key click" << false;
+    }
+
+    void inputEndsTheCardOnlyWhenAllowed()
+    {
+        QFETCH(bool, endsOnInput);
+        QFETCH(QString, input);
+        CardWindow window(blackPicture());
+        window.setEndsOnInput(endsOnInput);
+        QSignalSpy painted(&window, &CardWindow::firstFramePainted);
+        window.showOnScreen(QGuiApplication::primaryScreen());
+        QTRY_COMPARE(painted.count(), 1);
+        if (input.contains("key"))
+            QTest::keyClick(&window, Qt::Key_Space);
+        if (input.contains("click"))
+            QTest::mouseClick(&window, Qt::LeftButton);
+        if (input == "repeat") {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+            QApplication::sendEvent(&window, &repeat);
+        }
+        QTEST(!window.isVisible(), "ended");
+    }
+};
+
+QTEST_MAIN(TestCards)
+#include "test_cards.moc"

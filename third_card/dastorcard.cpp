@@ -1,0 +1,122 @@
+#include "dastorcard.h"
+
+#include "dastortitle.h"
+
+#include "titlecard/cardface.h"
+#include "titlecard/cardpicture.h"
+#include "titlecard/cardtextblock.h"
+
+#include <QFontDatabase>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace DastorCard {
+
+namespace {
+
+// Sizes in fractions of the screen's height, unless said otherwise.
+constexpr double kTitleSize = 0.12;
+constexpr double kHeadingSize = 0.05;
+constexpr double kGap = 0.035;
+constexpr double kLeft = 0.06;         // of the width
+constexpr double kRoomWidth = 0.88;    // of the width
+constexpr double kRoomHeight = 0.40;
+constexpr double kBlockCentre = 0.68;  // below the sun, over the dunes
+constexpr double kBandPadding = 0.035;
+constexpr double kSlant = 0.2;         // of a letter's height above the line, to the right
+
+const QColor kBandColour(24, 12, 6, 185);
+const QColor kBandEdgeColour(196, 84, 36);
+const QColor kTagColour(176, 58, 30);
+const QColor kTagTextColour(250, 232, 196);
+const QColor kTitleColour(242, 206, 140);
+const QColor kOutlineColour(40, 22, 10);
+
+QFont faceAt(const QString &family, double pixels)
+{
+    QFont font(family);
+    font.setPixelSize(qMax(1, qRound(pixels)));
+    font.setWeight(QFont::Bold);
+    font.setStyleStrategy(QFont::PreferAntialias);
+    return font;
+}
+
+void drawBand(QPainter &painter, const QRectF &band, double edge)
+{
+    painter.fillRect(band, kBandColour);
+    painter.fillRect(QRectF(band.left(), band.top(), band.width(), edge), kBandEdgeColour);
+    painter.fillRect(QRectF(band.left(), band.bottom() - edge, band.width(), edge), kBandEdgeColour);
+}
+
+void drawTag(QPainter &painter, const CardTextBlock::Line &line, const QPointF &topLeft)
+{
+    const qreal padX = line.font.pixelSize() * 0.35;
+    painter.fillRect(QRectF(topLeft.x() - padX, topLeft.y(), line.width + 2 * padX, line.height), kTagColour);
+    painter.setFont(line.font);
+    painter.setPen(kTagTextColour);
+    painter.drawText(QPointF(topLeft.x(), topLeft.y() + line.ascent), line.text);
+}
+
+void drawSlantedTitle(QPainter &painter, const CardTextBlock::Line &line, const QPointF &baseline)
+{
+    QPainterPath path;
+    path.addText(QPointF(0, 0), line.font, line.text);
+    painter.save();
+    painter.translate(baseline);
+    painter.shear(-kSlant, 0); // the letters lean forward
+    painter.strokePath(path, QPen(kOutlineColour, line.font.pixelSize() * 0.14, Qt::SolidLine, Qt::RoundCap,
+                                  Qt::RoundJoin));
+    painter.fillPath(path, kTitleColour);
+    painter.restore();
+}
+
+} // namespace
+
+QString family(const QStringList &installed, const QStringList &japanese)
+{
+    return CardFace::resolve(QString(), CardFace::gothicFaces(), installed, japanese);
+}
+
+QImage compose(const QImage &picture, const CardText &text, const QString &family, const QSize &screen)
+{
+    QImage card = CardPicture::cover(picture, screen);
+    if (card.isNull())
+        return card;
+    const double H = screen.height();
+    const double title = kTitleSize * H;
+    // The slant reaches beyond a line's advance by a part of its height.
+    const QSizeF room(kRoomWidth * screen.width() - kSlant * title, kRoomHeight * H);
+    const CardTextBlock::Block block = CardTextBlock::layout(
+        {{text.heading, faceAt(family, kHeadingSize * H)}, {text.title, faceAt(family, title)}}, kGap * H, room);
+    if (block.lines.isEmpty())
+        return card;
+
+    const QPointF topLeft(kLeft * screen.width(), kBlockCentre * H - block.size.height() / 2);
+    QPainter painter(&card);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double padding = kBandPadding * H;
+    drawBand(painter, QRectF(0, topLeft.y() - padding, screen.width(), block.size.height() + 2 * padding),
+             qMax(1.0, 0.006 * H));
+
+    const bool hasHeading = !text.heading.isEmpty(); // then it is the first line
+    qreal top = topLeft.y();
+    for (int i = 0; i < block.lines.size(); ++i) {
+        const CardTextBlock::Line &line = block.lines.at(i);
+        if (hasHeading && i == 0)
+            drawTag(painter, line, {topLeft.x(), top});
+        else
+            drawSlantedTitle(painter, line, {topLeft.x(), top + line.ascent});
+        top += line.height + block.gap;
+    }
+    return card;
+}
+
+QImage composeForArguments(const QStringList &arguments, const QSize &screen, double random,
+                           const QString &quoteFile)
+{
+    const CardText text = DastorTitle::decide(arguments, quoteFile, random);
+    const QString face = family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
+    return compose(QImage(kPicture), text, face, screen);
+}
+
+} // namespace DastorCard

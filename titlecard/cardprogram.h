@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+
+// What sets one title-card program apart from another, besides its card.
+struct CardProgram
+{
+    QString name;          // the bare program name (shared/programnames.h)
+    QString caption;       // the window's title
+    QString iconResource;  // PNG
+    QString soundResource; // RIFF WAVE; its playing time is the card's
+    bool endsOnInput = false; // a key press or a click ends the card early
+};
+
+// The finished card, composed at the given size in device pixels. Called
+// once, after the application exists (fonts need it) and before anything
+// is shown.
+using ComposeCard = std::function<QImage(const QSize &devicePixels)>;
+
+// One run of a card program: the card composed off screen, the full-screen
+// window, the sound from the first frame on, and the end when the sound
+// ends (or after its playing time when nothing can be played). Qt gets
+// none of the program's arguments: a card's text may look like one of its
+// options. With <NAME>_REPORT_FIRST_FRAME set in the environment the
+// moment of the first frame goes to stderr ("<name> first frame <ms since
+// 1970>") for tools/measure-startup.sh. Returns the exit code.
+int runCardProgram(int argc, char **argv, const CardProgram &program, const ComposeCard &compose);
