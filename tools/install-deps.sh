@@ -3,11 +3,12 @@
 # skipping those already present. Uses sudo when not run as root.
 set -e
 # qt6-translations-l10n holds Qt's own Japanese texts (Qt only recommends
-# it); fontconfig finds faces by their localized names; DejaVu is the Latin
-# face the tests choose.
+# it); fontconfig finds faces by their localized names; DejaVu (Latin,
+# symbols, emoji outlines) and Nanum (Hangul) draw what the Japanese faces
+# lack, as a card draws every character it is given.
 PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
 fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils imagemagick
-qt6-translations-l10n libfontconfig-dev fonts-dejavu-core"
+qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,6 +1,7 @@
 #include "fakes/fakefacecatalogue.h"
 #include "fakes/fakesoundplayer.h"
 #include "fakes/fixedclock.h"
+#include "shared/cp932.h"
 #include "shared/facechoice.h"
 #include "titlecard/backgroundpicture.h"
 #include "titlecard/cardcomposition.h"
@@ -183,6 +184,67 @@ private slots:
         // Height and width are the card's own; the angle comes from the file.
         QCOMPARE(card("4294967280\r\n99\r\n"), card(""));
         QVERIFY(card("0\r\n0\r\n900\r\n") != card(""));
+    }
+
+    // The face line names a face as fontconfig knows it, by any of its
+    // names and in either encoding; the suite's own faces map to a face of
+    // their kind.
+    void faceLineShapesTheCard()
+    {
+        QTemporaryDir dir;
+        const auto card = [&](const QByteArray &face) {
+            QFile file(dir.filePath(TitleFontFile::kFileName));
+            if (file.open(QIODevice::WriteOnly))
+                file.write("0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n128\r\n0\r\n0\r\n0\r\n1\r\n" + face);
+            file.close();
+            return composeCardForArguments("12", {640, 480}, FixedClock(), file.fileName());
+        };
+        const QImage mincho = card("IPAMincho");
+        QCOMPARE(card(Cp932::fromUnicode(QStringLiteral("IPA明朝"))), mincho);
+        QCOMPARE(card(QStringLiteral("IPA明朝").toUtf8()), mincho);
+        QCOMPARE(card(Cp932::fromUnicode(QStringLiteral("ＭＳ 明朝"))), mincho);
+        QVERIFY(card(Cp932::fromUnicode(QStringLiteral("ＭＳ ゴシック"))) != mincho);
+    }
+
+    // What Linux input methods type is drawn as the code page's look-alike;
+    // what the code page lacks is drawn all the same.
+    void everyCharacterReachesTheCard()
+    {
+        const QSize vga(640, 480);
+        const TitleFont font = defaultTitleFont();
+        QCOMPARE(CardRenderer::textLayer(QStringLiteral("波〜線−ダッシュ—¥"), font, vga),
+                 CardRenderer::textLayer(QStringLiteral("波～線－ダッシュ―￥"), font, vga));
+        const QString foreign = QStringLiteral("AéB€😀한");
+        const QImage layer = CardRenderer::textLayer(foreign, font, vga);
+        for (const GlyphCell &g : layoutTitleLine(foreign, kFieldPlacements[0], vga).glyphs)
+            QVERIFY2(!litBounds(layer, g.cell).isEmpty(), qPrintable(g.text));
+    }
+
+    // A proportional face keeps each glyph's own width, so l stays a thin
+    // stroke; a fixed-pitch face fills every cell as before.
+    void proportionalFace_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<bool>("proportional");
+        QTest::newRow("IPAPGothic") << "IPAPGothic" << true;
+        QTest::newRow("DejaVu Sans") << "DejaVu Sans" << true;
+        QTest::newRow("IPAGothic") << "IPAGothic" << false;
+    }
+
+    void proportionalFace()
+    {
+        QFETCH(QString, face);
+        QFETCH(bool, proportional);
+        TitleFont font = defaultTitleFont();
+        font.setFaceName(face);
+        const QString text = QStringLiteral("lmlmlmlmlm");
+        const QSize vga(640, 480);
+        const QImage layer = CardRenderer::textLayer(text, font, vga);
+        const QList<GlyphCell> glyphs = layoutTitleLine(text, kFieldPlacements[0], vga).glyphs;
+        const int l = litBounds(layer, glyphs[4].cell).width(), m = litBounds(layer, glyphs[5].cell).width();
+        const int cell = glyphs[4].cell.width();
+        QVERIFY2(proportional == (l < cell * 0.3 && 2 * l < m),
+                 qPrintable(QStringLiteral("l %1, m %2, cell %3").arg(l).arg(m).arg(cell)));
     }
 
     void windowShowsTheCard()

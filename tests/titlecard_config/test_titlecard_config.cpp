@@ -8,6 +8,7 @@
 #include "shared/ui/fixedpitchfamilies.h"
 #include "shared/ui/fontpicker.h"
 #include "shared/ui/installedfaces.h"
+#include "shared/ui/japanesetranslation.h"
 #include "titlecard_config/fontselection.h"
 
 #include <QtTest>
@@ -204,6 +205,8 @@ private slots:
 
     void fontButton()
     {
+        // The default face is installed nowhere: the face the card draws with is shown beside it.
+        QCOMPARE(edit(1027)->text(), QStringLiteral("ＭＳ ゴシック → IPAGothic"));
         // Cancel with no tambwin.ini writes the defaults.
         alt(Qt::Key_F);
         QTRY_COMPARE(m_picker.calls, 1);
@@ -304,13 +307,16 @@ private slots:
         QFETCH(QString, initialFamily);
         QFETCH(bool, fixedPitchOnly);
         bool effectsOffered = false;
-        QString startFamily;
+        QString startFamily, sample;
         QStringList families;
         QTimer::singleShot(0, this, [&] {
             auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             startFamily = dialog->currentFont().family();
+            for (QLineEdit *edit : dialog->findChildren<QLineEdit *>())
+                if (!edit->isReadOnly() && edit->text().contains(QRegularExpression("\\p{Hiragana}")))
+                    sample = edit->text();
             for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
                 effectsOffered |= box->isVisibleTo(dialog);
             for (QListView *view : dialog->findChildren<QListView *>()) {
@@ -326,6 +332,7 @@ private slots:
         const FontPicker::Choice choice = FontDialogPicker().choose(QFont(initialFamily), fixedPitchOnly, nullptr);
         QVERIFY(choice.accepted); // also proves the timer found the dialog
         QVERIFY(!effectsOffered);
+        QVERIFY(sample.contains(QRegularExpression("\\p{Han}"))); // a Japanese sample, kana and kanji
         if (fixedPitchOnly) {
             QVERIFY2(isFixedPitchFamily(startFamily), qPrintable(startFamily));
             QVERIFY2(isFixedPitchFamily(choice.font.family()), qPrintable(choice.font.family()));
@@ -334,6 +341,14 @@ private slots:
             QSKIP("the IPA faces are not installed");
         QVERIFY(families.contains("IPAGothic"));
         QCOMPARE(families.contains("IPAPGothic"), !fixedPitchOnly);
+    }
+
+    // Qt's own texts speak Japanese too.
+    void qtTextsInJapanese()
+    {
+        QVERIFY(loadJapaneseTranslation(*qApp));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
     }
 
     void episodeNames()
