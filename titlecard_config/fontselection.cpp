@@ -30,8 +30,11 @@ FontSelection::Result FontSelection::run(const QByteArray &shownFace, bool fixed
     Result result;
     result.font = defaultTitleFont(shownFace);
     TitleFontFile::read(m_path, result.font);
-    const FontPicker::Choice choice =
-        m_picker.choose(toQFont(result.font, logicalDpiY), fixedPitchOnly, parent);
+    QFont initial = toQFont(result.font, logicalDpiY);
+    // The dialog opens at the face the card draws with: the stored one may
+    // be installed nowhere, and Qt would open at some Latin face instead.
+    initial.setFamily(FaceChoice::resolve(result.font.faceName(), result.font.lfPitchAndFamily, m_faces));
+    const FontPicker::Choice choice = m_picker.choose(initial, fixedPitchOnly, parent);
     result.accepted = choice.accepted;
     if (choice.accepted)
         applyChosenFont(choice.font, logicalDpiY, m_faces, result.font);

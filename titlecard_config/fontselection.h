@@ -20,7 +20,8 @@ QString drawingFace(const QByteArray &shownFace, const QString &path, const Face
 
 // One use of the font button. The record starts from the defaults with the
 // face currently shown, takes what the settings file at path holds, goes
-// through the font dialog, and is written back to path whether the dialog
+// through the font dialog (opened at the face the card draws with), and is
+// written back to path whether the dialog
 // was confirmed or cancelled (so a cancel creates a missing file).
 class FontSelection
 {

@@ -211,6 +211,7 @@ private slots:
         alt(Qt::Key_F);
         QTRY_COMPARE(m_picker.calls, 1);
         QVERIFY(m_picker.lastFixedPitchOnly);
+        QCOMPARE(m_picker.lastInitial.family(), QString("IPAGothic")); // where the card's face stands
         QCOMPARE(readAll("tambwin.ini"), ini(kDefaults, QStringLiteral("ＭＳ ゴシック")));
         alt(Qt::Key_I);
         QTRY_VERIFY(!find<QCheckBox>(1002)->isChecked());
