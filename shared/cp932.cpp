@@ -109,6 +109,15 @@ QByteArray fromUnicode(const QString &text)
     return newEncoder()->encode(withLookAlikes(text));
 }
 
+std::optional<QByteArray> fromUnicodeExactly(const QString &text)
+{
+    const std::unique_ptr<QStringEncoder> encoder = newEncoder();
+    const QByteArray bytes = encoder->encode(text);
+    if (encoder->hasError() || toUnicode(bytes) != text)
+        return std::nullopt;
+    return bytes;
+}
+
 QString toUnicode(const QByteArray &bytes)
 {
     QStringDecoder decoder(kCodecName);

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // Conversion between Unicode and the Japanese code page 932 (Shift-JIS as
 // the platform extends it), the byte form of every text the programs
 // exchange through files and command lines.
@@ -21,6 +23,11 @@ QString withLookAlikes(const QString &text);
 // hold even so becomes the two-byte substitute 0xFC 0xFC.
 QByteArray fromUnicode(const QString &text);
 QString toUnicode(const QByteArray &bytes);
+
+// The text in the code page exactly as it is, without look-alikes (a name
+// must come back as it was); nothing when the code page lacks one of its
+// characters.
+std::optional<QByteArray> fromUnicodeExactly(const QString &text);
 
 // True when the bytes are code page 932 throughout: no byte the code page
 // leaves unused, no unassigned double-byte code, no lead byte at the end.

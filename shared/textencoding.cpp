@@ -3,8 +3,6 @@
 #include "cp932.h"
 #include "utf8validator.h"
 
-#include <QStringEncoder>
-
 namespace TextEncoding {
 
 namespace {
@@ -32,12 +30,7 @@ QString decode(const QByteArray &bytes)
 
 QByteArray encodeLossless(const QString &text)
 {
-    // Without look-alikes: a name must come back as it was.
-    QStringEncoder encoder("windows-31j");
-    const QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError() && Cp932::toUnicode(bytes) == text)
-        return bytes;
-    return text.toUtf8();
+    return Cp932::fromUnicodeExactly(text).value_or(text.toUtf8());
 }
 
 QByteArray cutAtCharBoundary(const QByteArray &bytes, int maxBytes)
