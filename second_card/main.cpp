@@ -10,7 +10,7 @@
 
 int main(int argc, char **argv)
 {
-    const QStringList arguments = programArguments(argc, argv); // UTF-8
+    const QStringList arguments = programArguments(argc, argv);
     const CardProgram mirwin{ProgramNames::kMirwin, QuoteSources::findFixedFile(QuoteSources::kMirelle)->series,
                              MirwinCard::kIcon, MirwinCard::kSound,
                              true}; // a key or a click ends the card early

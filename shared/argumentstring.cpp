@@ -1,12 +1,12 @@
 #include "argumentstring.h"
 
-#include "cp932.h"
+#include "textencoding.h"
 
-QByteArray argumentString(const QStringList &arguments)
+QString argumentString(const QStringList &arguments)
 {
-    const QByteArray joined = Cp932::fromUnicode(arguments.join(QLatin1Char(' ')));
-    int start = 0;
-    while (start < joined.size() && static_cast<unsigned char>(joined.at(start)) <= 0x20)
+    const QString joined = arguments.join(QLatin1Char(' '));
+    qsizetype start = 0;
+    while (start < joined.size() && joined.at(start).unicode() <= 0x20)
         ++start;
     return joined.mid(start);
 }
@@ -15,6 +15,6 @@ QStringList programArguments(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << TextEncoding::decode(QByteArray(argv[i]));
     return arguments;
 }

@@ -5,7 +5,7 @@
 #include "titlechoice.h"
 #include "titlefontfile.h"
 
-QImage composeCardForArguments(const QByteArray &argumentString, const QSize &screen,
+QImage composeCardForArguments(const QString &argumentString, const QSize &screen,
                                const Clock &clock, const QString &settingsPath)
 {
     const TitleChoice choice = decideTitle(argumentString, clock);

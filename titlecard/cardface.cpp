@@ -1,5 +1,7 @@
 #include "cardface.h"
 
+#include "shared/facechoice.h"
+
 #include <QFontDatabase>
 
 namespace CardFace {
@@ -19,17 +21,12 @@ QString findInstalled(const QString &face, const QStringList &installed)
 
 QStringList gothicFaces()
 {
-    return {QStringLiteral("IPAGothic"),          QStringLiteral("IPAゴシック"),
-            QStringLiteral("IPAexGothic"),        QStringLiteral("Noto Sans Mono CJK JP"),
-            QStringLiteral("Noto Sans CJK JP"),   QStringLiteral("VL Gothic"),
-            QStringLiteral("TakaoGothic"),        QStringLiteral("IPAPGothic")};
+    return FaceChoice::candidates({FaceChoice::Style::Gothic, false});
 }
 
 QStringList minchoFaces()
 {
-    return {QStringLiteral("IPAMincho"),          QStringLiteral("IPA明朝"),
-            QStringLiteral("IPAexMincho"),        QStringLiteral("Noto Serif CJK JP"),
-            QStringLiteral("TakaoMincho"),        QStringLiteral("IPAPMincho")};
+    return FaceChoice::candidates({FaceChoice::Style::Mincho, false});
 }
 
 QString resolve(const QString &face, const QStringList &preferred, const QStringList &installed,

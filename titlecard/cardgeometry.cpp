@@ -11,11 +11,14 @@ int cellX(int byteIndex, double cell, int width)
 
 } // namespace
 
-LineGeometry layoutTitleLine(const QByteArray &text, const FieldPlacement &placement,
+LineGeometry layoutTitleLine(const QString &text, const FieldPlacement &placement,
                              const QSize &screen)
 {
     LineGeometry line;
-    const int n = text.size();
+    const QList<Cp932::Character> characters = Cp932::characters(text);
+    int n = 0;
+    for (const Cp932::Character &character : characters)
+        n += character.bytes;
     if (n == 0)
         return line;
     const int W = screen.width();
@@ -25,12 +28,13 @@ LineGeometry layoutTitleLine(const QByteArray &text, const FieldPlacement &place
     line.cellWidth = static_cast<int>(cell);
     line.top = static_cast<int>(placement.topPercent * H * 0.01);
 
-    for (int i = 0; i < n;) {
-        const bool lead = Cp932::isLeadByte(static_cast<unsigned char>(text.at(i)));
-        const int count = lead && i + 1 < n ? 2 : 1;
+    int i = 0;
+    for (const Cp932::Character &character : characters) {
+        const int count = character.bytes;
         const int left = cellX(i, cell, W);
         const int right = cellX(i + count, cell, W);
-        line.glyphs.append({i, count, QRect(left, line.top, right - left, line.cellHeight)});
+        line.glyphs.append({i, count, QRect(left, line.top, right - left, line.cellHeight),
+                            character.text, character.inCodePage});
         i += count;
     }
     return line;

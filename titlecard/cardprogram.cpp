@@ -5,6 +5,8 @@
 #include "cardwindow.h"
 #include "wavesound.h"
 
+#include "shared/ui/japanesetranslation.h"
+
 #include <QApplication>
 #include <QDateTime>
 #include <QScreen>
@@ -32,6 +34,7 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Comp
 {
     int qtArgc = qMin(argc, 1); // the program name only; none at all when started without one
     QApplication app(qtArgc, argv);
+    loadJapaneseTranslation(app);
     app.setWindowIcon(QIcon(program.iconResource));
 
     QScreen *screen = QGuiApplication::primaryScreen();

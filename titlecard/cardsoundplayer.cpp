@@ -1,5 +1,7 @@
 #include "cardsoundplayer.h"
 
+#include "soundserver.h"
+
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -28,7 +30,9 @@ void QtCardSoundPlayer::play()
     m_sinceStart.start();
     m_watchdog.start(m_playingTimeMs + kWatchdogGraceMs);
 
-    if (QMediaDevices::audioOutputs().isEmpty()) {
+    // Without a sound server Qt's audio stack is not even asked: it would
+    // print its failure to connect on every card.
+    if (!soundServerAvailable() || QMediaDevices::audioOutputs().isEmpty()) {
         waitOutPlayingTime();
         return;
     }

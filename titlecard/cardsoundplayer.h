@@ -22,9 +22,9 @@ signals:
     void finished();
 };
 
-// The real player, through Qt Multimedia. Without an audio output, or when
-// playing fails, it waits out the sound's playing time instead, so the card
-// does not vanish the moment it was drawn.
+// The real player, through Qt Multimedia. Without a sound server or an
+// audio output, or when playing fails, it waits out the sound's playing
+// time instead, so the card does not vanish the moment it was drawn.
 class QtCardSoundPlayer : public CardSoundPlayer
 {
     Q_OBJECT

@@ -1,21 +1,22 @@
 #include "splitfields.h"
 
-QList<QByteArray> splitFields(const QByteArray &title)
+QStringList splitFields(const QString &title)
 {
-    const int nul = title.indexOf('\0');
+    const qsizetype nul = title.indexOf(QChar(0));
     const qsizetype end = nul < 0 ? title.size() : nul;
-    QList<QByteArray> fields;
+    const QChar comma(QLatin1Char(','));
+    QStringList fields;
     qsizetype i = 0;
     while (fields.size() < kTitleFieldCount) {
-        while (i < end && title.at(i) == ',')
+        while (i < end && title.at(i) == comma)
             ++i;
         if (i >= end)
             break;
-        qsizetype comma = title.indexOf(',', i);
-        if (comma < 0 || comma > end)
-            comma = end;
-        fields.append(title.mid(i, comma - i));
-        i = comma + 1;
+        qsizetype next = title.indexOf(comma, i);
+        if (next < 0 || next > end)
+            next = end;
+        fields.append(title.mid(i, next - i));
+        i = next + 1;
     }
     return fields;
 }

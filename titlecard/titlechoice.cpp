@@ -36,16 +36,16 @@ TitleChoice randomChoice(const Clock &clock)
 
 } // namespace
 
-TitleChoice decideTitle(const QByteArray &argumentString, const Clock &clock)
+TitleChoice decideTitle(const QString &argumentString, const Clock &clock)
 {
     if (argumentString.isEmpty())
         return randomChoice(clock);
 
-    const int space = argumentString.indexOf(' ');
-    const QByteArray token = space < 0 ? argumentString : argumentString.left(space);
+    const qsizetype space = argumentString.indexOf(QLatin1Char(' '));
+    const QString token = space < 0 ? argumentString : argumentString.left(space);
 
-    if (token == "-s" || token == "-S") {
-        const QByteArray text = space < 0 ? QByteArray() : argumentString.mid(space + 1);
+    if (token == QLatin1String("-s") || token == QLatin1String("-S")) {
+        const QString text = space < 0 ? QString() : argumentString.mid(space + 1);
         if (text.isEmpty())
             return randomChoice(clock);
         TitleChoice choice;
@@ -54,7 +54,8 @@ TitleChoice decideTitle(const QByteArray &argumentString, const Clock &clock)
         return choice;
     }
 
-    const std::int32_t n = parseDecimal(token);
+    // Only ASCII digits count, so the token's encoding does not matter.
+    const std::int32_t n = parseDecimal(token.toUtf8());
     if (n >= 1 && n <= TitleTable::kEpisodeCount)
         return episodeChoice(TitleChoice::Kind::Episode, n);
     return randomChoice(clock);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QString>
 #include <cstdint>
 
 class Clock;
@@ -20,11 +20,11 @@ struct TitleChoice
 
     Kind kind = Kind::Random;
     int episode = 0;   // 1..45 for Random and Episode, 0 for Custom
-    QByteArray title;  // the title buffer: a TitleRecord in code page 932
+    QString title;     // a TitleRecord
 };
 
-// Decides the title from the argument string (code page 932, leading bytes
-// up to 0x20 already skipped):
+// Decides the title from the argument string (leading characters up to
+// 0x20 already skipped):
 //   empty                    -> a random episode
 //   "-s TEXT" or "-S TEXT"   -> TEXT unchanged (random when TEXT is empty)
 //   anything else            -> parseDecimal of the first space-delimited
@@ -32,4 +32,4 @@ struct TitleChoice
 //                               value a random one.
 // The clock is read only when a random episode is needed. The text is kept
 // whole, whatever its length.
-TitleChoice decideTitle(const QByteArray &argumentString, const Clock &clock);
+TitleChoice decideTitle(const QString &argumentString, const Clock &clock);

@@ -1,6 +1,7 @@
 #include "titlefont.h"
 
 #include "shared/cp932.h"
+#include "shared/textencoding.h"
 
 bool TitleFont::operator==(const TitleFont &o) const
 {
@@ -10,6 +11,16 @@ bool TitleFont::operator==(const TitleFont &o) const
         && lfOutPrecision == o.lfOutPrecision && lfClipPrecision == o.lfClipPrecision
         && lfQuality == o.lfQuality && lfPitchAndFamily == o.lfPitchAndFamily
         && lfFaceName == o.lfFaceName;
+}
+
+QString TitleFont::faceName() const
+{
+    return TextEncoding::decode(lfFaceName);
+}
+
+void TitleFont::setFaceName(const QString &face)
+{
+    lfFaceName = TextEncoding::cutAtCharBoundary(TextEncoding::encodeLossless(face), kFaceNameBytes);
 }
 
 QByteArray defaultTitleFace()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 #include <cstdint>
 
 // The card's font description, field for field the platform's LOGFONT
@@ -23,6 +24,13 @@ struct TitleFont
     QByteArray lfFaceName;           // code page 932, at most kFaceNameBytes
 
     static constexpr int kFaceNameBytes = 31; // 32-byte field with terminator
+
+    // The face as text. A hand-edited file may hold it in UTF-8, and a face
+    // whose name code page 932 cannot hold is kept in UTF-8 rather than
+    // lost (TextEncoding); either way it is cut to the field at a
+    // character boundary.
+    QString faceName() const;
+    void setFaceName(const QString &face);
 
     bool operator==(const TitleFont &other) const;
     bool operator!=(const TitleFont &other) const { return !(*this == other); }

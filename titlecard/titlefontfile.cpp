@@ -1,7 +1,7 @@
 #include "titlefontfile.h"
 
 #include "shared/atomicwrite.h"
-#include "shared/cp932.h"
+#include "shared/textencoding.h"
 #include "shared/parsedecimal.h"
 #include "shared/regularfile.h"
 
@@ -52,7 +52,7 @@ QByteArray faceFromLine(QByteArray line)
     const int nul = line.indexOf('\0');
     if (nul >= 0)
         line.truncate(nul);
-    line = Cp932::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
+    line = TextEncoding::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);
     // A hand-edited file may have a line end after the face. Dropped last,
     // so that no cut or terminator leaves one at the end of the face, which
     // the written file would then lose.
@@ -124,7 +124,7 @@ QByteArray serialize(const TitleFont &font)
                            font.lfOutPrecision, font.lfClipPrecision, font.lfQuality,
                            font.lfPitchAndFamily})
         out += QByteArray::number(v) + "\r\n";
-    out += Cp932::cutAtCharBoundary(font.lfFaceName, TitleFont::kFaceNameBytes);
+    out += TextEncoding::cutAtCharBoundary(font.lfFaceName, TitleFont::kFaceNameBytes);
     return out;
 }
 

@@ -1,10 +1,6 @@
 #include "titlefontmapping.h"
 
-#include "cardface.h"
-
-#include "shared/cp932.h"
-
-#include <QFontDatabase>
+#include "shared/facechoice.h"
 
 namespace TitleFontMapping {
 
@@ -30,27 +26,10 @@ QFont::StyleHint styleHintFor(std::uint8_t pitchAndFamily)
 
 } // namespace
 
-QStringList preferredJapaneseFaces()
-{
-    return CardFace::gothicFaces();
-}
-
-QString resolveFamily(const QString &face, const QStringList &installed,
-                      const QStringList &japanese)
-{
-    return CardFace::resolve(face, preferredJapaneseFaces(), installed, japanese);
-}
-
-QFont toQFont(const TitleFont &font)
-{
-    return toQFont(font, QFontDatabase::families(),
-                   QFontDatabase::families(QFontDatabase::Japanese));
-}
-
-QFont toQFont(const TitleFont &font, const QStringList &installed, const QStringList &japanese)
+QFont toQFont(const TitleFont &font, const FaceCatalogue &faces)
 {
     QFont qfont;
-    qfont.setFamilies({resolveFamily(Cp932::toUnicode(font.lfFaceName), installed, japanese)});
+    qfont.setFamilies({FaceChoice::resolve(font.faceName(), font.lfPitchAndFamily, faces)});
     if (font.lfWeight > 0)
         qfont.setWeight(static_cast<QFont::Weight>(qBound(1, int(font.lfWeight), 1000)));
     else

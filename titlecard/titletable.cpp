@@ -1,7 +1,5 @@
 #include "titletable.h"
 
-#include "shared/cp932.h"
-
 #include <QFile>
 
 namespace TitleTable {
@@ -9,11 +7,11 @@ namespace TitleTable {
 namespace {
 
 // Kept as UTF-8 text so the titles stay readable and diffable in the
-// sources; the card works on code page 932 bytes.
-QList<QByteArray> load()
+// sources.
+QStringList load()
 {
     QFile file(QStringLiteral(":/titlecard/titles.txt"));
-    QList<QByteArray> result;
+    QStringList result;
     if (!file.open(QIODevice::ReadOnly))
         return result;
     const QString text = QString::fromUtf8(file.readAll());
@@ -23,22 +21,22 @@ QList<QByteArray> load()
         QString record = line;
         if (record.endsWith(QLatin1Char('\r')))
             record.chop(1);
-        result.append(Cp932::fromUnicode(record));
+        result.append(record);
     }
     return result;
 }
 
 } // namespace
 
-QList<QByteArray> records()
+QStringList records()
 {
-    static const QList<QByteArray> table = load();
+    static const QStringList table = load();
     return table;
 }
 
-QByteArray record(int episode)
+QString record(int episode)
 {
-    const QList<QByteArray> table = records();
+    const QStringList table = records();
     if (episode < 1 || episode > table.size())
         return {};
     return table.at(episode - 1);

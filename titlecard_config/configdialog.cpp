@@ -5,7 +5,7 @@
 #include "cp932bytevalidator.h"
 #include "shared/ui/dialogunits.h"
 
-#include "shared/cp932.h"
+#include "shared/textencoding.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -63,12 +63,15 @@ struct Placer
 
 } // namespace
 
-ConfigDialog::ConfigDialog(ProgramStarter &starter, FontPicker &picker, const QString &programFolder,
-                           const QString &settingsPath, QWidget *parent)
+ConfigDialog::ConfigDialog(ProgramStarter &starter, FontPicker &picker, const FaceCatalogue &faces,
+                           const QString &programFolder, const QString &settingsPath,
+                           QWidget *parent)
     : QDialog(parent),
       m_names(EpisodeNames::load()),
       m_launcher(starter, programFolder),
-      m_fontSelection(picker, settingsPath)
+      m_fontSelection(picker, faces, settingsPath),
+      m_faces(faces),
+      m_settingsPath(settingsPath)
 {
     setObjectName(ControlNames::kConfigDialog);
     setWindowTitle(QStringLiteral("タンバー for Windows95 環境設定"));
@@ -81,7 +84,7 @@ ConfigDialog::ConfigDialog(ProgramStarter &starter, FontPicker &picker, const QS
     showMode(Mode::Automatic);
     showEpisodeName();
     m_face = initialFace(settingsPath);
-    m_faceName->setText(Cp932::toUnicode(m_face));
+    showFace();
     m_fixedPitchOnly->setChecked(true);
 }
 
@@ -198,7 +201,23 @@ void ConfigDialog::chooseFont()
         m_fontSelection.run(m_face, m_fixedPitchOnly->isChecked(), logicalDpiY(), this);
     // Cancel shows and saves what was read, as confirming does.
     m_face = result.font.lfFaceName;
-    m_faceName->setText(Cp932::toUnicode(m_face));
+    showFace();
+}
+
+// The stored face, and the face the card will draw with when that is
+// another one (the stored face is not installed, or is installed under
+// another name).
+void ConfigDialog::showFace()
+{
+    const QString face = TextEncoding::decode(m_face);
+    const QString drawn = drawingFace(m_face, m_settingsPath, m_faces);
+    if (drawn.isEmpty() || drawn.compare(face, Qt::CaseInsensitive) == 0) {
+        m_faceName->setText(face);
+        m_faceName->setToolTip(QString());
+    } else {
+        m_faceName->setText(face + QStringLiteral(" → ") + drawn);
+        m_faceName->setToolTip(QStringLiteral("タイトルカードは「%1」で表示されます").arg(drawn));
+    }
     m_faceName->setCursorPosition(0);
 }
 

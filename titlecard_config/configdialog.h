@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QMap>
 
+class FaceCatalogue;
 class FontPicker;
 class ProgramStarter;
 class QCheckBox;
@@ -21,15 +22,18 @@ class ConfigDialog : public QDialog
     Q_OBJECT
 public:
     // settingsPath is tambwin.ini; a bare name is looked up in the current
-    // directory each time it is opened.
-    ConfigDialog(ProgramStarter &starter, FontPicker &picker, const QString &programFolder,
-                 const QString &settingsPath, QWidget *parent = nullptr);
+    // directory each time it is opened. faces tells which installed face
+    // the card will draw with.
+    ConfigDialog(ProgramStarter &starter, FontPicker &picker, const FaceCatalogue &faces,
+                 const QString &programFolder, const QString &settingsPath,
+                 QWidget *parent = nullptr);
 
 private:
     void buildControls();
     void connectCommands();
     void showMode(ConfigState::Mode mode);
     void showEpisodeName();
+    void showFace();
     void chooseFont();
     void run();
     void showAbout();
@@ -38,7 +42,9 @@ private:
     EpisodeNames m_names;
     CardLauncher m_launcher;
     FontSelection m_fontSelection;
-    QByteArray m_face; // code page 932, as shown in the face field
+    const FaceCatalogue &m_faces;
+    QString m_settingsPath;
+    QByteArray m_face; // code page 932 (or UTF-8), as shown in the face field
 
     QMap<ConfigState::Mode, QRadioButton *> m_modeButtons;
     QMap<ConfigState::Field, QLineEdit *> m_textEdits;

@@ -1,5 +1,6 @@
 #include "fontselection.h"
 
+#include "shared/facechoice.h"
 #include "shared/ui/fontpicker.h"
 #include "fontdialogmapping.h"
 
@@ -11,8 +12,15 @@ QByteArray initialFace(const QString &path)
     return face.isEmpty() ? defaultTitleFace() : face;
 }
 
-FontSelection::FontSelection(FontPicker &picker, const QString &path)
-    : m_picker(picker), m_path(path)
+QString drawingFace(const QByteArray &shownFace, const QString &path, const FaceCatalogue &faces)
+{
+    TitleFont font = defaultTitleFont(shownFace);
+    TitleFontFile::read(path, font);
+    return FaceChoice::resolve(font.faceName(), font.lfPitchAndFamily, faces);
+}
+
+FontSelection::FontSelection(FontPicker &picker, const FaceCatalogue &faces, const QString &path)
+    : m_picker(picker), m_faces(faces), m_path(path)
 {
 }
 
@@ -22,11 +30,14 @@ FontSelection::Result FontSelection::run(const QByteArray &shownFace, bool fixed
     Result result;
     result.font = defaultTitleFont(shownFace);
     TitleFontFile::read(m_path, result.font);
-    const FontPicker::Choice choice =
-        m_picker.choose(toQFont(result.font, logicalDpiY), fixedPitchOnly, parent);
+    QFont initial = toQFont(result.font, logicalDpiY);
+    // The dialog opens at the face the card draws with: the stored one may
+    // be installed nowhere, and Qt would open at some Latin face instead.
+    initial.setFamily(FaceChoice::resolve(result.font.faceName(), result.font.lfPitchAndFamily, m_faces));
+    const FontPicker::Choice choice = m_picker.choose(initial, fixedPitchOnly, parent);
     result.accepted = choice.accepted;
     if (choice.accepted)
-        applyChosenFont(choice.font, logicalDpiY, result.font);
+        applyChosenFont(choice.font, logicalDpiY, m_faces, result.font);
     result.written = TitleFontFile::write(m_path, result.font);
     return result;
 }

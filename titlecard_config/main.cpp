@@ -3,6 +3,8 @@
 #include "aboutdialog.h"
 
 #include "shared/programfolder.h"
+#include "shared/ui/installedfaces.h"
+#include "shared/ui/japanesetranslation.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "titlecard/titlefontfile.h"
@@ -16,13 +18,15 @@ int main(int, char *argv[])
     // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    loadJapaneseTranslation(app);
     QApplication::setApplicationName(ProgramNames::kTambinit);
     QApplication::setWindowIcon(QIcon(AboutDialog::kIconPath));
 
     ProcessStarter starter;
     FontDialogPicker picker;
+    InstalledFaces faces;
     // tambwin.ini by its bare name: the current directory, as tambwin reads it.
-    ConfigDialog dialog(starter, picker, programFolder(), TitleFontFile::kFileName);
+    ConfigDialog dialog(starter, picker, faces, programFolder(), TitleFontFile::kFileName);
     dialog.exec();
     // Exit, Esc and the close box all end the program normally.
     return 0;

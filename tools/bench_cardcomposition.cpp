@@ -40,7 +40,7 @@ void BenchCardComposition::compose_data()
 void BenchCardComposition::compose()
 {
     QFETCH(QSize, screen);
-    const QByteArray title = TitleTable::record(22); // the longest record: all five fields
+    const QString title = TitleTable::record(22); // the longest record: all five fields
     const TitleFont font = defaultTitleFont();
     QImage card;
     QBENCHMARK {
@@ -60,7 +60,7 @@ void BenchCardComposition::stretchOnly()
 void BenchCardComposition::textOnly()
 {
     QFETCH(QSize, screen);
-    const QByteArray title = TitleTable::record(22);
+    const QString title = TitleTable::record(22);
     const TitleFont font = defaultTitleFont();
     QBENCHMARK {
         CardRenderer::textLayer(title, font, screen);

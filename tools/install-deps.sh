@@ -3,8 +3,13 @@
 # skipping those already present. Uses sudo when not run as root.
 # With --fuzz also clang and libFuzzer, which only tools/fuzz.sh needs.
 set -e
+# qt6-translations-l10n holds Qt's own Japanese texts (Qt only recommends
+# it); fontconfig finds faces by their localized names; DejaVu (Latin,
+# symbols, emoji outlines) and Nanum (Hangul) draw what the Japanese faces
+# lack, as a card draws every character it is given.
 PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer imagemagick"
+fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer imagemagick
+qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum"
 FUZZ_PACKAGES="clang libclang-rt-14-dev llvm-14"
 [ "$1" = "--fuzz" ] && PACKAGES="$PACKAGES $FUZZ_PACKAGES"
 missing=""

@@ -9,6 +9,8 @@
 #include "widgets/tabpages.h"
 #include "widgets/tabstrip.h"
 
+#include "shared/ui/japanesetranslation.h"
+
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
@@ -109,6 +111,7 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    loadJapaneseTranslation(app);
     const QStringList arguments = QApplication::arguments();
     const int firstTab = arguments.size() > 1 ? arguments[1].toInt() : 0;
     DemoWindow window(firstTab);

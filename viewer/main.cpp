@@ -1,3 +1,4 @@
+#include "shared/ui/japanesetranslation.h"
 #include "shared/ui/messagebox.h"
 #include "platformservices.h"
 #include "randomsource.h"
@@ -5,7 +6,6 @@
 #include "viewercontroller.h"
 
 #include "shared/argumentstring.h"
-#include "shared/cp932.h"
 #include "shared/programfolder.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
@@ -19,6 +19,7 @@ int main(int argc, char *argv[])
     const QStringList arguments = programArguments(argc, argv);
     int qtArgc = 1; // a quote on the command line may look like one of Qt's options
     QApplication app(qtArgc, argv);
+    loadJapaneseTranslation(app);
     QApplication::setApplicationName(ProgramNames::kVelmo);
     QApplication::setApplicationVersion(QStringLiteral("5.01"));
     // The program lives in the notification area; closing a message box
@@ -35,7 +36,7 @@ int main(int argc, char *argv[])
     LocalPropertyLink link;
     const ViewerController::Services services{store,    tray, timer, starter,         messages,
                                               random,   link, programFolder(), QDir::currentPath()};
-    const QString commandLine = Cp932::toUnicode(argumentString(arguments));
+    const QString commandLine = argumentString(arguments);
     ViewerController controller(services, commandLine);
 
     QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);

@@ -2,6 +2,7 @@
 
 #include "shared/cp932.h"
 #include "shared/regularfile.h"
+#include "shared/utf8validator.h"
 
 #include <QFile>
 
@@ -13,58 +14,30 @@ namespace {
 
 constexpr qint64 kChunkBytes = 64 * 1024;
 
-// Incremental UTF-8 check that never allocates: rejects overlong forms,
-// surrogates and code points above U+10FFFF.
-class Utf8Validator
+// A line ends in CR LF, LF or a CR alone.
+const char *findLineEnd(const char *p, const char *end)
 {
-public:
-    void feed(const char *data, qint64 size)
-    {
-        for (qint64 i = 0; i < size && m_valid; ++i)
-            step(static_cast<unsigned char>(data[i]));
+    for (; p < end; ++p) {
+        if (*p == '\n' || *p == '\r')
+            return p;
     }
-    bool valid() const { return m_valid && m_pending == 0; }
+    return nullptr;
+}
 
-private:
-    void step(unsigned char b)
-    {
-        if (m_pending == 0) {
-            if (b < 0x80)
-                return;
-            if (b >= 0xC2 && b <= 0xDF) {
-                m_pending = 1;
-                m_low = 0x80, m_high = 0xBF;
-            } else if (b >= 0xE0 && b <= 0xEF) {
-                m_pending = 2;
-                m_low = b == 0xE0 ? 0xA0 : 0x80;
-                m_high = b == 0xED ? 0x9F : 0xBF;
-            } else if (b >= 0xF0 && b <= 0xF4) {
-                m_pending = 3;
-                m_low = b == 0xF0 ? 0x90 : 0x80;
-                m_high = b == 0xF4 ? 0x8F : 0xBF;
-            } else {
-                m_valid = false;
-            }
-            return;
-        }
-        if (b < m_low || b > m_high) {
-            m_valid = false;
-            return;
-        }
-        m_low = 0x80, m_high = 0xBF;
-        --m_pending;
-    }
-
-    bool m_valid = true;
-    int m_pending = 0;
-    unsigned char m_low = 0x80;
-    unsigned char m_high = 0xBF;
-};
-
-QString decode(QByteArray bytes, bool utf8)
+// The LF of a CR LF belongs to the CR's line end. `previous` is the last
+// byte of the chunk before, for an LF that starts a chunk.
+bool endsCrLf(const char *lineEnd, const char *chunkStart, char previous)
 {
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
+    return *lineEnd == '\n' && (lineEnd > chunkStart ? lineEnd[-1] : previous) == '\r';
+}
+
+bool isLineEndByte(char byte)
+{
+    return byte == '\n' || byte == '\r';
+}
+
+QString decode(const QByteArray &bytes, bool utf8)
+{
     if (!utf8)
         return Cp932::toUnicode(Cp932::cutAtCharBoundary(bytes, kMaxLineBytes));
     QString text = QString::fromUtf8(bytes.left(kMaxLineBytes));
@@ -101,7 +74,7 @@ Scan scan(QIODevice &file)
     QByteArray chunk(kChunkBytes, Qt::Uninitialized);
     qint64 total = 0;
     int breaks = 0;
-    bool lastWasBreak = false;
+    char previous = '\0';
     for (;;) {
         const qint64 got = file.read(chunk.data(), kChunkBytes);
         if (got < 0)
@@ -113,18 +86,19 @@ Scan scan(QIODevice &file)
             result.status = Status::NotText;
             return result;
         }
-        for (const char *p = data; (p = static_cast<const char *>(memchr(p, '\n', data + got - p)));
-             ++p) {
+        for (const char *p = data; (p = findLineEnd(p, data + got)); ++p) {
+            if (endsCrLf(p, data, previous))
+                continue;
             if (++breaks > kMaxLines + 1) {
                 result.status = Status::TooManyLines;
                 return result;
             }
         }
         validator.feed(data, got);
-        lastWasBreak = data[got - 1] == '\n';
+        previous = data[got - 1];
         total += got;
     }
-    const int count = breaks + (total > 0 && !lastWasBreak ? 1 : 0);
+    const int count = breaks + (total > 0 && !isLineEndByte(previous) ? 1 : 0);
     if (count > kMaxLines) {
         result.status = Status::TooManyLines;
         return result;
@@ -152,17 +126,21 @@ std::optional<QString> line(QIODevice &file, int number, bool utf8)
     QByteArray chunk(kChunkBytes, Qt::Uninitialized);
     QByteArray record;
     int current = 1;
-    bool lastWasBreak = true; // an empty file has no record
+    char previous = '\n'; // an empty file has no record
     for (;;) {
         const qint64 got = file.read(chunk.data(), kChunkBytes);
         if (got < 0)
             return std::nullopt;
         if (got == 0)
             break;
-        const char *p = chunk.constData();
-        const char *end = p + got;
-        while (p < end) {
-            const char *nl = static_cast<const char *>(memchr(p, '\n', end - p));
+        const char *data = chunk.constData();
+        const char *end = data + got;
+        for (const char *p = data; p < end;) {
+            const char *nl = findLineEnd(p, end);
+            if (nl && endsCrLf(nl, data, previous)) {
+                p = nl + 1; // nothing of the record lies before it
+                continue;
+            }
             const char *stop = nl ? nl : end;
             if (current == number && record.size() <= kMaxLineBytes)
                 record.append(p, qMin<qint64>(stop - p, kMaxLineBytes + 1 - record.size()));
@@ -173,10 +151,10 @@ std::optional<QString> line(QIODevice &file, int number, bool utf8)
             ++current;
             p = nl + 1;
         }
-        lastWasBreak = end[-1] == '\n';
+        previous = end[-1];
     }
     // The last record may lack its line ending.
-    if (current == number && !lastWasBreak)
+    if (current == number && !isLineEndByte(previous))
         return decode(withoutBom(record, number, utf8), utf8);
     return std::nullopt;
 }

@@ -7,9 +7,10 @@
 class QIODevice;
 
 // A quote file: one record per line, record n belonging to chapter or
-// episode n. Lines end in CR LF or LF; a last line without an ending is a
-// record too, and an empty line is one. A file that is valid UTF-8 (with or
-// without a byte-order mark) is UTF-8, any other is code page 932.
+// episode n. Lines end in CR LF, LF or a CR alone; a last line without an
+// ending is a record too, and an empty line is one. A file that is valid
+// UTF-8 (with or without a byte-order mark) is UTF-8, any other is code
+// page 932.
 namespace QuoteFile {
 
 // The line counter is 16 bits wide.

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
 
@@ -109,6 +110,15 @@ void hideEffects(QFontDialog &dialog)
         group->setMinimumHeight(qMax(group->minimumHeight(), effectsHeight));
 }
 
+// Qt's sample is Latin letters only; a Japanese title is judged by its
+// kana and kanji. Qt puts its own sample back only when the user picks a
+// writing system, which then has its own letters.
+void showJapaneseSample(QFontDialog &dialog)
+{
+    if (auto *sample = dialog.findChild<QLineEdit *>(QStringLiteral("qt_fontDialog_sampleEdit")))
+        sample->setText(FontDialogPicker::kSampleText);
+}
+
 } // namespace
 
 FontPicker::Choice FontDialogPicker::choose(const QFont &initial, bool fixedPitchOnly, QWidget *parent)
@@ -118,6 +128,7 @@ FontPicker::Choice FontDialogPicker::choose(const QFont &initial, bool fixedPitc
     // font chooser would offer every face.
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     hideEffects(dialog);
+    showJapaneseSample(dialog);
     if (fixedPitchOnly)
         offerFixedPitchOnly(dialog);
     Choice choice;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QString>
 
 class QWidget;
 
@@ -24,5 +25,8 @@ public:
 class FontDialogPicker : public FontPicker
 {
 public:
+    // The dialog's sample text: Latin, kana and kanji.
+    static inline const QString kSampleText = QStringLiteral("AaBbYyZz あいアイ星環");
+
     Choice choose(const QFont &initial, bool fixedPitchOnly, QWidget *parent) override;
 };

@@ -1,6 +1,7 @@
 #include "shared/argumentstring.h"
 #include "shared/cp932.h"
 #include "shared/parsedecimal.h"
+#include "shared/textencoding.h"
 
 #include <QtTest>
 
@@ -25,6 +26,62 @@ private slots:
         QFETCH(QByteArray, bytes);
         QCOMPARE(Cp932::fromUnicode(text), bytes);
         QCOMPARE(Cp932::toUnicode(bytes), text);
+    }
+
+    // The JIS forms Linux input methods type are written as the code page's
+    // look-alikes, which read back as the code page's own characters.
+    void lookAlikes_data()
+    {
+        QTest::addColumn<QString>("jis");
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("wave dash") << "〜" << "～" << QByteArray("\x81\x60");
+        QTest::newRow("double vertical line") << "‖" << "∥" << QByteArray("\x81\x61");
+        QTest::newRow("minus") << "−" << "－" << QByteArray("\x81\x7C");
+        QTest::newRow("em dash") << "—" << "―" << QByteArray("\x81\x5C");
+        QTest::newRow("cent") << "¢" << "￠" << QByteArray("\x81\x91");
+        QTest::newRow("pound") << "£" << "￡" << QByteArray("\x81\x92");
+        QTest::newRow("not") << "¬" << "￢" << QByteArray("\x81\xCA");
+        QTest::newRow("broken bar") << "¦" << "￤" << QByteArray("\xFA\x55");
+        QTest::newRow("yen") << "¥100" << "￥100" << QByteArray("\x81\x8F" "100");
+        QTest::newRow("overline") << "‾" << "￣" << QByteArray("\x81\x50");
+    }
+    void lookAlikes()
+    {
+        QFETCH(QString, jis);
+        QFETCH(QString, own);
+        QFETCH(QByteArray, bytes);
+        QCOMPARE(Cp932::fromUnicode(jis), bytes);
+        QCOMPARE(Cp932::fromUnicode(own), bytes);
+        QCOMPARE(Cp932::toUnicode(bytes), own);
+        QCOMPARE(Cp932::characters(jis).first().text, own.left(1));
+    }
+
+    // What a byte-cell layout sees: bytes per character, two for one the
+    // code page lacks, which keeps its own text.
+    void characters_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QList<int>>("bytes"); // 0: outside the code page (two cells)
+        QTest::newRow("code page") << "a星ｱ①" << QStringList{"a", "星", "ｱ", "①"} << QList<int>{1, 2, 1, 2};
+        QTest::newRow("outside") << "é€한" << QStringList{"é", "€", "한"} << QList<int>{0, 0, 0};
+        QTest::newRow("emoji is one") << "x😀y" << QStringList{"x", "😀", "y"} << QList<int>{1, 0, 1};
+        QTest::newRow("family emoji is one") << "👨‍👩‍👧" << QStringList{"👨‍👩‍👧"} << QList<int>{0};
+        QTest::newRow("combining accent stays on its letter") << "e\u0301a" << QStringList{"e\u0301", "a"} << QList<int>{0, 1};
+    }
+    void characters()
+    {
+        QFETCH(QString, text);
+        QStringList texts;
+        QList<int> bytes;
+        for (const Cp932::Character &c : Cp932::characters(text)) {
+            texts << c.text;
+            bytes << (c.inCodePage ? c.bytes : 0);
+            QCOMPARE(c.bytes, c.inCodePage ? int(Cp932::fromUnicode(c.text).size()) : 2);
+        }
+        QTEST(texts, "texts");
+        QTEST(bytes, "bytes");
     }
 
     void cutAtCharBoundary_data()
@@ -70,19 +127,42 @@ private slots:
     void argumentString_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QByteArray>("expected");
-        QTest::newRow("none") << QStringList() << QByteArray();
-        QTest::newRow("two words") << QStringList{"7", "8"} << QByteArray("7 8");
-        QTest::newRow("kept inner space") << QStringList{"-s", " x"} << QByteArray("-s  x");
-        QTest::newRow("leading blanks skipped") << QStringList{" \t", "5"} << QByteArray("5");
-        QTest::newRow("japanese") << QStringList{"-s", QStringLiteral("第1章,　夜")}
-                                  << QByteArray("-s ") + Cp932::fromUnicode(QStringLiteral("第1章,　夜"));
-        QTest::newRow("long") << QStringList{QString(1000, 'a')} << QByteArray(1000, 'a');
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("none") << QStringList() << QString();
+        QTest::newRow("two words") << QStringList{"7", "8"} << "7 8";
+        QTest::newRow("kept inner space") << QStringList{"-s", " x"} << "-s  x";
+        QTest::newRow("leading blanks skipped") << QStringList{" \t", "5"} << "5";
+        QTest::newRow("outside code page 932 kept") << QStringList{"😀", "€", "한국어"} << "😀 € 한국어";
+        QTest::newRow("long") << QStringList{QString(1000, 'a')} << QString(1000, 'a');
     }
     void argumentString()
     {
         QFETCH(QStringList, arguments);
         QTEST(::argumentString(arguments), "expected");
+    }
+
+    // Arguments and face lines may come in either encoding.
+    void eitherEncoding_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text");
+        const QString test = QStringLiteral("テスト"), mincho = QStringLiteral("IPA明朝");
+        QTest::newRow("UTF-8") << test.toUtf8() << test;
+        QTest::newRow("code page 932") << Cp932::fromUnicode(test) << test;
+        QTest::newRow("UTF-8 that is valid code page 932 too") << mincho.toUtf8() << mincho;
+        QTest::newRow("UTF-8 surrogate is not UTF-8") << QByteArray("\xED\xA0\x80") << QString(3, QChar::ReplacementCharacter);
+        QTest::newRow("neither: UTF-8 with replacements") << QByteArray("a\xFF" "b") << "a\uFFFDb";
+    }
+    void eitherEncoding()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(TextEncoding::decode(bytes), text);
+        QByteArray argument = bytes;
+        char *argv[] = {const_cast<char *>("program"), argument.data()};
+        QCOMPARE(programArguments(2, argv), QStringList{text});
+        if (!text.contains(QChar::ReplacementCharacter))
+            QCOMPARE(TextEncoding::decode(TextEncoding::encodeLossless(text)), text);
     }
 };
 

@@ -1,6 +1,8 @@
+#include "fakes/fakefacecatalogue.h"
 #include "fakes/fakesoundplayer.h"
 #include "fakes/fixedclock.h"
 #include "shared/cp932.h"
+#include "shared/facechoice.h"
 #include "titlecard/backgroundpicture.h"
 #include "titlecard/cardcomposition.h"
 #include "titlecard/cardrenderer.h"
@@ -52,7 +54,7 @@ private slots:
         QFETCH(QSize, screen);
         QFETCH(int, rank);
         QFETCH(int, bytes);
-        const LineGeometry line = layoutTitleLine(QByteArray(bytes, 'a'), kFieldPlacements[rank], screen);
+        const LineGeometry line = layoutTitleLine(QString(bytes, 'a'), kFieldPlacements[rank], screen);
         QCOMPARE(line.glyphs.size(), bytes);
         const auto x = [&](int i) { return i < bytes ? line.glyphs[i].cell.left() : int(screen.width() * 0.9); };
         QTEST(QList<int>({line.cellHeight, line.cellWidth, line.top, x(0), x(1), x(bytes - 2), x(bytes - 1)}), "expected");
@@ -62,17 +64,16 @@ private slots:
 
     void doubleByteGlyphsOwnTwoCells()
     {
-        // A lead byte that ends the text stands alone.
-        const QByteArray text = Cp932::fromUnicode(QStringLiteral("星A環")) + '\x81';
+        // A character outside the code page takes two cells, as a double-byte one does.
         QList<int> got; // byte, bytes, x, width
-        for (const GlyphCell &g : layoutTitleLine(text, kFieldPlacements[0], {640, 480}).glyphs)
+        for (const GlyphCell &g : layoutTitleLine(QStringLiteral("星A環é"), kFieldPlacements[0], {640, 480}).glyphs)
             got << g.byteIndex << g.byteCount << g.cell.left() << g.cell.width();
-        QCOMPARE(got, QList<int>({0, 2, 64, 170, 2, 1, 234, 86, 3, 2, 320, 170, 5, 1, 490, 86}));
+        QCOMPARE(got, QList<int>({0, 2, 64, 146, 2, 1, 210, 73, 3, 2, 283, 146, 5, 2, 429, 147}));
     }
 
     void glyphsFillTheirCells()
     {
-        const QByteArray text = Cp932::fromUnicode(QStringLiteral("星環国"));
+        const QString text = QStringLiteral("星環国");
         const QImage layer = CardRenderer::textLayer(text, defaultTitleFont(), {640, 480});
         QRect cells;
         for (const GlyphCell &g : layoutTitleLine(text, kFieldPlacements[0], {640, 480}).glyphs) {
@@ -105,7 +106,7 @@ private slots:
                 picture.setPixel(x, y, x < 320 ? 0 : (y < 240 ? 1 : 2));
         if (!intact)
             picture = BackgroundPicture::decode(BackgroundPicture::resourceBytes().chopped(1));
-        const QByteArray title = TitleTable::record(12);
+        const QString title = TitleTable::record(12);
         const QImage card = CardRenderer::composeCard(picture, title, defaultTitleFont(), screen);
         const QImage layer = CardRenderer::textLayer(title, defaultTitleFont(), screen);
         QCOMPARE(card.size(), screen);
@@ -120,20 +121,51 @@ private slots:
         }
     }
 
+    void faceChoice_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("pitchAndFamily");
+        QTest::addColumn<QStringList>("installed"); // empty: all of them
+        QTest::addColumn<QString>("drawn");
+        const QStringList some{"DejaVu Sans", "IPAGothic", "Acme PMincho", "Acme Mincho"};
+        QTest::newRow("localized name") << "IPA明朝" << 1 << QStringList() << "IPAMincho";
+        QTest::newRow("letter case") << "ipa pゴシック" << 1 << QStringList() << "IPAPGothic";
+        QTest::newRow("Latin face") << "DejaVu Sans" << 2 << QStringList() << "DejaVu Sans";
+        QTest::newRow("default face") << "ＭＳ ゴシック" << 1 << QStringList() << "IPAGothic";
+        QTest::newRow("Mincho by the suite's table") << "ＭＳ 明朝" << 1 << QStringList() << "IPAMincho";
+        QTest::newRow("proportional Gothic by the table") << "ＭＳ Ｐゴシック" << 1 << QStringList() << "IPAPGothic";
+        QTest::newRow("missing, variable pitch") << "Gone" << 2 << QStringList() << "IPAPGothic";
+        QTest::newRow("missing, roman family") << "Gone" << 0x11 << QStringList() << "IPAMincho";
+        QTest::newRow("Mincho of the same pitch") << "ＭＳ 明朝" << 1 << some << "Acme Mincho";
+        QTest::newRow("proportional Mincho") << "ＭＳ Ｐ明朝" << 1 << some << "Acme PMincho";
+        QTest::newRow("Mincho of another pitch") << "ＭＳ 明朝" << 1 << QStringList{"IPAGothic", "Acme PMincho"} << "Acme PMincho";
+        QTest::newRow("any Japanese face") << "ＭＳ 明朝" << 1 << QStringList{"DejaVu Sans", "IPAGothic"} << "IPAGothic";
+        QTest::newRow("nothing Japanese") << "Gone" << 1 << QStringList{"DejaVu Sans"} << "Gone";
+    }
+
+    void faceChoice()
+    {
+        QFETCH(QString, face);
+        QFETCH(int, pitchAndFamily);
+        QFETCH(QStringList, installed);
+        using Face = FakeFaceCatalogue::Face;
+        QList<Face> faces;
+        for (const Face &f : {Face{{"DejaVu Sans"}, false, false}, Face{{"IPAMincho", "IPA明朝"}, true, true},
+                              Face{{"IPAGothic", "IPAゴシック"}, true, true}, Face{{"IPAPGothic", "IPA Pゴシック"}, true, false},
+                              Face{{"Acme PMincho"}, true, false}, Face{{"Acme Mincho"}, true, true}})
+            if (installed.isEmpty() || installed.contains(f.names.first()))
+                faces << f;
+        QTEST(FaceChoice::resolve(face, std::uint8_t(pitchAndFamily), FakeFaceCatalogue(faces)), "drawn");
+    }
+
     void fontMapping()
     {
-        using TitleFontMapping::resolveFamily;
-        // The chosen face, else a preferred Gothic face, else any Japanese face, else the chosen name.
-        const QStringList installed{"DejaVu Sans", "IPAGothic", "IPAMincho"}, japanese{"IPAMincho", "IPAGothic"};
-        QCOMPARE(QStringList({resolveFamily("ipamincho", installed, japanese), resolveFamily("Gone", installed, japanese),
-                              resolveFamily("Gone", {"DejaVu Sans", "X"}, {"X"}), resolveFamily("Gone", {"DejaVu Sans"}, {})}),
-                 QStringList({"IPAMincho", "IPAGothic", "X", "Gone"}));
         TitleFont font = defaultTitleFont("IPAGothic");
         font.lfWeight = 5000;
         font.lfItalic = font.lfUnderline = font.lfStrikeOut = 1;
         font.lfQuality = 3;
         font.lfEscapement = 900;
-        const QFont q = TitleFontMapping::toQFont(font, {"IPAGothic"}, {"IPAGothic"});
+        const QFont q = TitleFontMapping::toQFont(font, FakeFaceCatalogue({{{"IPAGothic"}}}));
         QCOMPARE(QList<int>({q.weight(), q.italic(), q.underline(), q.strikeOut(), TitleFontMapping::antialiased(font)}),
                  QList<int>({1000, 1, 1, 1, 0}));
         QCOMPARE(TitleFontMapping::rotationDegrees(font), -90.0); // counter-clockwise
@@ -152,6 +184,67 @@ private slots:
         // Height and width are the card's own; the angle comes from the file.
         QCOMPARE(card("4294967280\r\n99\r\n"), card(""));
         QVERIFY(card("0\r\n0\r\n900\r\n") != card(""));
+    }
+
+    // The face line names a face as fontconfig knows it, by any of its
+    // names and in either encoding; the suite's own faces map to a face of
+    // their kind.
+    void faceLineShapesTheCard()
+    {
+        QTemporaryDir dir;
+        const auto card = [&](const QByteArray &face) {
+            QFile file(dir.filePath(TitleFontFile::kFileName));
+            if (file.open(QIODevice::WriteOnly))
+                file.write("0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n128\r\n0\r\n0\r\n0\r\n1\r\n" + face);
+            file.close();
+            return composeCardForArguments("12", {640, 480}, FixedClock(), file.fileName());
+        };
+        const QImage mincho = card("IPAMincho");
+        QCOMPARE(card(Cp932::fromUnicode(QStringLiteral("IPA明朝"))), mincho);
+        QCOMPARE(card(QStringLiteral("IPA明朝").toUtf8()), mincho);
+        QCOMPARE(card(Cp932::fromUnicode(QStringLiteral("ＭＳ 明朝"))), mincho);
+        QVERIFY(card(Cp932::fromUnicode(QStringLiteral("ＭＳ ゴシック"))) != mincho);
+    }
+
+    // What Linux input methods type is drawn as the code page's look-alike;
+    // what the code page lacks is drawn all the same.
+    void everyCharacterReachesTheCard()
+    {
+        const QSize vga(640, 480);
+        const TitleFont font = defaultTitleFont();
+        QCOMPARE(CardRenderer::textLayer(QStringLiteral("波〜線−ダッシュ—¥"), font, vga),
+                 CardRenderer::textLayer(QStringLiteral("波～線－ダッシュ―￥"), font, vga));
+        const QString foreign = QStringLiteral("AéB€😀한");
+        const QImage layer = CardRenderer::textLayer(foreign, font, vga);
+        for (const GlyphCell &g : layoutTitleLine(foreign, kFieldPlacements[0], vga).glyphs)
+            QVERIFY2(!litBounds(layer, g.cell).isEmpty(), qPrintable(g.text));
+    }
+
+    // A proportional face keeps each glyph's own width, so l stays a thin
+    // stroke; a fixed-pitch face fills every cell as before.
+    void proportionalFace_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<bool>("proportional");
+        QTest::newRow("IPAPGothic") << "IPAPGothic" << true;
+        QTest::newRow("DejaVu Sans") << "DejaVu Sans" << true;
+        QTest::newRow("IPAGothic") << "IPAGothic" << false;
+    }
+
+    void proportionalFace()
+    {
+        QFETCH(QString, face);
+        QFETCH(bool, proportional);
+        TitleFont font = defaultTitleFont();
+        font.setFaceName(face);
+        const QString text = QStringLiteral("lmlmlmlmlm");
+        const QSize vga(640, 480);
+        const QImage layer = CardRenderer::textLayer(text, font, vga);
+        const QList<GlyphCell> glyphs = layoutTitleLine(text, kFieldPlacements[0], vga).glyphs;
+        const int l = litBounds(layer, glyphs[4].cell).width(), m = litBounds(layer, glyphs[5].cell).width();
+        const int cell = glyphs[4].cell.width();
+        QVERIFY2(proportional == (l < cell * 0.3 && 2 * l < m),
+                 qPrintable(QStringLiteral("l %1, m %2, cell %3").arg(l).arg(m).arg(cell)));
     }
 
     void windowShowsTheCard()

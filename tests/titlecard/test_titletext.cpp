@@ -17,7 +17,6 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
-using Bytes = QList<QByteArray>;
 
 // 2^32 + 1 s wraps to seed 1, which draws episode 42.
 constexpr std::int64_t kWrappingSeconds = 4294967297LL;
@@ -50,7 +49,7 @@ private slots:
     void titleLayout()
     {
         QFETCH(int, episode);
-        const Bytes f = TitleTable::record(episode).split(',');
+        const QList<QByteArray> f = Cp932::fromUnicode(TitleTable::record(episode)).split(',');
         QCOMPARE(f.size(), 5);
         const int L = f[0].size();
         QVERIFY2(QList<int>({16, 18, 20, 22}).contains(L) && f[1].size() == L, f[0] + " / " + f[1]);
@@ -79,29 +78,31 @@ private slots:
     {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("episode"); // 0: the custom text
-        QTest::addColumn<QByteArray>("custom");
-        QTest::newRow("none") << QStringList() << 42 << QByteArray();
+        QTest::addColumn<QString>("custom");
+        QTest::newRow("none") << QStringList() << 42 << QString();
         for (const char *arg : {"0", "46", "-3", "abc", "-x", "--s", "-s"})
-            QTest::addRow("%s", arg) << QStringList{arg} << 42 << QByteArray();
-        QTest::newRow("-s and a space") << QStringList{"-s", ""} << 42 << QByteArray();
-        QTest::newRow("12abc") << QStringList{"12abc"} << 12 << QByteArray();
-        QTest::newRow("7 8 one argument") << QStringList{"7 8"} << 7 << QByteArray();
-        QTest::newRow("+5") << QStringList{"+5"} << 5 << QByteArray();
-        QTest::newRow("4294967297 wraps to 1") << QStringList{"4294967297"} << 1 << QByteArray();
-        QTest::newRow("-S") << QStringList{"-S", "x"} << 0 << QByteArray("x");
-        QTest::newRow("-s two spaces x") << QStringList{"-s", " x"} << 0 << QByteArray(" x");
-        QTest::newRow("-s a,,b") << QStringList{"-s", "a,,b"} << 0 << QByteArray("a,,b");
-        QTest::newRow("seven fields") << QStringList{"-s", "1,2,3,4,5,6,7"} << 0 << QByteArray("1,2,3,4,5,6,7");
+            QTest::addRow("%s", arg) << QStringList{arg} << 42 << QString();
+        QTest::newRow("-s and a space") << QStringList{"-s", ""} << 42 << QString();
+        QTest::newRow("12abc") << QStringList{"12abc"} << 12 << QString();
+        QTest::newRow("7 8 one argument") << QStringList{"7 8"} << 7 << QString();
+        QTest::newRow("+5") << QStringList{"+5"} << 5 << QString();
+        QTest::newRow("4294967297 wraps to 1") << QStringList{"4294967297"} << 1 << QString();
+        QTest::newRow("full-width digits") << QStringList{"１２"} << 42 << QString();
+        QTest::newRow("-S") << QStringList{"-S", "x"} << 0 << "x";
+        QTest::newRow("-s two spaces x") << QStringList{"-s", " x"} << 0 << " x";
+        QTest::newRow("-s a,,b") << QStringList{"-s", "a,,b"} << 0 << "a,,b";
+        QTest::newRow("seven fields") << QStringList{"-s", "1,2,3,4,5,6,7"} << 0 << "1,2,3,4,5,6,7";
+        QTest::newRow("outside code page 932") << QStringList{"-s", "😀 €,한국어"} << 0 << "😀 €,한국어";
         // Far beyond 255 bytes, with a double-byte character across byte 255.
         const QString longText = QString(127, QLatin1Char('a')) + QString(300, QChar(0x661F));
-        QTest::newRow("long text kept whole") << QStringList{"-s", longText} << 0 << Cp932::fromUnicode(longText);
+        QTest::newRow("long text kept whole") << QStringList{"-s", longText} << 0 << longText;
     }
 
     void commandLine()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, episode);
-        QFETCH(QByteArray, custom);
+        QFETCH(QString, custom);
         const TitleChoice choice = decideTitle(argumentString(arguments), FixedClock(kWrappingSeconds));
         QCOMPARE(choice.episode, episode);
         QCOMPARE(choice.title, episode ? TitleTable::record(episode) : custom);
@@ -109,19 +110,19 @@ private slots:
 
     void splitFields_data()
     {
-        QTest::addColumn<QByteArray>("title");
-        QTest::addColumn<Bytes>("fields");
-        QTest::newRow("empty fields vanish") << QByteArray(",a,,b,") << Bytes{"a", "b"};
-        QTest::newRow("long comma runs") << QByteArray(",,,a,,,b,,,,c,,,") << Bytes{"a", "b", "c"};
-        QTest::newRow("sixth ignored") << QByteArray("1,,2,3,,4,5,,,6") << Bytes{"1", "2", "3", "4", "5"};
-        QTest::newRow("spaces are content") << QByteArray(" , x ") << Bytes{" ", " x "};
-        QTest::newRow("ends at NUL") << QByteArray("a,b\0,c", 6) << Bytes{"a", "b"};
-        QTest::newRow("double-byte") << QByteArray("\x81\x5C\x81\x40,\x90\xAF") << Bytes{"\x81\x5C\x81\x40", "\x90\xAF"};
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("fields");
+        QTest::newRow("empty fields vanish") << ",a,,b," << QStringList{"a", "b"};
+        QTest::newRow("long comma runs") << ",,,a,,,b,,,,c,,," << QStringList{"a", "b", "c"};
+        QTest::newRow("sixth ignored") << "1,,2,3,,4,5,,,6" << QStringList{"1", "2", "3", "4", "5"};
+        QTest::newRow("spaces are content") << " , x " << QStringList{" ", " x "};
+        QTest::newRow("ends at NUL") << QString::fromLatin1("a,b\0,c", 6) << QStringList{"a", "b"};
+        QTest::newRow("full-width comma is content") << "―　，星" << QStringList{"―　，星"};
     }
 
     void splitFields()
     {
-        QFETCH(QByteArray, title);
+        QFETCH(QString, title);
         QTEST(::splitFields(title), "fields");
     }
 
@@ -129,17 +130,23 @@ private slots:
     {
         QTest::addColumn<QByteArray>("contents");
         QTest::addColumn<QList<int>>("fields"); // height, weight, italic, charset
-        QTest::addColumn<QByteArray>("face");
-        const QByteArray face = defaultTitleFace(), head = kDefaultIni.chopped(face.size());
-        QTest::newRow("five lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n700\r\n") << QList<int>{1, 700, 0, 128} << face;
-        QTest::newRow("byte above 255") << QByteArray("0\n0\n0\n0\n0\n257\n0\n0\n385\n") << QList<int>{0, 0, 1, 129} << face;
-        QTest::newRow("garbage reads 0") << QByteArray("x\ny\nz\nw\nv\nq\nq\nq\nq\n") << QList<int>{0, 0, 0, 0} << face;
-        QTest::newRow("face with line end") << head + "Foo\r\n" << QList<int>{0, 0, 0, 128} << QByteArray("Foo");
+        QTest::addColumn<QString>("face");
+        const QByteArray head = kDefaultIni.chopped(defaultTitleFace().size());
+        const QString gothic = QStringLiteral("ＭＳ ゴシック"), mincho = QStringLiteral("IPA明朝");
+        QTest::newRow("five lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n700\r\n") << QList<int>{1, 700, 0, 128} << gothic;
+        QTest::newRow("byte above 255") << QByteArray("0\n0\n0\n0\n0\n257\n0\n0\n385\n") << QList<int>{0, 0, 1, 129} << gothic;
+        QTest::newRow("garbage reads 0") << QByteArray("x\ny\nz\nw\nv\nq\nq\nq\nq\n") << QList<int>{0, 0, 0, 0} << gothic;
+        QTest::newRow("face with line end") << head + "Foo\r\n" << QList<int>{0, 0, 0, 128} << "Foo";
+        // UTF-8 "IPA明朝" is valid code page 932 as well ("IPA譏取悃"), yet meant as UTF-8.
+        QTest::newRow("code page 932 face") << head + Cp932::fromUnicode(mincho) << QList<int>{0, 0, 0, 128} << mincho;
+        QTest::newRow("UTF-8 face") << head + mincho.toUtf8() << QList<int>{0, 0, 0, 128} << mincho;
+        QTest::newRow("UTF-8 face cut on a character") << head + QString(20, QChar(0x661F)).toUtf8() << QList<int>{0, 0, 0, 128}
+                                                       << QString(10, QChar(0x661F));
         // No line end left at the face's end by the terminator or the cut to 31 bytes.
         QTest::newRow("line end before a terminator") << head + QByteArray("Foo\r\0bar", 8) << QList<int>{0, 0, 0, 128}
-                                                      << QByteArray("Foo");
+                                                      << "Foo";
         QTest::newRow("line end at the cut") << head + QByteArray(30, 'a') + "\r\rb" << QList<int>{0, 0, 0, 128}
-                                             << QByteArray(30, 'a');
+                                             << QString(30, 'a');
     }
 
     void fontFileParse()
@@ -148,7 +155,7 @@ private slots:
         TitleFont font = defaultTitleFont();
         TitleFontFile::parse(contents, font);
         QTEST(QList<int>({font.lfHeight, font.lfWeight, font.lfItalic, font.lfCharSet}), "fields");
-        QTEST(font.lfFaceName, "face");
+        QTEST(font.faceName(), "face");
     }
 
     void fontFileWrite()

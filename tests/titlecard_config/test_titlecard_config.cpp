@@ -7,6 +7,8 @@
 #include "titlecard/episodenames.h"
 #include "shared/ui/fixedpitchfamilies.h"
 #include "shared/ui/fontpicker.h"
+#include "shared/ui/installedfaces.h"
+#include "shared/ui/japanesetranslation.h"
 #include "titlecard_config/fontselection.h"
 
 #include <QtTest>
@@ -59,6 +61,7 @@ class TestTitlecardConfig : public QObject
     QByteArray m_savedPath;
     RecordingStarter m_starter;
     FakeFontPicker m_picker;
+    InstalledFaces m_faces;
     std::unique_ptr<ConfigDialog> m_dialog;
 
 private slots:
@@ -73,7 +76,7 @@ private slots:
         QFile::remove("tambwin.ini");
         m_starter = RecordingStarter();
         m_picker = FakeFontPicker();
-        m_dialog = std::make_unique<ConfigDialog>(m_starter, m_picker, m_programFolder.path(), "tambwin.ini");
+        m_dialog = std::make_unique<ConfigDialog>(m_starter, m_picker, m_faces, m_programFolder.path(), "tambwin.ini");
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
     }
@@ -202,10 +205,13 @@ private slots:
 
     void fontButton()
     {
+        // The default face is installed nowhere: the face the card draws with is shown beside it.
+        QCOMPARE(edit(1027)->text(), QStringLiteral("ＭＳ ゴシック → IPAGothic"));
         // Cancel with no tambwin.ini writes the defaults.
         alt(Qt::Key_F);
         QTRY_COMPARE(m_picker.calls, 1);
         QVERIFY(m_picker.lastFixedPitchOnly);
+        QCOMPARE(m_picker.lastInitial.family(), QString("IPAGothic")); // where the card's face stands
         QCOMPARE(readAll("tambwin.ini"), ini(kDefaults, QStringLiteral("ＭＳ ゴシック")));
         alt(Qt::Key_I);
         QTRY_VERIFY(!find<QCheckBox>(1002)->isChecked());
@@ -232,30 +238,39 @@ private slots:
         twelve.setPointSize(12);
         twelve.setWeight(QFont::Black);
         twelve.setItalic(true);
+        // A Japanese fixed-pitch face by its Japanese name: Shift-JIS, fixed pitch.
         QTest::newRow("12 pt at 120 dpi, black italic")
-            << twelve << 120 << ini("4294967276 5 900 900 900 1 1 1 128 3 2 1 1", QStringLiteral("IPAゴシック"));
+            << twelve << 120 << ini("4294967276 5 900 900 900 1 1 1 128 3 2 1 49", QStringLiteral("IPAゴシック"));
+        QFont latin(QStringLiteral("DejaVu Sans"));
+        latin.setPixelSize(20);
+        latin.setBold(true);
+        QTest::newRow("proportional Latin face")
+            << latin << 96 << ini("4294967276 5 900 900 700 0 1 1 0 3 2 1 50", QStringLiteral("DejaVu Sans"));
         // 1 + 16 x 2 bytes: the face field holds 31, so the last kanji goes whole.
+        // Nothing is known of a face that is not installed: character set and pitch stay.
         QFont longFace("a" + QString(16, QChar(0x6F22)));
         longFace.setPointSize(9);
         QTest::newRow("face cut at a character boundary")
-            << longFace << 96 << ini("4294967284 5 900 900 400 0 1 1 128 3 2 1 1", "a" + QString(15, QChar(0x6F22)));
+            << longFace << 96 << ini("4294967284 5 900 900 400 0 1 1 77 3 2 1 49", "a" + QString(15, QChar(0x6F22)));
     }
 
-    // Only face, height, weight and italic change; the rest keep the file's values.
+    // Face, height, weight, italic, character set and pitch come from the
+    // choice; the rest keep the file's values (here a stale character set
+    // and a modern family).
     void chosenFont()
     {
         QFETCH(QFont, chosen);
         QFETCH(int, dpi);
-        QVERIFY(writeAll("tambwin.ini", ini("0 5 900 900 0 0 1 1 128 3 2 1 1", "Old")));
+        QVERIFY(writeAll("tambwin.ini", ini("0 5 900 900 0 0 1 1 77 3 2 1 49", "Old")));
         m_picker.answer = {true, chosen};
-        QVERIFY(FontSelection(m_picker, "tambwin.ini").run("Old", true, dpi).written);
+        QVERIFY(FontSelection(m_picker, m_faces, "tambwin.ini").run("Old", true, dpi).written);
         QTEST(readAll("tambwin.ini"), "written");
     }
 
     void unwritableLocation()
     {
         QVERIFY(writeAll("plainfile", "keep"));
-        const FontSelection::Result result = FontSelection(m_picker, "plainfile/tambwin.ini").run("X", true, 96);
+        const FontSelection::Result result = FontSelection(m_picker, m_faces, "plainfile/tambwin.ini").run("X", true, 96);
         QVERIFY(!result.written);
         QCOMPARE(readAll("plainfile"), QByteArray("keep"));
     }
@@ -293,13 +308,16 @@ private slots:
         QFETCH(QString, initialFamily);
         QFETCH(bool, fixedPitchOnly);
         bool effectsOffered = false;
-        QString startFamily;
+        QString startFamily, sample;
         QStringList families;
         QTimer::singleShot(0, this, [&] {
             auto *dialog = qobject_cast<QFontDialog *>(QApplication::activeModalWidget());
             if (!dialog)
                 return;
             startFamily = dialog->currentFont().family();
+            for (QLineEdit *edit : dialog->findChildren<QLineEdit *>())
+                if (!edit->isReadOnly() && edit->text().contains(QRegularExpression("\\p{Hiragana}")))
+                    sample = edit->text();
             for (QCheckBox *box : dialog->findChildren<QCheckBox *>())
                 effectsOffered |= box->isVisibleTo(dialog);
             for (QListView *view : dialog->findChildren<QListView *>()) {
@@ -315,6 +333,7 @@ private slots:
         const FontPicker::Choice choice = FontDialogPicker().choose(QFont(initialFamily), fixedPitchOnly, nullptr);
         QVERIFY(choice.accepted); // also proves the timer found the dialog
         QVERIFY(!effectsOffered);
+        QVERIFY(sample.contains(QRegularExpression("\\p{Han}"))); // a Japanese sample, kana and kanji
         if (fixedPitchOnly) {
             QVERIFY2(isFixedPitchFamily(startFamily), qPrintable(startFamily));
             QVERIFY2(isFixedPitchFamily(choice.font.family()), qPrintable(choice.font.family()));
@@ -323,6 +342,14 @@ private slots:
             QSKIP("the IPA faces are not installed");
         QVERIFY(families.contains("IPAGothic"));
         QCOMPARE(families.contains("IPAPGothic"), !fixedPitchOnly);
+    }
+
+    // Qt's own texts speak Japanese too.
+    void qtTextsInJapanese()
+    {
+        QVERIFY(loadJapaneseTranslation(*qApp));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
     }
 
     void episodeNames()

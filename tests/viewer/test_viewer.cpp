@@ -166,7 +166,9 @@ private slots:
         };
         const QString q = QStringLiteral("星環タンバー、発進！");
         row("crlf, empty lines, open last", "a\r\n\r\nb", Status::Ok, 3, {"a", "", "b"});
-        row("lf, lone cr kept", "a\rb\n\nc\n", Status::Ok, 3, {"a\rb", "", "c"});
+        row("lf, lone cr ends a line", "a\rb\n\nc\n", Status::Ok, 4, {"a", "b", "", "c"});
+        row("cr only", "one\rtwo\rthree\r", Status::Ok, 3, {"one", "two", "three"});
+        row("cr only across a read", QByteArray(65535, 'a') + "\r\rb", Status::Ok, 3, {QString(65535, 'a'), "", "b"});
         // Records and CR LF pairs that straddle the 64 KiB read size.
         row("chunk boundaries", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", Status::Ok, 4,
             {QString(65535, 'a'), "b", QString(65532, 'c'), "d"});
