@@ -2,11 +2,18 @@
 
 #include "shared/cp932.h"
 #include "shared/parsedecimal.h"
+#include "shared/programfolder.h"
+#include "shared/settingslocation.h"
 
 #include <QFile>
 #include <QSaveFile>
 
 namespace TitleFontFile {
+
+QString path(const QString &buildLayoutFolder)
+{
+    return SettingsLocation::filePath(kFileName, buildLayoutFolder, programFolder());
+}
 
 namespace {
 

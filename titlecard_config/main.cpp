@@ -21,8 +21,9 @@ int main(int, char *argv[])
 
     ProcessStarter starter;
     FontDialogPicker picker;
-    // tambwin.ini by its bare name: the current directory, as tambwin reads it.
-    ConfigDialog dialog(starter, picker, programFolder(), TitleFontFile::kFileName);
+    // tambwin.ini where tambwin reads it: the current directory, or the
+    // user's suite folder when installed.
+    ConfigDialog dialog(starter, picker, programFolder(), TitleFontFile::path());
     dialog.exec();
     // Exit, Esc and the close box all end the program normally.
     return 0;

@@ -1,6 +1,7 @@
 #include "shared/ui/messagebox.h"
 #include "platformservices.h"
 #include "randomsource.h"
+#include "residentchannel.h"
 #include "terminationwatcher.h"
 #include "viewercontroller.h"
 
@@ -13,6 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -27,6 +30,13 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png")));
 
     QSettingsViewerStore store;
+    const QString commandLine = Cp932::toUnicode(argumentString(arguments));
+    // One resident viewer: a later start hands its command line to the
+    // running one and ends. A viewer that shows once and ends runs anyway.
+    ResidentChannel channel;
+    if (store.readAll().residentMode != 0 && channel.handOver(commandLine))
+        return 0;
+
     SystemTrayView tray;
     QtTickTimer timer;
     ProcessStarter starter;
@@ -35,7 +45,6 @@ int main(int argc, char *argv[])
     LocalPropertyLink link;
     const ViewerController::Services services{store,    tray, timer, starter,         messages,
                                               random,   link, programFolder(), QDir::currentPath()};
-    const QString commandLine = Cp932::toUnicode(argumentString(arguments));
     ViewerController controller(services, commandLine);
 
     QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);
@@ -66,6 +75,11 @@ int main(int argc, char *argv[])
     controller.load();
     if (finished)
         return exitCode;
+    QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
+                     &ViewerController::showHandedOver);
+    if (!channel.listen())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
+                     "later starts cannot reach this viewer (no local socket)");
     const int loopCode = app.exec();
     return finished ? exitCode : loopCode;
 }

@@ -360,6 +360,10 @@ private slots:
         rig.controller.openProperties();
         QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
         QCOMPARE(rig.link.opens, starts ? 1 : 0);
+        // Only a window that could not be had is reported, and each way apart.
+        QCOMPARE(rig.boxes.boxes.size(), starts ? 0 : 1);
+        if (!starts)
+            QVERIFY(rig.boxes.boxes.last().text.contains(ending == "missing" ? "インストールされていません" : "起動できません"));
         if (starts) {
             QCOMPARE(rig.starter.calls.last().program, prog("velmoinit"));
             QCOMPARE(rig.controller.isPaused(), !pausedBefore); // the opening toggles the pause
@@ -410,13 +414,35 @@ private slots:
         QTEST(int(rig->store.saved.last()), "savedMs");
     }
 
+    // What a later start hands to the resident viewer: no text is the next
+    // quote at once; a text shows once, and the viewer's own file goes on.
+    void handedOverCommandLines()
+    {
+        auto rig = start(10, 0, 1); // in order, as tambwin cards; line 1 at start
+        const QString text = QStringLiteral("今日の一言");
+        rig->controller.showHandedOver(QString());
+        rig->controller.showHandedOver(text);
+        rig->controller.showHandedOver(QString());
+        QStringList shown;
+        for (const RecordingStarter::Call &call : rig->starter.calls)
+            shown << call.arguments.last();
+        QCOMPARE(shown.size(), 4);
+        QVERIFY(shown.at(1).startsWith(QStringLiteral("第2章")));
+        QVERIFY(shown.at(2).contains(text) && !shown.at(2).contains(QStringLiteral("言葉")));
+        QVERIFY(shown.at(3).startsWith(QStringLiteral("第3章")));
+        QCOMPARE(rig->controller.state().settings.quoteSource, QString("tamber.vmf"));
+    }
+
     void errorPath_data()
     {
         QTest::addColumn<QString>("source");
-        QTest::newRow("missing fixed file") << "quill.vmf";
-        QTest::newRow("32768 lines") << m_work.filePath("big.vmf");
-        QTest::newRow("binary") << m_work.filePath("binary.vmf");
-        QTest::newRow("card program fails") << "tamber.vmf";
+        QTest::addColumn<QString>("culprit"); // named in the details with the reason
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing fixed file") << "quill.vmf" << prog("quill.vmf") << "ありません";
+        QTest::newRow("32768 lines") << m_work.filePath("big.vmf") << m_work.filePath("big.vmf") << "行が多すぎます";
+        QTest::newRow("binary") << m_work.filePath("binary.vmf") << m_work.filePath("binary.vmf") << "テキストファイルではありません";
+        QTest::newRow("a folder") << m_work.path() << m_work.path() << "通常のファイルではありません";
+        QTest::newRow("card program fails") << "tamber.vmf" << prog("tambwin") << "起動できません";
     }
     void errorPath()
     {
@@ -430,6 +456,10 @@ private slots:
         QCOMPARE(rig.boxes.boxes.size(), 1);
         QCOMPARE((QStringList{rig.boxes.boxes.at(0).text, rig.boxes.boxes.at(0).title}),
                  (QStringList{"ファイルが適切でありません。", "ヴェルモ for Windows95"}));
+        QFETCH(QString, culprit);
+        QFETCH(QString, reason);
+        const QString details = rig.boxes.boxes.at(0).details;
+        QVERIFY2(details.startsWith(culprit + ": " + reason), qPrintable(details));
         QVERIFY(!rig.boxes.boxes.at(0).systemModal && !rig.tray.shown && !rig.timer.running);
         QCOMPARE(rig.exits, QList<int>{1});
         QCOMPARE(rig.store.saved, QList<qint16>{2}); // the failed display's position, not advanced
