@@ -34,7 +34,8 @@ int main(int argc, char *argv[])
     // One resident viewer: a later start hands its command line to the
     // running one and ends. A viewer that shows once and ends runs anyway.
     ResidentChannel channel;
-    if (store.readAll().residentMode != 0 && channel.handOver(commandLine))
+    const bool resident = store.readAll().residentMode != 0;
+    if (resident && channel.handOver(commandLine))
         return 0;
 
     SystemTrayView tray;
@@ -72,14 +73,16 @@ int main(int argc, char *argv[])
         finished = true;
         QCoreApplication::exit(code);
     });
+    // Listening before the first display: a start during it already finds
+    // this viewer, and its text waits for the event loop.
+    QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
+                     &ViewerController::showHandedOver);
+    if (resident && !channel.listen())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
+                     "later starts cannot reach this viewer (no local socket)");
     controller.load();
     if (finished)
         return exitCode;
-    QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
-                     &ViewerController::showHandedOver);
-    if (!channel.listen())
-        std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
-                     "later starts cannot reach this viewer (no local socket)");
     const int loopCode = app.exec();
     return finished ? exitCode : loopCode;
 }

@@ -537,6 +537,40 @@ private slots:
         QTEST(QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(), "savedMs");
         QVERIFY(!QFile::exists(dir.filePath("pwned")));
     }
+
+    // Two starts of the real executable leave one resident: the second hands
+    // its text to the first and ends with 0; the first shows it.
+    void secondStartHandsOverToTheResidentOne()
+    {
+        QTemporaryDir dir;
+        const QString suite = qEnvironmentVariable("SUITE_DIR"), conf = dir.filePath("config/Velmo/Velmo.conf");
+        QVERIFY(QFile::copy(suite + "/velmo", dir.filePath("velmo")));
+        QVERIFY(QFile::copy(suite + "/tamber.vmf", dir.filePath("tamber.vmf")));
+        QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
+        writeFile(conf, "[INI]\nJo=1\nSh=10\nMs=1\nTim=0\n");
+        writeFile(dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n", true);
+        const auto calls = [&] {
+            QFile file(dir.filePath("calls"));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                                  : QStringList();
+        };
+        const QStringList env = QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
+                                                              << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen";
+        QProcess first, second;
+        first.setEnvironment(env);
+        second.setEnvironment(env);
+        first.start(dir.filePath("velmo"));
+        QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, 15000); // its own first quote: it listens now
+        const QString text = QStringLiteral("二度目の起動");
+        second.start(dir.filePath("velmo"), {text});
+        QVERIFY(second.waitForFinished(15000));
+        QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, 15000);
+        QVERIFY(calls().at(1).contains(text));
+        QCOMPARE(first.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+        QVERIFY(first.waitForFinished(15000));
+    }
 };
 
 QTEST_MAIN(TestViewer)
