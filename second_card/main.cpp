@@ -15,7 +15,6 @@ int main(int argc, char **argv)
                              MirwinCard::kIcon, MirwinCard::kSound,
                              true}; // a key or a click ends the card early
     return runCardProgram(argc, argv, mirwin, [&arguments](const QSize &size) {
-        // The settings file lies in the program folder, which the application names.
         return MirwinCard::composeForArguments(arguments, size, QRandomGenerator::global()->generateDouble(),
                                                MirwinSettingsFile::path());
     });

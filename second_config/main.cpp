@@ -6,6 +6,7 @@
 #include "shared/programfolder.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
+#include "shared/ui/japanesetranslation.h"
 #include "shared/ui/messagebox.h"
 #include "widgets/commondlg.h"
 
@@ -18,6 +19,7 @@ int main(int, char *argv[])
     // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    loadJapaneseTranslation(app);
     QApplication::setApplicationName(ProgramNames::kMirinit);
     QApplication::setApplicationVersion(AboutWindow::kVersion);
     QApplication::setWindowIcon(QIcon(AboutWindow::kIconPath));

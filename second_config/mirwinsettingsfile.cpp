@@ -2,6 +2,7 @@
 
 #include "shared/cp932.h"
 #include "shared/programfolder.h"
+#include "shared/settingslocation.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -107,14 +108,10 @@ std::optional<QByteArray> readHead(int fd, qsizetype maxBytes)
 
 } // namespace
 
-QString folder()
-{
-    return programFolder();
-}
-
 QString path()
 {
-    return folder() + QLatin1Char('/') + kFileName;
+    // Beside the programs in the build folder, the user's suite folder when installed.
+    return SettingsLocation::filePath(kFileName, programFolder(), programFolder());
 }
 
 MirwinSettings parse(const QByteArray &text)

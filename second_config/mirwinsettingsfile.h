@@ -13,10 +13,8 @@ namespace MirwinSettingsFile {
 
 inline const QString kFileName = QStringLiteral("mirwin.ini");
 
-// The folder that holds the file: the one place every reader and writer
-// asks, so that moving the file means changing this function only.
-QString folder();
-// folder() + "/" + kFileName.
+// Where every reader and writer finds the file: the program folder in the
+// build layout, the user's suite folder when installed (SettingsLocation).
 QString path();
 
 // The settings in the first four lines of text. Missing lines and values

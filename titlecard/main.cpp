@@ -14,6 +14,6 @@ int main(int argc, char **argv)
                               QStringLiteral(":/titlecard/tambwin.png"), WaveSound::kTambwinResource,
                               false}; // the card cannot be dismissed early
     return runCardProgram(argc, argv, tambwin, [&arguments](const QSize &size) {
-        return composeCardForArguments(argumentString(arguments), size, SystemClock(), TitleFontFile::kFileName);
+        return composeCardForArguments(argumentString(arguments), size, SystemClock(), TitleFontFile::path());
     });
 }

@@ -3,9 +3,16 @@
 #include "shared/atomicwrite.h"
 #include "shared/textencoding.h"
 #include "shared/parsedecimal.h"
+#include "shared/programfolder.h"
 #include "shared/regularfile.h"
+#include "shared/settingslocation.h"
 
 namespace TitleFontFile {
+
+QString path(const QString &buildLayoutFolder)
+{
+    return SettingsLocation::filePath(kFileName, buildLayoutFolder, programFolder());
+}
 
 namespace {
 

@@ -13,6 +13,12 @@ namespace TitleFontFile {
 
 inline const QString kFileName = QStringLiteral("tambwin.ini");
 
+// Where the file is read and written. tambwin and tambinit open it by its
+// bare name, in the current directory (an empty buildLayoutFolder); the
+// property window names its program folder. Installed, it is the user's
+// suite folder for all of them (see SettingsLocation).
+QString path(const QString &buildLayoutFolder = QString());
+
 // Overwrites the fields of font that the text supplies; the rest keep
 // their values. Never fails: garbage in a number line reads as 0.
 void parse(const QByteArray &contents, TitleFont &font);

@@ -25,8 +25,9 @@ int main(int, char *argv[])
     ProcessStarter starter;
     FontDialogPicker picker;
     InstalledFaces faces;
-    // tambwin.ini by its bare name: the current directory, as tambwin reads it.
-    ConfigDialog dialog(starter, picker, faces, programFolder(), TitleFontFile::kFileName);
+    // tambwin.ini where tambwin reads it: the current directory, or the
+    // user's suite folder when installed.
+    ConfigDialog dialog(starter, picker, faces, programFolder(), TitleFontFile::path());
     dialog.exec();
     // Exit, Esc and the close box all end the program normally.
     return 0;

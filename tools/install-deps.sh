@@ -12,6 +12,9 @@ fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer im
 qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum"
 FUZZ_PACKAGES="clang libclang-rt-14-dev llvm-14"
 [ "$1" = "--fuzz" ] && PACKAGES="$PACKAGES $FUZZ_PACKAGES"
+# --ci: also the validators of the menu entries and the software centre
+# description, whose tests run only where they are installed.
+[ "$1" = "--ci" ] && PACKAGES="$PACKAGES desktop-file-utils appstream"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -2,6 +2,7 @@
 #include "shared/ui/messagebox.h"
 #include "platformservices.h"
 #include "randomsource.h"
+#include "residentchannel.h"
 #include "terminationwatcher.h"
 #include "viewercontroller.h"
 
@@ -13,6 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -28,6 +31,14 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png")));
 
     ViewerSettingsFile store;
+    const QString commandLine = argumentString(arguments);
+    // One resident viewer: a later start hands its command line to the
+    // running one and ends. A viewer that shows once and ends runs anyway.
+    ResidentChannel channel;
+    const bool resident = store.readAll().residentMode != 0;
+    if (resident && channel.handOver(commandLine))
+        return 0;
+
     SystemTrayView tray;
     QtTickTimer timer;
     ProcessStarter starter;
@@ -36,7 +47,6 @@ int main(int argc, char *argv[])
     LocalPropertyLink link;
     const ViewerController::Services services{store,    tray, timer, starter,         messages,
                                               random,   link, programFolder(), QDir::currentPath()};
-    const QString commandLine = argumentString(arguments);
     ViewerController controller(services, commandLine);
 
     QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);
@@ -64,6 +74,13 @@ int main(int argc, char *argv[])
         finished = true;
         QCoreApplication::exit(code);
     });
+    // Listening before the first display: a start during it already finds
+    // this viewer, and its text waits for the event loop.
+    QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
+                     &ViewerController::showHandedOver);
+    if (resident && !channel.listen())
+        std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
+                     "later starts cannot reach this viewer (no local socket)");
     controller.load();
     if (finished)
         return exitCode;

@@ -1,5 +1,7 @@
 #include "platformservices.h"
 
+#include "trayfallbackwindow.h"
+
 #include "shared/linkcontract.h"
 
 #include <QAction>
@@ -41,7 +43,12 @@ QIcon loadIcon(const QString &name)
 } // namespace
 
 SystemTrayView::SystemTrayView(QObject *parent)
-    : QObject(parent), m_menu(new QMenu), m_icon(new QSystemTrayIcon(this)),
+    : SystemTrayView(&QSystemTrayIcon::isSystemTrayAvailable, kWaitMs, 1000, parent)
+{
+}
+
+SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, QObject *parent)
+    : QObject(parent), m_available(std::move(available)), m_waitMs(waitMs), m_menu(new QMenu), m_icon(new QSystemTrayIcon(this)),
       m_running(loadIcon(QStringLiteral("running"))), m_paused(loadIcon(QStringLiteral("paused")))
 {
     m_menu->setObjectName(QStringLiteral("right"));
@@ -62,6 +69,11 @@ SystemTrayView::SystemTrayView(QObject *parent)
     connect(m_stop, &QAction::triggered, this, &SystemTrayView::stopRequested);
     connect(end, &QAction::triggered, this, &SystemTrayView::endRequested);
 
+    m_wait.setParent(this); // found by name, as the icon is
+    m_wait.setObjectName(QStringLiteral("trayWait"));
+    m_wait.setInterval(pollMs);
+    connect(&m_wait, &QTimer::timeout, this, &SystemTrayView::waitForNotificationArea);
+
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(QStringLiteral("ヴェルモ"));
     m_icon->setContextMenu(m_menu);
@@ -77,18 +89,48 @@ SystemTrayView::SystemTrayView(QObject *parent)
 SystemTrayView::~SystemTrayView()
 {
     m_icon->hide();
+    delete m_fallback;
     delete m_menu;
 }
 
 void SystemTrayView::addIcon(bool paused)
 {
     m_icon->setIcon(paused ? m_paused : m_running);
-    if (QSystemTrayIcon::isSystemTrayAvailable())
+    if (m_fallback) {
+        m_fallback->setWindowIcon(m_icon->icon());
+    } else if (m_available()) {
+        m_wait.stop();
         m_icon->show();
+    } else if (!m_wait.isActive()) {
+        m_waited.start();
+        m_wait.start();
+    }
+}
+
+void SystemTrayView::waitForNotificationArea()
+{
+    if (m_available()) {
+        m_wait.stop();
+        m_icon->show();
+    } else if (m_waited.elapsed() >= m_waitMs) {
+        m_wait.stop();
+        showFallbackWindow();
+    }
+}
+
+void SystemTrayView::showFallbackWindow()
+{
+    m_fallback = new TrayFallbackWindow(m_menu->actions());
+    m_fallback->setWindowIcon(m_icon->icon());
+    connect(m_fallback, &TrayFallbackWindow::closeRequested, this, &SystemTrayView::endRequested);
+    m_fallback->show();
 }
 
 void SystemTrayView::removeIcon()
 {
+    // The stand-in window stays until the view goes: the icon is removed
+    // and added again on every pause, and the window must not jump.
+    m_wait.stop();
     m_icon->hide();
 }
 

@@ -8,7 +8,12 @@
 #include <QObject>
 #include <QTimer>
 
+#include <QElapsedTimer>
+
+#include <functional>
+
 class QAction;
+class TrayFallbackWindow;
 class QMenu;
 class QSystemTrayIcon;
 
@@ -26,13 +31,20 @@ private:
     std::function<void()> m_handler;
 };
 
-// The icon in the notification area with its pop-up menu `right`. Without a
-// notification area the icon is simply never shown.
+// The icon in the notification area with its pop-up menu `right`. The panel
+// often starts after the programs of a login, so the view waits up to
+// waitMs for a notification area; without one it shows the menu's commands
+// in a small ordinary window instead, so the viewer is never invisible.
 class SystemTrayView : public QObject, public TrayIconView
 {
     Q_OBJECT
 public:
+    // Whether the desktop has a notification area now.
+    using Availability = std::function<bool()>;
+    static constexpr int kWaitMs = 30000;
+
     explicit SystemTrayView(QObject *parent = nullptr);
+    SystemTrayView(Availability available, int waitMs, int pollMs, QObject *parent = nullptr);
     ~SystemTrayView() override;
 
     void addIcon(bool paused) override;
@@ -41,6 +53,8 @@ public:
     void setStopEnabled(bool enabled) override;
 
     QMenu *menu() const { return m_menu; }
+    // The stand-in window, once shown; null while the icon has a place.
+    TrayFallbackWindow *fallbackWindow() const { return m_fallback; }
 
 signals:
     void doubleClicked();
@@ -50,6 +64,14 @@ signals:
     void endRequested();
 
 private:
+    void waitForNotificationArea();
+    void showFallbackWindow();
+
+    Availability m_available;
+    int m_waitMs;
+    QTimer m_wait; // polls for the notification area while it is missing
+    QElapsedTimer m_waited;
+    TrayFallbackWindow *m_fallback = nullptr;
     QMenu *m_menu;
     QSystemTrayIcon *m_icon;
     QAction *m_stop;

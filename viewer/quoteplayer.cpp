@@ -9,6 +9,8 @@
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 QuotePlayer::QuotePlayer(ProgramStarter &starter, MessageBoxService &messages, RandomSource &random,
@@ -23,8 +25,30 @@ QString QuotePlayer::quoteFilePath(const QString &source) const
     return QuoteSources::locateQuoteFile(source, m_workingFolder, m_programFolder);
 }
 
+namespace {
+QString scanFailure(const QString &path, QuoteFile::Status status)
+{
+    switch (status) {
+    case QuoteFile::Status::TooManyLines:
+        return QStringLiteral("行が多すぎます (%1 行まで)").arg(QuoteFile::kMaxLines);
+    case QuoteFile::Status::NotText:
+        return QStringLiteral("テキストファイルではありません (NUL を含みます)");
+    case QuoteFile::Status::CannotOpen:
+    case QuoteFile::Status::Ok:
+        break;
+    }
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("ありません");
+    if (!info.isFile())
+        return QStringLiteral("通常のファイルではありません");
+    return QStringLiteral("読めません");
+}
+} // namespace
+
 bool QuotePlayer::play()
 {
+    m_failure.clear();
     ViewerState &s = m_state;
     const QString &source = s.settings.quoteSource;
     const ShowCode code = s.settings.showCode;
@@ -42,8 +66,10 @@ bool QuotePlayer::play()
 
     const QString path = quoteFilePath(source);
     const QuoteFile::Scan scan = QuoteFile::scan(path);
-    if (scan.status != QuoteFile::Status::Ok)
+    if (scan.status != QuoteFile::Status::Ok) {
+        m_failure = path + QStringLiteral(": ") + scanFailure(path, scan.status);
         return false;
+    }
     const int count = scan.lineCount;
     s.lineCount = static_cast<qint16>(count);
 
@@ -61,8 +87,10 @@ bool QuotePlayer::play()
     const int wanted = number >= 1 ? number : count;
     if (wanted >= 1) {
         const std::optional<QString> line = QuoteFile::line(path, wanted, scan.utf8);
-        if (!line)
+        if (!line) {
+            m_failure = path + QStringLiteral(": %1 行目を読めません (ファイルが変わりました)").arg(wanted);
             return false;
+        }
         s.currentLine = *line;
     }
     const QuoteTexts texts = buildQuoteTexts(source, code, number, s.currentLine, s.sourceLine);
@@ -87,8 +115,12 @@ bool QuotePlayer::output(int number)
     const QuoteOutput out = chooseQuoteOutput(s.settings.quoteSource, s.settings.showCode, number,
                                               s.currentLine,
                                               QuoteTexts{s.quoteText, s.sourceLine}, m_programFolder);
-    if (out.kind == QuoteOutput::Kind::StartProgram)
-        return m_starter.start(out.program, out.arguments);
+    if (out.kind == QuoteOutput::Kind::StartProgram) {
+        if (m_starter.start(out.program, out.arguments))
+            return true;
+        m_failure = out.program + QStringLiteral(": 起動できません");
+        return false;
+    }
     m_messages.show(out.text, out.title, true);
     return true;
 }

@@ -34,6 +34,8 @@ public:
     // False when the display failed; the caller then takes the error path.
     // The position is not advanced by a failed display.
     bool play();
+    // Why the last display failed: the file or program and the reason.
+    const QString &failure() const { return m_failure; }
 
     // Fixed files are looked for in the working folder, then beside the
     // program; any other source is a path of its own.
@@ -48,4 +50,5 @@ private:
     QString m_programFolder;
     QString m_workingFolder;
     ViewerState m_state;
+    QString m_failure;
 };

@@ -60,6 +60,24 @@ void ViewerController::trayDoubleClick()
     showQuote();
 }
 
+void ViewerController::showHandedOver(const QString &commandLine)
+{
+    if (commandLine.isEmpty()) {
+        showQuote();
+        return;
+    }
+    if (m_closed || m_playing)
+        return;
+    ViewerState &s = m_player.state();
+    const QString ownSource = s.settings.quoteSource;
+    const QString ownCommandLine = s.commandLine;
+    s.settings.quoteSource = QuoteSources::kCommandLine;
+    s.commandLine = commandLine;
+    showQuote();
+    s.settings.quoteSource = ownSource;
+    s.commandLine = ownCommandLine;
+}
+
 void ViewerController::playNow()
 {
     showQuote();
@@ -80,8 +98,13 @@ void ViewerController::openProperties()
     togglePause();
     savePosition(false);
     const QString program = findProgram(ProgramNames::kVelmoinit, m_services.programFolder);
-    if (program.isEmpty() || !m_services.starter.start(program, {})) {
+    const bool started = !program.isEmpty() && m_services.starter.start(program, {});
+    if (!started) {
         setPaused(m_pausedBeforeProperties);
+        // A menu command that does nothing leaves the user guessing.
+        const QString &message = program.isEmpty() ? kNoPropertiesMessage : kPropertiesFailedMessage;
+        std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(message));
+        m_services.messages.show(message, kTitle, false);
         return;
     }
     m_propertySession = true;
@@ -191,8 +214,10 @@ void ViewerController::applyInterval()
 void ViewerController::errorPath()
 {
     // The box waits for a person; the line says at once what happened.
-    std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(kBadFileMessage));
-    m_services.messages.show(kBadFileMessage, kTitle, false);
+    const QString &failure = m_player.failure();
+    std::fprintf(stderr, "%s: %s %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(kBadFileMessage),
+                 qPrintable(failure));
+    m_services.messages.showWithDetails(kBadFileMessage, kTitle, failure);
     close(1);
 }
 

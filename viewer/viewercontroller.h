@@ -35,12 +35,20 @@ public:
     static inline const QString kTitle = QStringLiteral("ヴェルモ for Windows95");
     static inline const QString kBadFileMessage = QStringLiteral("ファイルが適切でありません。");
     static inline const QString kSaveFailedMessage = QStringLiteral("読み出し位置を保存できませんでした。");
+    static inline const QString kNoPropertiesMessage =
+        QStringLiteral("プロパティの設定プログラム (velmoinit) がインストールされていません。");
+    static inline const QString kPropertiesFailedMessage =
+        QStringLiteral("プロパティの設定プログラム (velmoinit) を起動できませんでした。");
 
     ViewerController(const Services &services, const QString &commandLine, QObject *parent = nullptr);
 
     void load();
     void tick();
     void trayDoubleClick();
+    // A later start's command line: none shows the next quote at once, as
+    // a double click does; a text is shown once as the command-line mode
+    // shows it, and the viewer then goes on with its own source.
+    void showHandedOver(const QString &commandLine);
     void playNow();
     void pauseRequested();
     void openProperties();

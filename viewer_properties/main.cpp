@@ -4,6 +4,7 @@
 #include "shared/programfolder.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
+#include "shared/ui/japanesetranslation.h"
 #include "shared/ui/helpviewer.h"
 #include "shared/ui/messagebox.h"
 #include "viewer/viewersettings.h"
@@ -11,6 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 
 int main(int, char *argv[])
@@ -18,6 +20,7 @@ int main(int, char *argv[])
     // The program takes no command line, and none of Qt's options either.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    loadJapaneseTranslation(app);
     QApplication::setApplicationName(ProgramNames::kVelmoinit);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer_properties/running-32.png")));
 
@@ -25,8 +28,11 @@ int main(int, char *argv[])
     ProcessStarter starter;
     QtMessageBoxService messages;
     DesktopHelpViewer help;
+    // mirwin.ini and tambwin.ini share a folder in either layout: the
+    // program folder as built, the user's suite folder when installed.
+    const QString settingsFolder = QFileInfo(MirwinSettingsFile::path()).absolutePath();
     const PropertyServices services{store,           starter,           messages, help, CommonDlg::defaultBinding(),
-                                    programFolder(), QDir::currentPath(), MirwinSettingsFile::folder()};
+                                    programFolder(), QDir::currentPath(), settingsFolder};
     PropertyWindow window(services);
     // OK hides the window before it saves, so the end is the dialog's end,
     // not the last visible window's.

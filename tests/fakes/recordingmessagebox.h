@@ -16,11 +16,19 @@ public:
         QString text;
         QString title;
         bool systemModal = false;
+        QString details;
     };
 
     void show(const QString &text, const QString &title, bool systemModal) override
     {
-        boxes.append({text, title, systemModal});
+        boxes.append({text, title, systemModal, QString()});
+        if (onShow)
+            onShow();
+    }
+
+    void showWithDetails(const QString &text, const QString &title, const QString &details) override
+    {
+        boxes.append({text, title, false, details});
         if (onShow)
             onShow();
     }

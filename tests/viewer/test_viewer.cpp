@@ -389,6 +389,10 @@ private slots:
         rig.controller.openProperties();
         QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
         QCOMPARE(rig.link.opens, starts ? 1 : 0);
+        // Only a window that could not be had is reported, and each way apart.
+        QCOMPARE(rig.boxes.boxes.size(), starts ? 0 : 1);
+        if (!starts)
+            QVERIFY(rig.boxes.boxes.last().text.contains(ending == "missing" ? "インストールされていません" : "起動できません"));
         if (starts) {
             QCOMPARE(rig.starter.calls.last().program, prog("velmoinit"));
             QCOMPARE(rig.controller.isPaused(), !pausedBefore); // the opening toggles the pause
@@ -439,14 +443,36 @@ private slots:
         QTEST(int(rig->store.saved.last()), "savedMs");
     }
 
+    // What a later start hands to the resident viewer: no text is the next
+    // quote at once; a text shows once, and the viewer's own file goes on.
+    void handedOverCommandLines()
+    {
+        auto rig = start(10, 0, 1); // in order, as tambwin cards; line 1 at start
+        const QString text = QStringLiteral("今日の一言");
+        rig->controller.showHandedOver(QString());
+        rig->controller.showHandedOver(text);
+        rig->controller.showHandedOver(QString());
+        QStringList shown;
+        for (const RecordingStarter::Call &call : rig->starter.calls)
+            shown << call.arguments.last();
+        QCOMPARE(shown.size(), 4);
+        QVERIFY(shown.at(1).startsWith(QStringLiteral("第2章")));
+        QVERIFY(shown.at(2).contains(text) && !shown.at(2).contains(QStringLiteral("言葉")));
+        QVERIFY(shown.at(3).startsWith(QStringLiteral("第3章")));
+        QCOMPARE(rig->controller.state().settings.quoteSource, QString("tamber.vmf"));
+    }
+
     void errorPath_data()
     {
         QTest::addColumn<QString>("source");
-        QTest::newRow("missing fixed file") << "quill.vmf";
-        QTest::newRow("32768 lines") << m_work.filePath("big.vmf");
-        QTest::newRow("binary") << m_work.filePath("binary.vmf");
-        QTest::newRow("named pipe") << m_work.filePath("pipe");
-        QTest::newRow("card program fails") << "tamber.vmf";
+        QTest::addColumn<QString>("culprit"); // named in the details with the reason
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing fixed file") << "quill.vmf" << prog("quill.vmf") << "ありません";
+        QTest::newRow("32768 lines") << m_work.filePath("big.vmf") << m_work.filePath("big.vmf") << "行が多すぎます";
+        QTest::newRow("binary") << m_work.filePath("binary.vmf") << m_work.filePath("binary.vmf") << "テキストファイルではありません";
+        QTest::newRow("named pipe") << m_work.filePath("pipe") << m_work.filePath("pipe") << "通常のファイルではありません";
+        QTest::newRow("a folder") << m_work.path() << m_work.path() << "通常のファイルではありません";
+        QTest::newRow("card program fails") << "tamber.vmf" << prog("tambwin") << "起動できません";
     }
     void errorPath()
     {
@@ -460,6 +486,10 @@ private slots:
         QCOMPARE(rig.boxes.boxes.size(), 1);
         QCOMPARE((QStringList{rig.boxes.boxes.at(0).text, rig.boxes.boxes.at(0).title}),
                  (QStringList{"ファイルが適切でありません。", "ヴェルモ for Windows95"}));
+        QFETCH(QString, culprit);
+        QFETCH(QString, reason);
+        const QString details = rig.boxes.boxes.at(0).details;
+        QVERIFY2(details.startsWith(culprit + ": " + reason), qPrintable(details));
         QVERIFY(!rig.boxes.boxes.at(0).systemModal && !rig.tray.shown && !rig.timer.running);
         QCOMPARE(rig.exits, QList<int>{1});
         QCOMPARE(rig.store.saved, QList<qint16>{2}); // the failed display's position, not advanced
@@ -571,6 +601,40 @@ private slots:
         QCOMPARE(run.velmo.exitCode(), 0);
         QTRY_COMPARE(run.read("calls").trimmed(), QString::number(ProcessStarter::kMaxArgumentBytes / 3 * 3));
         QVERIFY(run.velmo.readAllStandardError().contains("cut from 135000"));
+    }
+
+    // Two starts of the real executable leave one resident: the second hands
+    // its text to the first and ends with 0; the first shows it.
+    void secondStartHandsOverToTheResidentOne()
+    {
+        QTemporaryDir dir;
+        const QString suite = qEnvironmentVariable("SUITE_DIR"), conf = dir.filePath("config/Velmo/Velmo.conf");
+        QVERIFY(QFile::copy(suite + "/velmo", dir.filePath("velmo")));
+        QVERIFY(QFile::copy(suite + "/tamber.vmf", dir.filePath("tamber.vmf")));
+        QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
+        writeFile(conf, "[INI]\nJo=1\nSh=10\nMs=1\nTim=0\n");
+        writeFile(dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n", true);
+        const auto calls = [&] {
+            QFile file(dir.filePath("calls"));
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
+                                                  : QStringList();
+        };
+        const QStringList env = QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
+                                                              << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen";
+        QProcess first, second;
+        first.setEnvironment(env);
+        second.setEnvironment(env);
+        first.start(dir.filePath("velmo"));
+        QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, 15000); // its own first quote: it listens now
+        const QString text = QStringLiteral("二度目の起動");
+        second.start(dir.filePath("velmo"), {text});
+        QVERIFY(second.waitForFinished(15000));
+        QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
+        QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, 15000);
+        QVERIFY(calls().at(1).contains(text));
+        QCOMPARE(first.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
+        QVERIFY(first.waitForFinished(15000));
     }
 };
 
