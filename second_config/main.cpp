@@ -1,7 +1,7 @@
 #include "aboutwindow.h"
 #include "mirinitwindow.h"
 #include "mirwinsettingsfile.h"
-#include "questionbox.h"
+#include "shared/ui/questionbox.h"
 
 #include "shared/programfolder.h"
 #include "shared/programnames.h"

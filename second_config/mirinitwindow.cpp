@@ -4,7 +4,7 @@
 #include "formlayout.h"
 #include "formscrollbar.h"
 #include "mirwinsettingsfile.h"
-#include "questionbox.h"
+#include "shared/ui/questionbox.h"
 
 #include "shared/programnames.h"
 #include "shared/ui/messagebox.h"
@@ -155,14 +155,16 @@ void MirinitWindow::closeEvent(QCloseEvent *event)
 }
 
 // The settings are written once, whole, before mirwin starts and reads
-// them; closing afterwards writes nothing new.
+// them; closing afterwards writes nothing new. The window closes right
+// after the start rather than hiding before it: a window hidden first
+// would no longer count as the program's last, and the program would
+// linger without one.
 void MirinitWindow::run()
 {
     const bool saved = save();
     if (!saved && !leaveUnsaved())
         return;
     m_saveOnClose = false;
-    hide();
     if (saved && !m_trialRun.start(mode(), m_c.hScroll1->value(), m_c.text1->text())) {
         m_services.messages.show(QStringLiteral("%1 を起動できませんでした。\n%2\n\n設定は保存しました。")
                                      .arg(ProgramNames::kMirwin, QDir::toNativeSeparators(m_trialRun.program())),

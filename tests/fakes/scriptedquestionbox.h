@@ -1,6 +1,6 @@
 #pragma once
 
-#include "second_config/questionbox.h"
+#include "shared/ui/questionbox.h"
 
 #include <QStringList>
 

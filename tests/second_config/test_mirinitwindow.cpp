@@ -257,8 +257,13 @@ private slots:
         for (int key : std::as_const(steps))
             keys("HScroll1", Qt::Key(key));
         type(find("Text1"), typed);
-        alt(Qt::Key_R);
-        QTRY_VERIFY(!m_window->isVisible());
+        // The program's event loop ends with the window.
+        QTimer::singleShot(0, this, [this] { alt(Qt::Key_R); });
+        QTimer lingering;
+        lingering.callOnTimeout(qApp, [] { QCoreApplication::exit(1); });
+        lingering.start(10000);
+        QCOMPARE(QApplication::exec(), 0);
+        QVERIFY(!m_window->isVisible());
         QCOMPARE(m_starter.calls.size(), 1);
         QCOMPARE(m_starter.calls.at(0).program, m_folder.filePath("mirwin"));
         QTEST(m_starter.calls.at(0).arguments, "arguments");
