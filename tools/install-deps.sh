@@ -5,7 +5,7 @@
 # tools/fuzz.sh needs (without clang's large recommendations).
 set -e
 PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
-fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils imagemagick"
+fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer imagemagick"
 FUZZ_PACKAGES="clang libclang-rt-14-dev llvm"
 
 missing() {

@@ -9,9 +9,6 @@
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
 
-#include <QDir>
-#include <QFileInfo>
-
 #include <cmath>
 
 QuotePlayer::QuotePlayer(ProgramStarter &starter, MessageBoxService &messages, RandomSource &random,
@@ -23,10 +20,7 @@ QuotePlayer::QuotePlayer(ProgramStarter &starter, MessageBoxService &messages, R
 
 QString QuotePlayer::quoteFilePath(const QString &source) const
 {
-    const QString local = QDir(m_workingFolder).filePath(source);
-    if (QuoteSources::isFixedFile(source) && !QFileInfo::exists(local))
-        return QDir(m_programFolder).filePath(source);
-    return local;
+    return QuoteSources::locateQuoteFile(source, m_workingFolder, m_programFolder);
 }
 
 bool QuotePlayer::play()

@@ -1,5 +1,8 @@
 #include "quotesources.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace QuoteSources {
 
 namespace {
@@ -29,6 +32,15 @@ const FixedFile *findFixedFile(const QString &source)
             return &file;
     }
     return nullptr;
+}
+
+QString locateQuoteFile(const QString &source, const QString &workingFolder,
+                        const QString &programFolder)
+{
+    const QString local = QDir(workingFolder).filePath(source);
+    if (isFixedFile(source) && !QFileInfo::exists(local))
+        return QDir(programFolder).filePath(source);
+    return local;
 }
 
 QString numberLabel(int number, const QString &unit)

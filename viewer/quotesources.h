@@ -37,6 +37,13 @@ const QList<FixedFile> &fixedFiles();
 const FixedFile *findFixedFile(const QString &source);
 inline bool isFixedFile(const QString &source) { return findFixedFile(source) != nullptr; }
 
+// Where the viewer (and its property window, for the same preview) opens a
+// source: a fixed file in the working folder, or beside the program when
+// the working folder lacks it; any other source as a path of its own,
+// relative to the working folder.
+QString locateQuoteFile(const QString &source, const QString &workingFolder,
+                        const QString &programFolder);
+
 // "第" N plus the unit: the label of record N.
 QString numberLabel(int number, const QString &unit);
 

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "viewer_properties/propertywindow.h"
+
+#include "fakes/memorysettingsstore.h"
+#include "fakes/recordinghelpviewer.h"
+#include "fakes/recordingmessagebox.h"
+#include "fakes/recordingstarter.h"
+#include "fakes/scripteddialogbinding.h"
+#include "shared/cp932.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+inline void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
+    QCOMPARE(file.write(content), content.size());
+}
+
+// Lines word1 .. wordN in code page 932, CR LF.
+inline QByteArray numberedLines(const QString &word, int count)
+{
+    QByteArray all;
+    for (int i = 1; i <= count; ++i)
+        all += Cp932::fromUnicode(word + QString::number(i)) + "\r\n";
+    return all;
+}
+
+inline ViewerSettings stored(const QString &ops, int sh, int tim, int ms, int jo)
+{
+    return {ops, ShowCode(quint8(sh)), qint16(tim), qint16(ms), quint8(jo)};
+}
+
+// The property window over fakes, in a program folder of its own that holds
+// every program of the suite, the help page and the seven quote files (50
+// lines each, "<file name> n"); the folder is also the working folder and
+// the settings folder. Tests change the folder before open().
+struct PropertyRig
+{
+    QTemporaryDir folder;
+    MemorySettingsStore store;
+    RecordingStarter starter;
+    RecordingMessageBox boxes;
+    RecordingHelpViewer help;
+    ScriptedDialogBinding dialogs;
+    std::unique_ptr<PropertyWindow> window;
+    QStringList published; // every text of ok2
+
+    explicit PropertyRig(const ViewerSettings &settings = ViewerSettings())
+    {
+        store.stored = settings;
+        for (const char *program : {"tambwin", "mirwin", "mirinit", "dastor", "tambinit", "velmo", "help.html"})
+            writeFile(path(program), "#!/bin/sh\n");
+        for (const char *quotes : {"tamber.vmf", "anitamb.vmf", "tambkari.vmf", "mirelle.vmf", "animir.vmf",
+                                   "quill.vmf", "dastor.vmf"})
+            writeFile(path(quotes), numberedLines(QString::fromLatin1(quotes) + ' ', 50));
+    }
+
+    QString path(const QString &name) const { return folder.filePath(name); }
+
+    PropertyWindow &open()
+    {
+        const QString dir = folder.path();
+        window = std::make_unique<PropertyWindow>(PropertyServices{store, starter, boxes, help, dialogs, dir, dir, dir});
+        QObject::connect(child<QLineEdit>("ok2"), &QLineEdit::textChanged,
+                         [this](const QString &text) { published << text; });
+        window->show();
+        return *window;
+    }
+
+    template <typename T = QWidget>
+    T *child(const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+
+    // A click as a person makes it: on an option's round button, in the
+    // middle of anything else.
+    void click(const QString &name) const
+    {
+        QWidget *control = child(name);
+        const bool option = control->inherits("QRadioButton");
+        QTest::mouseClick(control, Qt::LeftButton, {},
+                          option ? QPoint(6, control->height() / 2) : control->rect().center());
+    }
+
+    // Waits until the quote file has been read and the preview shows it.
+    void settle() const { QTRY_VERIFY_WITH_TIMEOUT(!window->isReading(), 10000); }
+    QString text(const QString &field) const { return child<QLineEdit>(field)->text(); }
+
+    QByteArray mirwinIni() const
+    {
+        QFile file(path("mirwin.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
+};

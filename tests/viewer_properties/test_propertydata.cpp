@@ -1,0 +1,68 @@
+#include "viewer_properties/intervaltext.h"
+#include "viewer_properties/startlinereader.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(StartLine)
+
+// The rules the window relies on without the window: the interval text of
+// any characters and length, and the start-line reads off its thread.
+class TestPropertyData : public QObject
+{
+    Q_OBJECT
+private slots:
+    void intervalText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("minutes");
+        QTest::newRow("negative fraction") << "-0.5" << 0;
+        QTest::newRow("the bound itself") << "3000.99" << 3000;
+        QTest::newRow("beyond 16 bits") << "70000" << 3000;
+        QTest::newRow("blanks, sign, unit after") << "  +30分" << 30;
+        QTest::newRow("full-width digits") << "１２" << 12;
+        QTest::newRow("exponent") << "1e3" << 1000;
+        QTest::newRow("exponent without digits") << "7e" << 7;
+        QTest::newRow("beyond a double") << "9e999" << 3000;
+        QTest::newRow("below a double") << "-9e999" << 0;
+        QTest::newRow("tiny") << "5e-999" << 0;
+        QTest::newRow("300 digits") << QString(300, '9') << 3000;
+        QTest::newRow("no number") << "abc" << 0;
+        QTest::newRow("a sign alone") << "-" << 0;
+        QTest::newRow("a megabyte of text") << QString(1 << 20, QChar(0x3042)) << 0;
+    }
+    void intervalText()
+    {
+        QFETCH(QString, text);
+        QTEST(int(IntervalText::toMinutes(text)), "minutes");
+    }
+
+    // Dragging the bar asks many times; only the last answer is reported,
+    // and a cancelled question gets none.
+    void readerReportsTheLatestRequestOnly()
+    {
+        QTemporaryDir dir;
+        QFile file(dir.filePath("lines.vmf"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        for (int i = 1; i <= 300; ++i)
+            file.write("line " + QByteArray::number(i) + "\r\n");
+        file.close();
+        StartLineReader reader;
+        QSignalSpy finished(&reader, &StartLineReader::finished);
+        for (int position = 1; position <= 200; ++position)
+            reader.request(file.fileName(), position, {});
+        QTRY_VERIFY(!reader.isBusy());
+        QCOMPARE(finished.size(), 1);
+        QCOMPARE(finished.at(0).at(0).value<StartLine>().line, QStringLiteral("line 200"));
+
+        reader.request(file.fileName(), 5, {});
+        reader.cancel();
+        reader.request(dir.filePath("missing.vmf"), 1, {});
+        QTRY_COMPARE(finished.size(), 2);
+        QVERIFY(!finished.at(1).at(0).value<StartLine>().ok);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPropertyData)
+#include "test_propertydata.moc"

@@ -1,0 +1,48 @@
+#include "intervalpage.h"
+
+#include "formplacer.h"
+#include "propertychoices.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(parent), m_state(state)
+{
+    const FormPlacer form(this);
+    int top = 300;
+    for (const PropertyChoices::ModeChoice &choice : PropertyChoices::modeChoices()) {
+        QRadioButton *option = form.option(choice.control, choice.caption, 480, top, 3600);
+        top += 360;
+        m_modes << option;
+        connect(option, &QRadioButton::clicked, this, [this, choice] {
+            m_state.values.residentMode = choice.residentMode;
+            m_interval->setEnabled(choice.usesInterval);
+            setFieldWhite(m_interval, choice.usesInterval);
+            // Without a periodic display the interval is 0, whatever was typed.
+            if (!choice.usesInterval)
+                m_interval->setText(QStringLiteral("0"));
+        });
+    }
+    m_interval = form.field(QStringLiteral("Text1"), 840, top + 60, 1080, false);
+    form.label(QStringLiteral("minutesLabel"), QStringLiteral("分"), 2010, top + 90, 420);
+}
+
+void IntervalPage::showInterval(qint16 intervalMinutes)
+{
+    m_interval->setText(QString::number(intervalMinutes));
+}
+
+void IntervalPage::selectMode(quint8 residentMode, qint16 intervalMinutes)
+{
+    const PropertyChoices::ModeChoice *mode = PropertyChoices::modeFor(residentMode, intervalMinutes);
+    const QList<PropertyChoices::ModeChoice> &choices = PropertyChoices::modeChoices();
+    for (int i = 0; mode && i < choices.size(); ++i) {
+        if (choices[i].control == mode->control)
+            m_modes[i]->click();
+    }
+}
+
+QString IntervalPage::intervalText() const
+{
+    return m_interval->text();
+}

@@ -1,0 +1,35 @@
+#include "propertywindow.h"
+
+#include "second_config/mirwinsettingsfile.h"
+#include "shared/programfolder.h"
+#include "shared/programnames.h"
+#include "shared/programstarter.h"
+#include "shared/ui/helpviewer.h"
+#include "shared/ui/messagebox.h"
+#include "viewer/viewersettings.h"
+#include "widgets/commondlg.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+
+int main(int, char *argv[])
+{
+    // The program takes no command line, and none of Qt's options either.
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    QApplication::setApplicationName(ProgramNames::kVelmoinit);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer_properties/running-32.png")));
+
+    ViewerSettingsFile store;
+    ProcessStarter starter;
+    QtMessageBoxService messages;
+    DesktopHelpViewer help;
+    const PropertyServices services{store,           starter,           messages, help, CommonDlg::defaultBinding(),
+                                    programFolder(), QDir::currentPath(), MirwinSettingsFile::folder()};
+    PropertyWindow window(services);
+    // OK hides the window before it saves, so the end is the dialog's end,
+    // not the last visible window's.
+    window.exec();
+    return 0;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "viewer/viewersettings.h"
+
+#include <QString>
+
+class CommonDlgBinding;
+class HelpViewer;
+class MessageBoxService;
+class ProgramStarter;
+class ViewerSettingsStore;
+
+// What the property window works on while it is open: the five values
+// (the interval is taken from its field only at the save) and the line the
+// content page read last.
+struct PropertyState
+{
+    ViewerSettings values;
+    QString currentLine;
+    int lineCount = 0;
+};
+
+// The platform services and folders the window uses, each replaceable by
+// a test.
+struct PropertyServices
+{
+    ViewerSettingsStore &store;
+    ProgramStarter &starter;
+    MessageBoxService &messages;
+    HelpViewer &help;
+    CommonDlgBinding &dialogs;
+    QString programFolder;  // the suite's programs, quote files and help page
+    QString workingFolder;  // where bare quote-file names are looked up first, as by the viewer
+    QString settingsFolder; // mirwin.ini and tambwin.ini
+};
