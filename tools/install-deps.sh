@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the Debian 12 packages the suite needs to build, test and run,
 # skipping those already present. Uses sudo when not run as root.
-# With --fuzz also clang and libFuzzer, which only tools/fuzz.sh needs.
+# With --fuzz also clang, libFuzzer and the symbolizer, which only
+# tools/fuzz.sh needs (without clang's large recommendations).
 set -e
 # qt6-translations-l10n holds Qt's own Japanese texts (Qt only recommends
 # it); fontconfig finds faces by their localized names; DejaVu (Latin,
@@ -10,18 +11,23 @@ set -e
 PACKAGES="cmake make g++ pkg-config qt6-base-dev qt6-multimedia-dev libgl-dev
 fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer imagemagick
 qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum"
-FUZZ_PACKAGES="clang libclang-rt-14-dev llvm-14"
-[ "$1" = "--fuzz" ] && PACKAGES="$PACKAGES $FUZZ_PACKAGES"
+FUZZ_PACKAGES="clang libclang-rt-14-dev llvm"
 # --ci: also the validators of the menu entries and the software centre
 # description, whose tests run only where they are installed.
 [ "$1" = "--ci" ] && PACKAGES="$PACKAGES desktop-file-utils appstream"
-missing=""
-for p in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-[ -z "$missing" ] && exit 0
-echo "Installing:$missing"
+
+missing() {
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || printf ' %s' "$p"
+    done
+}
+base=$(missing $PACKAGES)
+fuzz=""
+[ "$1" = "--fuzz" ] && fuzz=$(missing $FUZZ_PACKAGES)
+[ -z "$base$fuzz" ] && exit 0
+echo "Installing:$base$fuzz"
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 $SUDO apt-get update -q
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $missing
+[ -z "$base" ] || DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q $base
+[ -z "$fuzz" ] || DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -q --no-install-recommends $fuzz
