@@ -3,9 +3,11 @@
 #include "fuzzcheck.h"
 
 #include "shared/parsedecimal.h"
+#include "shared/textencoding.h"
 #include "titlecard/clock.h"
 #include "titlecard/splitfields.h"
 #include "titlecard/titlechoice.h"
+#include "titlecard/titletable.h"
 
 #include <cstdint>
 
@@ -19,18 +21,20 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const QByteArray text(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    parseDecimal(text);
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    parseDecimal(bytes);
 
-    const QList<QByteArray> fields = splitFields(text);
+    // As an argument arrives: UTF-8, or code page 932 where it is not.
+    const QString text = TextEncoding::decode(bytes);
+    const QStringList fields = splitFields(text);
     FUZZ_CHECK(fields.size() <= kTitleFieldCount);
-    for (const QByteArray &field : fields)
-        FUZZ_CHECK(!field.isEmpty() && !field.contains(',') && !field.contains('\0'));
+    for (const QString &field : fields)
+        FUZZ_CHECK(!field.isEmpty() && !field.contains(QLatin1Char(',')) && !field.contains(QChar(0)));
 
     const TitleChoice choice = decideTitle(text, StoppedClock());
     if (choice.kind == TitleChoice::Kind::Custom)
         FUZZ_CHECK(choice.episode == 0);
     else
-        FUZZ_CHECK(choice.episode >= 1 && choice.episode <= 45);
+        FUZZ_CHECK(choice.episode >= 1 && choice.episode <= TitleTable::kEpisodeCount);
     return 0;
 }
