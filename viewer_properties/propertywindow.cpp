@@ -86,7 +86,7 @@ void PropertyWindow::buildForm()
     }
     buildButtons();
     m_published = new QLineEdit(this);
-    m_published->setObjectName(QStringLiteral("ok2"));
+    m_published->setObjectName(PropertyLinkContract::kItem); // published under its control name
     m_published->hide();
     connect(m_published, &QLineEdit::textChanged, &m_link, &DataLinkSource::setText);
     setFocusOrder();
