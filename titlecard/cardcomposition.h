@@ -1,13 +1,27 @@
 #pragma once
 
+#include "titlefont.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
 
 class Clock;
 
-// One card as tambwin shows it: the title decided from the argument
-// string, the font read from the settings file (defaults where it is
-// missing or garbage), the program's picture, composed at the screen size.
+// What one run of tambwin shows: the title decided from the argument
+// string, and the font read from the settings file (defaults where it is
+// missing or garbage).
+struct CardRequest
+{
+    QString title;
+    TitleFont font;
+};
+
+CardRequest requestForArguments(const QString &argumentString, const Clock &clock, const QString &settingsPath);
+
+// The card with the program's picture, composed at the screen size.
+QImage composeCard(const CardRequest &request, const QSize &screen);
+
+// The two above in one.
 QImage composeCardForArguments(const QString &argumentString, const QSize &screen,
                                const Clock &clock, const QString &settingsPath);

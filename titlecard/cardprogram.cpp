@@ -10,7 +10,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QScreen>
-#include <QUrl>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -35,24 +35,30 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Comp
     int qtArgc = qMin(argc, 1); // the program name only; none at all when started without one
     QApplication app(qtArgc, argv);
     loadJapaneseTranslation(app);
-    app.setWindowIcon(QIcon(program.iconResource));
 
     QScreen *screen = QGuiApplication::primaryScreen();
     // The card is laid out in device pixels; with a scaled desktop it would
     // otherwise be composed small and enlarged, blurring text and picture.
     const qreal pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
     const QSize size = screen ? (QSizeF(screen->size()) * pixelRatio).toSize() : QSize(640, 480);
-    QImage card = compose(size);
-    card.setDevicePixelRatio(pixelRatio);
+    ComposedCard composed = compose(size);
+    composed.image.setDevicePixelRatio(pixelRatio);
 
-    CardWindow window(card);
+    CardWindow window(composed.image);
     window.setWindowTitle(program.caption);
     window.setEndsOnInput(program.endsOnInput);
     reportFirstFrame(window, program.name);
-    const int playingTimeMs = WaveSound::playingTimeMs(WaveSound::readResource(program.soundResource))
-                                  .value_or(WaveSound::kFallbackPlayingTimeMs);
-    QtCardSoundPlayer player(QUrl(QStringLiteral("qrc") + program.soundResource), playingTimeMs);
+    const QByteArray wave = WaveSound::readResource(program.soundResource);
+    const int playingTimeMs = WaveSound::playingTimeMs(wave).value_or(WaveSound::kFallbackPlayingTimeMs);
+    ServerCardSoundPlayer player(wave, program.name.toUtf8(), playingTimeMs);
     CardSession session(window, player);
+    // The icon only matters to a task switcher, once the card is up; read
+    // earlier, it would hold up the first frame with image decoding.
+    QObject::connect(&window, &CardWindow::firstFramePainted, &window, [&window, &program, &composed] {
+        window.setWindowIcon(QIcon(program.iconResource));
+        if (composed.afterFirstFrame)
+            composed.afterFirstFrame(composed.image);
+    }, Qt::QueuedConnection);
     session.start(screen);
     app.exec();
     return 0;

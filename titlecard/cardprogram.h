@@ -16,10 +16,20 @@ struct CardProgram
     bool endsOnInput = false; // a key press or a click ends the card early
 };
 
-// The finished card, composed at the given size in device pixels. Called
-// once, after the application exists (fonts need it) and before anything
-// is shown.
-using ComposeCard = std::function<QImage(const QSize &devicePixels)>;
+// The finished card, and work that can wait until it is on screen (given
+// the card as shown).
+struct ComposedCard
+{
+    ComposedCard(const QImage &card = QImage(), std::function<void(const QImage &)> later = {})
+        : image(card), afterFirstFrame(std::move(later)) {}
+    QImage image;
+    std::function<void(const QImage &card)> afterFirstFrame;
+};
+
+// The card composed at the given size in device pixels. Called once,
+// after the application exists (fonts need it) and before anything is
+// shown.
+using ComposeCard = std::function<ComposedCard(const QSize &devicePixels)>;
 
 // One run of a card program: the card composed off screen, the full-screen
 // window, the sound from the first frame on, and the end when the sound

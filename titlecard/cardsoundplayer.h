@@ -3,9 +3,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
-#include <QUrl>
-
-class QSoundEffect;
 
 // Plays the card's sound once. The card stays exactly as long as this
 // takes, so finished() must come even when nothing can be played.
@@ -22,26 +19,28 @@ signals:
     void finished();
 };
 
-// The real player, through Qt Multimedia. Without a sound server or an
-// audio output, or when playing fails, it waits out the sound's playing
-// time instead, so the card does not vanish the moment it was drawn.
-class QtCardSoundPlayer : public CardSoundPlayer
+// The real player, on the sound server. Without a sound server, or when
+// playing fails, it waits out the sound's playing time instead, so the card
+// does not vanish the moment it was drawn.
+class ServerCardSoundPlayer : public CardSoundPlayer
 {
     Q_OBJECT
 public:
-    QtCardSoundPlayer(const QUrl &source, int playingTimeMs, QObject *parent = nullptr);
+    // wave: a RIFF WAVE file; playingTimeMs: how long the card stays
+    // when it cannot be played.
+    ServerCardSoundPlayer(const QByteArray &wave, const QByteArray &streamName, int playingTimeMs,
+                          QObject *parent = nullptr);
     void play() override;
 
 private:
     void waitOutPlayingTime();
     void finish();
 
-    QUrl m_source;
+    QByteArray m_wave;
+    QByteArray m_streamName;
     int m_playingTimeMs;
-    QSoundEffect *m_effect = nullptr;
     QElapsedTimer m_sinceStart;
     QTimer m_fallback;
     QTimer m_watchdog;
-    bool m_started = false;
     bool m_done = false;
 };

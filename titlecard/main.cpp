@@ -1,3 +1,5 @@
+#include "cachedcard.h"
+#include "cardcache.h"
 #include "cardcomposition.h"
 #include "cardprogram.h"
 #include "clock.h"
@@ -14,6 +16,7 @@ int main(int argc, char **argv)
                               QStringLiteral(":/titlecard/tambwin.png"), WaveSound::kTambwinResource,
                               false}; // the card cannot be dismissed early
     return runCardProgram(argc, argv, tambwin, [&arguments](const QSize &size) {
-        return composeCardForArguments(argumentString(arguments), size, SystemClock(), TitleFontFile::path());
+        const CardRequest request = requestForArguments(argumentString(arguments), SystemClock(), TitleFontFile::path());
+        return CachedCard::compose(request, size, CardCache(CardCache::defaultFolder()));
     });
 }

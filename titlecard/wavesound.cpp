@@ -21,12 +21,12 @@ quint16 le16(const QByteArray &b, qsizetype at)
 
 } // namespace
 
-std::optional<int> playingTimeMs(const QByteArray &wave)
+std::optional<Pcm> readPcm(const QByteArray &wave)
 {
     if (wave.size() < 12 || !wave.startsWith("RIFF") || wave.mid(8, 4) != "WAVE")
         return std::nullopt;
 
-    quint64 bytesPerSecond = 0;
+    Pcm pcm;
     qsizetype at = 12;
     while (at + 8 <= wave.size()) {
         const QByteArray id = wave.mid(at, 4);
@@ -37,23 +37,31 @@ std::optional<int> playingTimeMs(const QByteArray &wave)
             if (size < 16 || available < 16)
                 return std::nullopt;
             const quint16 format = le16(wave, body);
-            const quint16 channels = le16(wave, body + 2);
-            const quint32 sampleRate = le32(wave, body + 4);
-            const quint16 bits = le16(wave, body + 14);
-            if (format != 1 || channels == 0 || sampleRate == 0 || bits == 0)
+            pcm.channels = le16(wave, body + 2);
+            pcm.sampleRate = le32(wave, body + 4);
+            pcm.bitsPerSample = le16(wave, body + 14);
+            // The byte rate is computed from these rather than trusted
+            // from the header's own field.
+            if (format != 1 || pcm.bytesPerSecond() == 0)
                 return std::nullopt;
-            // Computed rather than trusted from the header's own byte rate field.
-            bytesPerSecond = quint64(sampleRate) * channels * ((bits + 7u) / 8u);
         } else if (id == "data") {
-            if (bytesPerSecond == 0)
+            if (pcm.bytesPerSecond() == 0)
                 return std::nullopt;
-            const qint64 present = qMin<qint64>(size, available);
-            return static_cast<int>(qMin<quint64>(quint64(present) * 1000 / bytesPerSecond, INT_MAX));
+            pcm.samples = wave.mid(body, qMin<qint64>(size, available));
+            return pcm;
         }
         // Chunks are padded to an even size.
         at = body + qsizetype(size) + (size & 1u);
     }
     return std::nullopt;
+}
+
+std::optional<int> playingTimeMs(const QByteArray &wave)
+{
+    const std::optional<Pcm> pcm = readPcm(wave);
+    if (!pcm)
+        return std::nullopt;
+    return static_cast<int>(qMin<quint64>(quint64(pcm->samples.size()) * 1000 / pcm->bytesPerSecond(), INT_MAX));
 }
 
 QByteArray readResource(const QString &path)

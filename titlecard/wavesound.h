@@ -7,6 +7,19 @@
 // A card's sound: a RIFF WAVE file held in memory.
 namespace WaveSound {
 
+// The samples of a PCM WAVE file and their layout.
+struct Pcm
+{
+    quint16 channels = 0;
+    quint32 sampleRate = 0;
+    quint16 bitsPerSample = 0;
+    QByteArray samples; // the data chunk, no more than the bytes actually present
+    quint64 bytesPerSecond() const { return quint64(sampleRate) * channels * ((bitsPerSample + 7u) / 8u); }
+};
+
+// The samples, or empty when the bytes are not a usable PCM WAVE file.
+std::optional<Pcm> readPcm(const QByteArray &wave);
+
 // How long the sound plays, in milliseconds, from its header: the data
 // chunk's size (no more than the bytes actually present) over the format's
 // bytes per second. Empty when the bytes are not a usable PCM WAVE file.

@@ -1,27 +1,39 @@
 #!/bin/sh
-# Measures the time from starting a title-card program (tambwin, mirwin or
-# dastor) to its first painted frame under Xvfb. A card program reports the
-# moment of its first frame on stderr when <PROGRAM>_REPORT_FIRST_FRAME is
-# set (TAMBWIN_REPORT_FIRST_FRAME...); each run is ended after that report.
+# Races a title-card program (tambwin, mirwin or dastor) against a plain
+# image viewer (feh -F) showing a PNG of the very same card, under Xvfb,
+# and prints the median time from start to first frame of each and their
+# ratio. Both are timed from outside by tools/first_frame_watch: from the
+# start of the process until the screen shows the card.
+#
+# Runs are interleaved (viewer, card with an empty card cache, card with
+# the cache filled by the run before), so a busy machine slows all alike.
+# tambwin keeps finished cards in its cache; "cold" is its run with an
+# empty cache, "warm" a cache hit. At the end, the peak memory of one run
+# of each (GNU time).
 #
 #   tools/measure-startup.sh [build-dir] [runs] [WxH] [program [arguments...]]
 #
-# Without arguments tambwin and mirwin show episode 12 and dastor a random
-# line of its quote file.
+# Without arguments tambwin and mirwin show episode 12 and dastor a fixed
+# line. Needs feh, GNU time and the watcher (tools/install-deps.sh --bench).
 set -eu
-BUILD="${1:-build}"
-RUNS="${2:-5}"
+BUILD="$(cd "${1:-build}" && pwd)"
+RUNS="${2:-9}"
 SIZE="${3:-1920x1080}"
 PROGRAM_NAME="${4:-tambwin}"
 [ $# -gt 4 ] && shift 4 || set --
 if [ $# -eq 0 ]; then
     case "$PROGRAM_NAME" in
         tambwin|mirwin) set -- 12 ;;
+        dastor) set -- "砂は流れ,夜は明ける" ;;
     esac
 fi
 PROGRAM="$BUILD/suite/$PROGRAM_NAME"
-[ -x "$PROGRAM" ] || { echo "no $PROGRAM; build first" >&2; exit 1; }
-REPORT_VARIABLE="$(echo "$PROGRAM_NAME" | tr '[:lower:]' '[:upper:]')_REPORT_FIRST_FRAME"
+WATCH="$BUILD/tools/first_frame_watch"
+RENDER="$BUILD/tools/render_card"
+for tool in "$PROGRAM" "$WATCH" "$RENDER"; do
+    [ -x "$tool" ] || { echo "no $tool; build first (tools/install-deps.sh --bench for the watcher)" >&2; exit 1; }
+done
+command -v feh >/dev/null || { echo "no feh (tools/install-deps.sh --bench)" >&2; exit 1; }
 
 WORK=$(mktemp -d)
 XVFB_PID=""
@@ -38,36 +50,48 @@ while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || [ -e "/tmp/.X$DISPLAY_NUMBER-l
 done
 Xvfb ":$DISPLAY_NUMBER" -screen 0 "${SIZE}x24" -nolisten tcp >/dev/null 2>&1 &
 XVFB_PID=$!
-sleep 1
+export DISPLAY=":$DISPLAY_NUMBER"
+waited=0
+until xdpyinfo >/dev/null 2>&1 || [ "$waited" -gt 50 ]; do sleep 0.1; waited=$((waited + 1)); done
 
-now_ms() { date +%s%3N; }
+# A fresh user: no settings (the programs read them from the current
+# folder in the build layout), no sound server, an empty cache.
+cd "$WORK"
+export XDG_RUNTIME_DIR="$WORK" XDG_CONFIG_HOME="$WORK/config" XDG_CACHE_HOME="$WORK/cache"
+"$RENDER" --card "$PROGRAM_NAME" --size "$SIZE" -o "$WORK/card.png" -- "$@"
 
-results=""
+first_frame() { # linger-ms, command...
+    linger=$1
+    shift
+    "$WATCH" "$WORK/card.png" --linger "$linger" -- "$@" 2>>"$WORK/stderr" | sed -n 's/^first frame after \([0-9.]*\) ms$/\1/p'
+}
+
+: >"$WORK/feh" ; : >"$WORK/cold" ; : >"$WORK/warm"
 i=1
 while [ "$i" -le "$RUNS" ]; do
-    err="$WORK/run$i.err"
-    start=$(now_ms)
-    env DISPLAY=":$DISPLAY_NUMBER" "$REPORT_VARIABLE=1" XDG_RUNTIME_DIR="$WORK" \
-        "$PROGRAM" "$@" 2>"$err" &
-    pid=$!
-    waited=0
-    while ! grep -q "first frame" "$err" 2>/dev/null && [ "$waited" -lt 100 ]; do
-        sleep 0.05
-        waited=$((waited + 1))
-    done
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-    frame=$(sed -n "s/^$PROGRAM_NAME first frame \\([0-9]*\\)\$/\\1/p" "$err" | head -n 1)
-    if [ -z "$frame" ]; then
-        echo "run $i: no first frame reported" >&2
-    else
-        ms=$((frame - start))
-        echo "run $i: first frame after $ms ms"
-        results="$results $ms"
-    fi
+    feh_ms=$(first_frame 0 feh -F "$WORK/card.png")
+    rm -rf "$XDG_CACHE_HOME"
+    # The cold run lingers, so the card it composed reaches the cache.
+    cold_ms=$(first_frame 1500 "$PROGRAM" "$@")
+    warm_ms=$(first_frame 0 "$PROGRAM" "$@")
+    echo "run $i: feh ${feh_ms:-?} ms, $PROGRAM_NAME cold ${cold_ms:-?} ms, warm ${warm_ms:-?} ms"
+    [ -n "$feh_ms" ] && echo "$feh_ms" >>"$WORK/feh"
+    [ -n "$cold_ms" ] && echo "$cold_ms" >>"$WORK/cold"
+    [ -n "$warm_ms" ] && echo "$warm_ms" >>"$WORK/warm"
     i=$((i + 1))
 done
 
-[ -n "$results" ] || exit 1
-echo "$results" | tr ' ' '\n' | sed '/^$/d' | sort -n | awk '
-    { v[NR] = $1 } END { printf "'"$PROGRAM_NAME"' startup to first frame at '"$SIZE"': median %d ms, min %d ms, max %d ms (%d runs)\n", v[int((NR + 1) / 2)], v[1], v[NR], NR }'
+median() { sort -n "$1" | awk '{ v[NR] = $1 } END { if (NR) print v[int((NR + 1) / 2)] }'; }
+FEH=$(median "$WORK/feh")
+COLD=$(median "$WORK/cold")
+WARM=$(median "$WORK/warm")
+[ -n "$FEH" ] && [ -n "$COLD" ] && [ -n "$WARM" ] || { echo "some runs showed no first frame" >&2; exit 1; }
+awk -v f="$FEH" -v c="$COLD" -v w="$WARM" -v n="$RUNS" -v p="$PROGRAM_NAME" -v s="$SIZE" 'BEGIN {
+    printf "first frame at %s, median of %d interleaved runs: feh %.1f ms, %s cold %.1f ms (ratio %.2f), warm %.1f ms (ratio %.2f)\n", s, n, f, p, c, c / f, w, w / f
+}'
+
+# Peak memory of one whole run each; the card ends by itself.
+peak_kb() { /usr/bin/time -f '%M' "$@" 2>&1 >/dev/null | tail -n 1; }
+rm -rf "$XDG_CACHE_HOME"
+echo "peak memory at $SIZE: feh $(peak_kb timeout 2 feh -F "$WORK/card.png") KiB," \
+     "$PROGRAM_NAME cold $(peak_kb "$PROGRAM" "$@") KiB, warm $(peak_kb "$PROGRAM" "$@") KiB"

@@ -1,0 +1,57 @@
+#include "cachedcard.h"
+
+#include "cardcache.h"
+#include "carddependencies.h"
+#include "titlefontmapping.h"
+
+#include "shared/programnames.h"
+#include "shared/ui/installedfaces.h"
+
+#include <QDataStream>
+#include <QIODevice>
+#include <QFontInfo>
+
+#include <cstdio>
+
+namespace CachedCard {
+
+QByteArray key(const CardRequest &request)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    const TitleFont &f = request.font;
+    out << ProgramNames::kTambwin.toUtf8() << QByteArrayLiteral(SUITE_VERSION) << request.title.toUtf8()
+        << f.lfHeight << f.lfWidth << f.lfEscapement << f.lfOrientation << f.lfWeight << f.lfItalic
+        << f.lfUnderline << f.lfStrikeOut << f.lfCharSet << f.lfOutPrecision << f.lfClipPrecision << f.lfQuality
+        << f.lfPitchAndFamily << f.lfFaceName;
+    return bytes;
+}
+
+ComposedCard compose(const CardRequest &request, const QSize &screen, const CardCache &cache)
+{
+    const QByteArray cacheKey = key(request);
+    QImage card(screen, QImage::Format_RGB32);
+    if (card.isNull())
+        return card;
+    if (card.bytesPerLine() == qsizetype(screen.width()) * 4
+        && cache.load(cacheKey, screen, card.bits(), card.sizeInBytes()))
+        return card;
+
+    card = composeCard(request, screen);
+    return {card, [cache, cacheKey, font = request.font](const QImage &shown) {
+        const QFont face = TitleFontMapping::toQFont(font, InstalledFaces());
+        QStringList families = face.families();
+        families << QFontInfo(face).family();
+        QList<CardCache::Stamp> dependencies;
+        for (const QString &path : CardDependencies::files(families))
+            dependencies << CardCache::stampOf(path);
+        QString error;
+        const QImage pixels = shown.convertToFormat(QImage::Format_RGB32);
+        if (pixels.bytesPerLine() != qsizetype(pixels.width()) * 4
+            || !cache.store(cacheKey, pixels.size(), pixels.constBits(), pixels.sizeInBytes(), dependencies, &error))
+            std::fprintf(stderr, "%s: the card was not kept in the cache: %s\n",
+                         qPrintable(ProgramNames::kTambwin), qPrintable(error));
+    }};
+}
+
+} // namespace CachedCard
