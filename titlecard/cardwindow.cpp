@@ -41,9 +41,13 @@ void CardWindow::finish()
 void CardWindow::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), Qt::black);
-    // At the image's own pixel ratio: one card pixel per device pixel.
+    // At the image's own pixel ratio: one card pixel per device pixel. The
+    // card is written once; only what it does not cover (a screen that
+    // grew) is filled black.
     painter.drawImage(QPointF(0, 0), m_card);
+    const QRegion uncovered = QRegion(event->rect()) - QRect(QPoint(0, 0), m_card.deviceIndependentSize().toSize());
+    for (const QRect &rect : uncovered)
+        painter.fillRect(rect, Qt::black);
     painter.end();
     if (!m_painted) {
         m_painted = true;

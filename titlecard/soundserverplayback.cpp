@@ -13,6 +13,8 @@ namespace SoundServerPlayback {
 
 namespace {
 
+constexpr quint64 kBufferMs = 100;
+
 using SimpleNew = pa_simple *(*)(const char *, const char *, pa_stream_direction_t, const char *, const char *,
                                  const pa_sample_spec *, const pa_channel_map *, const pa_buffer_attr *, int *);
 using SimpleWrite = int (*)(pa_simple *, const void *, size_t, int *);
@@ -70,9 +72,19 @@ bool play(const WaveSound::Pcm &pcm, const QByteArray &streamName)
     // A frame is whole or not sent: the server refuses a partial one.
     const qsizetype frameBytes = qsizetype(pcm.channels) * (pcm.bitsPerSample / 8);
     const qsizetype bytes = pcm.samples.size() - pcm.samples.size() % frameBytes;
+    // A short playback buffer: the server reports the end once the buffer
+    // has played out, and the card must not outstay its sound (with the
+    // server's default of two seconds it did, by nearly as much).
+    const quint64 bufferBytes = qMax<quint64>(frameBytes, pcm.bytesPerSecond() * kBufferMs / 1000 / frameBytes * frameBytes);
+    pa_buffer_attr buffer;
+    buffer.maxlength = uint32_t(-1);
+    buffer.tlength = uint32_t(bufferBytes);
+    buffer.prebuf = uint32_t(-1);
+    buffer.minreq = uint32_t(-1);
+    buffer.fragsize = uint32_t(-1);
     int error = 0;
     pa_simple *stream = a.create(nullptr, streamName.constData(), PA_STREAM_PLAYBACK, nullptr,
-                                 streamName.constData(), &spec, nullptr, nullptr, &error);
+                                 streamName.constData(), &spec, nullptr, &buffer, &error);
     if (!stream)
         return false;
     const bool played = (bytes == 0 || a.write(stream, pcm.samples.constData(), size_t(bytes), &error) == 0)
