@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -28,7 +30,9 @@ int main(int argc, char *argv[])
     // The program lives in the notification area; closing a message box
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png")));
+    // From the event loop: reading the icon loads the image plugins, which
+    // a viewer that shows one quote and ends does not need.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png"))); });
 
     ViewerSettingsFile store;
     const QString commandLine = argumentString(arguments);

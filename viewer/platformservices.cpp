@@ -48,8 +48,7 @@ SystemTrayView::SystemTrayView(QObject *parent)
 }
 
 SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, QObject *parent)
-    : QObject(parent), m_available(std::move(available)), m_waitMs(waitMs), m_menu(new QMenu), m_icon(new QSystemTrayIcon(this)),
-      m_running(loadIcon(QStringLiteral("running"))), m_paused(loadIcon(QStringLiteral("paused")))
+    : QObject(parent), m_available(std::move(available)), m_waitMs(waitMs), m_menu(new QMenu), m_icon(new QSystemTrayIcon(this))
 {
     m_menu->setObjectName(QStringLiteral("right"));
     m_menu->setTitle(QStringLiteral("right"));
@@ -77,7 +76,6 @@ SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, Q
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(QStringLiteral("ヴェルモ"));
     m_icon->setContextMenu(m_menu);
-    m_icon->setIcon(m_running);
     connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
         if (reason == QSystemTrayIcon::DoubleClick) {
             m_menu->hide();
@@ -95,7 +93,29 @@ SystemTrayView::~SystemTrayView()
 
 void SystemTrayView::addIcon(bool paused)
 {
-    m_icon->setIcon(paused ? m_paused : m_running);
+    m_wanted = true;
+    if (m_fallback) {
+        m_icon->setIcon(icon(paused));
+        m_fallback->setWindowIcon(m_icon->icon());
+        return;
+    }
+    m_pausedIcon = paused;
+    // Placed from the event loop: a viewer that shows one quote and ends
+    // before its loop runs never reads its icons, never asks for a
+    // notification area and never flashes an icon there.
+    if (m_placeQueued)
+        return;
+    m_placeQueued = true;
+    QMetaObject::invokeMethod(this, [this] {
+        m_placeQueued = false;
+        if (m_wanted)
+            placeIcon();
+    }, Qt::QueuedConnection);
+}
+
+void SystemTrayView::placeIcon()
+{
+    m_icon->setIcon(icon(m_pausedIcon));
     if (m_fallback) {
         m_fallback->setWindowIcon(m_icon->icon());
     } else if (m_available()) {
@@ -105,6 +125,14 @@ void SystemTrayView::addIcon(bool paused)
         m_waited.start();
         m_wait.start();
     }
+}
+
+const QIcon &SystemTrayView::icon(bool paused)
+{
+    QIcon &icon = paused ? m_paused : m_running;
+    if (icon.isNull())
+        icon = loadIcon(paused ? QStringLiteral("paused") : QStringLiteral("running"));
+    return icon;
 }
 
 void SystemTrayView::waitForNotificationArea()
@@ -130,6 +158,7 @@ void SystemTrayView::removeIcon()
 {
     // The stand-in window stays until the view goes: the icon is removed
     // and added again on every pause, and the window must not jump.
+    m_wanted = false;
     m_wait.stop();
     m_icon->hide();
 }

@@ -66,6 +66,8 @@ signals:
 private:
     void waitForNotificationArea();
     void showFallbackWindow();
+    void placeIcon();
+    const QIcon &icon(bool paused);
 
     Availability m_available;
     int m_waitMs;
@@ -75,8 +77,11 @@ private:
     QMenu *m_menu;
     QSystemTrayIcon *m_icon;
     QAction *m_stop;
-    QIcon m_running;
+    QIcon m_running; // read on first use
     QIcon m_paused;
+    bool m_wanted = false;    // added and not removed since
+    bool m_pausedIcon = false;
+    bool m_placeQueued = false;
 };
 
 // The property window's change notification over the local data link.

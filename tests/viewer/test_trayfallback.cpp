@@ -31,14 +31,28 @@ private slots:
         view.addIcon(false);
         auto *wait = view.findChild<QTimer *>("trayWait");
         QVERIFY(wait);
-        QTRY_VERIFY(!wait->isActive()); // the wait is over either way
         auto *icon = view.findChild<QSystemTrayIcon *>("trayIcon");
+        QTRY_VERIFY(icon->isVisible() || view.fallbackWindow());
+        QVERIFY(!wait->isActive()); // the wait is over either way
         QCOMPARE(icon->isVisible(), !windowShown);
         QCOMPARE(view.fallbackWindow() != nullptr, windowShown);
         if (windowShown) {
             QVERIFY(view.fallbackWindow()->isVisible());
             QCOMPARE(view.fallbackWindow()->windowTitle(), QStringLiteral("ヴェルモ"));
         }
+    }
+
+    // A viewer that shows one quote and ends before its event loop runs
+    // never asks for a notification area and shows nothing.
+    void iconRemovedBeforeTheLoopIsNeverPlaced()
+    {
+        int asked = 0;
+        SystemTrayView view([&] { return ++asked > 0; }, 200, 10);
+        view.addIcon(false);
+        view.removeIcon();
+        QCoreApplication::processEvents(); // runs what the view queued
+        QCOMPARE(asked, 0);
+        QVERIFY(!view.findChild<QSystemTrayIcon *>("trayIcon")->isVisible());
     }
 
     // The window's buttons are the menu's commands; closing it ends the viewer.
