@@ -13,6 +13,7 @@
 #include <QIcon>
 
 #include <cstdio>
+#include <future>
 
 namespace {
 
@@ -41,10 +42,16 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Comp
     // otherwise be composed small and enlarged, blurring text and picture.
     const qreal pixelRatio = screen ? screen->devicePixelRatio() : 1.0;
     const QSize size = screen ? (QSizeF(screen->size()) * pixelRatio).toSize() : QSize(640, 480);
-    ComposedCard composed = compose(size);
-    composed.image.setDevicePixelRatio(pixelRatio);
+    // Composed on a thread of its own while the window is made and mapped;
+    // the first paint waits for it.
+    const std::shared_future<ComposedCard> composing =
+        std::async(std::launch::async | std::launch::deferred, [&compose, size, pixelRatio] {
+            ComposedCard composed = compose(size);
+            composed.image.setDevicePixelRatio(pixelRatio);
+            return composed;
+        }).share();
 
-    CardWindow window(composed.image);
+    CardWindow window([composing] { return composing.get().image; });
     window.setWindowTitle(program.caption);
     window.setEndsOnInput(program.endsOnInput);
     reportFirstFrame(window, program.name);
@@ -54,8 +61,9 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Comp
     CardSession session(window, player);
     // The icon only matters to a task switcher, once the card is up; read
     // earlier, it would hold up the first frame with image decoding.
-    QObject::connect(&window, &CardWindow::firstFramePainted, &window, [&window, &program, &composed] {
+    QObject::connect(&window, &CardWindow::firstFramePainted, &window, [&window, &program, composing] {
         window.setWindowIcon(QIcon(program.iconResource));
+        const ComposedCard &composed = composing.get();
         if (composed.afterFirstFrame)
             composed.afterFirstFrame(composed.image);
     }, Qt::QueuedConnection);

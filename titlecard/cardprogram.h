@@ -26,9 +26,9 @@ struct ComposedCard
     std::function<void(const QImage &card)> afterFirstFrame;
 };
 
-// The card composed at the given size in device pixels. Called once,
-// after the application exists (fonts need it) and before anything is
-// shown.
+// The card composed at the given size in device pixels. Called once, on a
+// thread of its own, after the application exists (fonts need it), while
+// the window is made and shown; the window's first paint waits for it.
 using ComposeCard = std::function<ComposedCard(const QSize &devicePixels)>;
 
 // One run of a card program: the card composed off screen, the full-screen

@@ -16,6 +16,12 @@ CardWindow::CardWindow(const QImage &card, QWidget *parent)
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
+CardWindow::CardWindow(std::function<QImage()> pendingCard, QWidget *parent)
+    : CardWindow(QImage(), parent)
+{
+    m_pendingCard = std::move(pendingCard);
+}
+
 void CardWindow::showOnScreen(QScreen *screen)
 {
     if (screen) {
@@ -40,6 +46,10 @@ void CardWindow::finish()
 
 void CardWindow::paintEvent(QPaintEvent *event)
 {
+    if (m_pendingCard) {
+        m_card = m_pendingCard();
+        m_pendingCard = nullptr;
+    }
     QPainter painter(this);
     // At the image's own pixel ratio: one card pixel per device pixel. The
     // card is written once; only what it does not cover (a screen that

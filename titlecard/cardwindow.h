@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class QScreen;
 
 // The full-screen card: frameless, above other windows, without a pointer,
@@ -14,6 +16,9 @@ class CardWindow : public QWidget
     Q_OBJECT
 public:
     explicit CardWindow(const QImage &card, QWidget *parent = nullptr);
+    // A card still being composed: the window may be shown at once, and
+    // its first paint waits for the card.
+    explicit CardWindow(std::function<QImage()> pendingCard, QWidget *parent = nullptr);
 
     void showOnScreen(QScreen *screen);
     // A key press or a click on the card, once it is on screen, finishes it.
@@ -38,6 +43,7 @@ protected:
 
 private:
     QImage m_card;
+    std::function<QImage()> m_pendingCard;
     bool m_painted = false;
     bool m_mayClose = false;
     bool m_endsOnInput = false;
