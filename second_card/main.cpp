@@ -13,7 +13,8 @@ int main(int argc, char **argv)
     const QStringList arguments = programArguments(argc, argv);
     const CardProgram mirwin{ProgramNames::kMirwin, QuoteSources::findFixedFile(QuoteSources::kMirelle)->series,
                              MirwinCard::kIcon, MirwinCard::kSound,
-                             true}; // a key or a click ends the card early
+                             true, // a key or a click ends the card early
+                             {}};  // always draws its text
     return runCardProgram(argc, argv, mirwin, [&arguments](const QSize &size) {
         return MirwinCard::composeForArguments(arguments, size, QRandomGenerator::global()->generateDouble(),
                                                MirwinSettingsFile::path());

@@ -6,7 +6,10 @@
 
 QString programFolder()
 {
-    QString dir = QCoreApplication::applicationDirPath();
+    // Before the application object exists (a card deciding what it will
+    // show while Qt starts) the kernel's link to the program says the same.
+    QString dir = QCoreApplication::instance() ? QCoreApplication::applicationDirPath()
+                                               : QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
     while (dir.size() > 1 && dir.endsWith(QLatin1Char('/')))
         dir.chop(1);
     return dir;

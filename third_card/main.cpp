@@ -13,7 +13,8 @@ int main(int argc, char **argv)
     const QStringList arguments = programArguments(argc, argv);
     const CardProgram dastor{ProgramNames::kDastor, QuoteSources::findFixedFile(QuoteSources::kDastor)->series,
                              DastorCard::kIcon, DastorCard::kSound,
-                             true}; // a key or a click ends the card early
+                             true, // a key or a click ends the card early
+                             {}};  // always draws its text
     return runCardProgram(argc, argv, dastor, [&arguments](const QSize &size) {
         // The quote file lies in the program folder, which the application names.
         return DastorCard::composeForArguments(arguments, size, QRandomGenerator::global()->generateDouble(),

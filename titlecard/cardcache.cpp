@@ -93,6 +93,11 @@ QString CardCache::entryPath(const QByteArray &key) const
     return m_folder + QLatin1Char('/') + QString::fromLatin1(digest(key).toHex().left(32)) + QLatin1String(kSuffix);
 }
 
+bool CardCache::mayHold(const QByteArray &key) const
+{
+    return QFileInfo(entryPath(key)).isFile();
+}
+
 bool CardCache::load(const QByteArray &key, const QSize &size, uchar *pixels, qsizetype bytes) const
 {
     if (!pixels || bytes != pixelBytes(size))

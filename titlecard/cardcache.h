@@ -47,6 +47,10 @@ public:
     bool store(const QByteArray &key, const QSize &size, const uchar *pixels, qsizetype bytes,
                const QList<Stamp> &dependencies, QString *error = nullptr) const;
 
+    // Whether there is an entry for key at all (of whatever size and
+    // state); a quick look before deciding to load fonts.
+    bool mayHold(const QByteArray &key) const;
+
     QString entryPath(const QByteArray &key) const;
 
 private:

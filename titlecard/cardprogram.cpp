@@ -3,6 +3,7 @@
 #include "cardsession.h"
 #include "cardsoundplayer.h"
 #include "cardwindow.h"
+#include "fontconfigwarmup.h"
 #include "wavesound.h"
 
 #include "shared/ui/japanesetranslation.h"
@@ -33,6 +34,9 @@ void reportFirstFrame(CardWindow &window, const QString &name)
 
 int runCardProgram(int argc, char **argv, const CardProgram &program, const ComposeCard &compose)
 {
+    std::shared_future<void> fontsRead;
+    if (!program.drawsText || program.drawsText())
+        fontsRead = FontConfigWarmUp::start();
     int qtArgc = qMin(argc, 1); // the program name only; none at all when started without one
     QApplication app(qtArgc, argv);
     loadJapaneseTranslation(app);
@@ -45,7 +49,9 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Comp
     // Composed on a thread of its own while the window is made and mapped;
     // the first paint waits for it.
     const std::shared_future<ComposedCard> composing =
-        std::async(std::launch::async | std::launch::deferred, [&compose, size, pixelRatio] {
+        std::async(std::launch::async | std::launch::deferred, [&compose, size, pixelRatio, fontsRead] {
+            if (fontsRead.valid())
+                fontsRead.wait();
             ComposedCard composed = compose(size);
             composed.image.setDevicePixelRatio(pixelRatio);
             return composed;

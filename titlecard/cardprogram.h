@@ -14,6 +14,10 @@ struct CardProgram
     QString iconResource;  // PNG
     QString soundResource; // RIFF WAVE; its playing time is the card's
     bool endsOnInput = false; // a key press or a click ends the card early
+    // Asked before the application starts: false when the card will not
+    // draw text (it is kept from an earlier run), so the font
+    // configuration need not be read meanwhile. Unset: it will.
+    std::function<bool()> drawsText;
 };
 
 // The finished card, and work that can wait until it is on screen (given

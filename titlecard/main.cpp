@@ -11,12 +11,16 @@
 
 int main(int argc, char **argv)
 {
-    const QStringList arguments = programArguments(argc, argv);
+    // What to show is known before Qt starts; a card kept from an earlier
+    // run then needs no fonts at all.
+    const CardRequest request =
+        requestForArguments(argumentString(programArguments(argc, argv)), SystemClock(), TitleFontFile::path());
+    const CardCache cache(CardCache::defaultFolder());
     const CardProgram tambwin{ProgramNames::kTambwin, QStringLiteral("タンバー for Windows95"),
                               QStringLiteral(":/titlecard/tambwin.png"), WaveSound::kTambwinResource,
-                              false}; // the card cannot be dismissed early
-    return runCardProgram(argc, argv, tambwin, [&arguments](const QSize &size) {
-        const CardRequest request = requestForArguments(argumentString(arguments), SystemClock(), TitleFontFile::path());
-        return CachedCard::compose(request, size, CardCache(CardCache::defaultFolder()));
+                              false, // the card cannot be dismissed early
+                              [&] { return !cache.mayHold(CachedCard::key(request)); }};
+    return runCardProgram(argc, argv, tambwin, [&](const QSize &size) {
+        return CachedCard::compose(request, size, cache);
     });
 }

@@ -1,0 +1,49 @@
+#!/bin/bash
+# Measures whole runs of velmo that show one quote and end ("Jo" 0, a text
+# on the command line), under Xvfb: the median of RUNS runs, from start to
+# exit. The card programs beside it are stand-ins that end at once, so
+# only velmo's own start-up is measured.
+#
+#   tools/measure-viewer-once.sh [build-dir] [runs]
+set -eu
+BUILD="$(cd "${1:-build}" && pwd)"
+RUNS="${2:-15}"
+[ -x "$BUILD/suite/velmo" ] || { echo "no $BUILD/suite/velmo; build first" >&2; exit 1; }
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+cleanup() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+    rm -rf "$WORK"
+}
+trap cleanup EXIT INT TERM
+
+DISPLAY_NUMBER=90
+while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do
+    DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1))
+done
+Xvfb ":$DISPLAY_NUMBER" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+XVFB_PID=$!
+export DISPLAY=":$DISPLAY_NUMBER"
+waited=0
+until xdpyinfo >/dev/null 2>&1 || [ "$waited" -gt 50 ]; do sleep 0.1; waited=$((waited + 1)); done
+
+mkdir -p "$WORK/suite" "$WORK/config/Velmo"
+cp "$BUILD/suite/velmo" "$WORK/suite/"
+for card in tambwin mirwin dastor; do
+    printf '#!/bin/sh\nexit 0\n' >"$WORK/suite/$card"
+    chmod +x "$WORK/suite/$card"
+done
+printf '[INI]\r\nJo=0\r\n' >"$WORK/config/Velmo/Velmo.conf"
+export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
+cd "$WORK"
+
+: >"$WORK/times"
+for i in $(seq 1 "$RUNS"); do
+    start=$EPOCHREALTIME
+    "$WORK/suite/velmo" "一期一会,いちごいちえ" 2>>"$WORK/stderr" || echo "run $i: velmo ended with $?" >&2
+    end=$EPOCHREALTIME
+    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.1f\n", (e - s) * 1000 }' >>"$WORK/times"
+done
+sort -n "$WORK/times" | awk '{ v[NR] = $1 } END {
+    printf "velmo showing one quote and ending: median %.1f ms, min %.1f ms, max %.1f ms (%d runs)\n", v[int((NR + 1) / 2)], v[1], v[NR], NR }'
