@@ -22,8 +22,8 @@ QString path();
 // value (escapeValue) before it goes into the file.
 QString quoteExecArgument(const QString &argument);
 
-// A string value as a desktop entry file holds it (\\, \n, \t, \r; a
-// leading space as \s).
+// A string value as a desktop entry file holds it: backslash, line end,
+// tab and carriage return escaped.
 QString escapeValue(const QString &value);
 
 // The whole entry that starts the program at absolute path viewer.

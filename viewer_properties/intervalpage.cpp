@@ -27,8 +27,7 @@ IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(paren
     m_interval = form.field(QStringLiteral("Text1"), 840, top + 60, 1080, false);
     form.label(QStringLiteral("minutesLabel"), QStringLiteral("分"), 2010, top + 90, 420);
     // In the free room under the interval; taken over by the save only.
-    m_loginStart = form.place(new QCheckBox(QStringLiteral("ログイン時に起動する"), this), QStringLiteral("Check1"),
-                              480, top + 840, 3600, 270);
+    m_loginStart = form.checkBox(QStringLiteral("Check1"), QStringLiteral("ログイン時に起動する"), 480, top + 840, 3600);
     connect(m_loginStart, &QCheckBox::toggled, this, [this](bool on) { m_state.loginStart = on; });
 }
 

@@ -65,25 +65,6 @@ private slots:
         QVERIFY(AutostartEntry::countsAsOn(entry));
     }
 
-    void execArguments_data()
-    {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("words and a field code") << "velmo  --x %U" << QStringList{"velmo", "--x", "%U"};
-        QTest::newRow("quoted with blanks") << "\"/a b/velmo\" \"\"" << QStringList{"/a b/velmo", ""};
-        QTest::newRow("string escape of a blank, quoted") << "\"/a\\sb/velmo\"" << QStringList{"/a b/velmo"};
-        QTest::newRow("string escape of a blank, bare") << "/a\\sb/velmo" << QStringList{"/a", "b/velmo"};
-        QTest::newRow("unclosed quote") << "\"/a b/velmo" << QStringList{};
-        QTest::newRow("quote inside a word") << "/a\"b\"/velmo" << QStringList{};
-        QTest::newRow("word glued to a quote") << "\"/a\"velmo" << QStringList{};
-        QTest::newRow("nothing") << "   " << QStringList{};
-    }
-    void execArguments()
-    {
-        QFETCH(QString, stored);
-        QTEST(AutostartEntry::execArguments(stored), "arguments");
-    }
-
     void countsAsOn_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -99,6 +80,10 @@ private slots:
         QTest::newRow("folder named velmo") << entryWith("Exec=/x/velmo/other") << false;
         QTest::newRow("quoted, with arguments") << entryWith("Exec=\"/my apps/velmo\" 今日") << true;
         QTest::newRow("broken quoting") << entryWith("Exec=\"/x/velmo") << false;
+        QTest::newRow("word after a quote") << entryWith("Exec=\"/x/\"velmo") << false;
+        QTest::newRow("quote after a word") << entryWith("Exec=/x/\"velmo\"") << false;
+        QTest::newRow("escaped blank, quoted") << entryWith("Exec=\"/a\\sb/velmo\"") << true;
+        QTest::newRow("escaped blank, bare: two words") << entryWith("Exec=/a\\sb/velmo") << false;
         QTest::newRow("no Exec") << entryWith("") << false;
         QTest::newRow("Exec in another group") << QByteArray("[Desktop Action x]\nExec=velmo\n[Desktop Entry]\nName=V\n") << false;
         QTest::newRow("Hidden in another group") << entryWith("Exec=velmo") + "[Desktop Action x]\nHidden=true\n"
