@@ -2,6 +2,7 @@
 
 #include "shared/ui/dialogunits.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +10,7 @@
 #include <QStyle>
 
 namespace {
-// Height of one line of option, label or field, in twips.
+// Height of one line of option, check box, label or field, in twips.
 constexpr int kLineHeight = 270;
 constexpr int kFieldHeight = 315;
 } // namespace
@@ -35,6 +36,11 @@ QRadioButton *FormPlacer::option(const QString &name, const QString &caption, in
                                  int width) const
 {
     return place(new QRadioButton(caption, m_parent), name, left, top, width, kLineHeight);
+}
+
+QCheckBox *FormPlacer::checkBox(const QString &name, const QString &caption, int left, int top, int width) const
+{
+    return place(new QCheckBox(caption, m_parent), name, left, top, width, kLineHeight);
 }
 
 QLabel *FormPlacer::label(const QString &name, const QString &caption, int left, int top, int width) const

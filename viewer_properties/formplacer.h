@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +32,7 @@ public:
     }
 
     QRadioButton *option(const QString &name, const QString &caption, int left, int top, int width) const;
+    QCheckBox *checkBox(const QString &name, const QString &caption, int left, int top, int width) const;
     QLabel *label(const QString &name, const QString &caption, int left, int top, int width) const;
     QPushButton *button(const QString &name, const QString &caption, int left, int top, int width,
                         int height) const;

@@ -3,6 +3,7 @@
 #include "formplacer.h"
 #include "propertychoices.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -25,6 +26,15 @@ IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(paren
     }
     m_interval = form.field(QStringLiteral("Text1"), 840, top + 60, 1080, false);
     form.label(QStringLiteral("minutesLabel"), QStringLiteral("分"), 2010, top + 90, 420);
+    // In the free room under the interval; taken over by the save only.
+    m_loginStart = form.checkBox(QStringLiteral("Check1"), QStringLiteral("ログイン時に起動する"), 480, top + 840, 3600);
+    connect(m_loginStart, &QCheckBox::toggled, this, [this](bool on) { m_state.loginStart = on; });
+}
+
+void IntervalPage::showLoginStart(bool on)
+{
+    m_loginStart->setChecked(on);
+    m_state.loginStart = on;
 }
 
 void IntervalPage::showInterval(qint16 intervalMinutes)

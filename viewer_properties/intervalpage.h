@@ -5,11 +5,13 @@
 #include <QFrame>
 #include <QList>
 
+class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
 // The page "表示間隔": the display mode (Jo) and, for the periodic mode
-// only, the interval in minutes, which the save reads from the field.
+// only, the interval in minutes, which the save reads from the field; under
+// them the box that starts the viewer at login.
 class IntervalPage : public QFrame
 {
     Q_OBJECT
@@ -23,8 +25,12 @@ public:
 
     QString intervalText() const;
 
+    // Start-up: the box shows whether the viewer starts at login.
+    void showLoginStart(bool on);
+
 private:
     PropertyState &m_state;
     QList<QRadioButton *> m_modes; // as PropertyChoices lists them
     QLineEdit *m_interval = nullptr; // Text1
+    QCheckBox *m_loginStart = nullptr; // Check1
 };

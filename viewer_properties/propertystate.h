@@ -11,13 +11,16 @@ class ProgramStarter;
 class ViewerSettingsStore;
 
 // What the property window works on while it is open: the five values
-// (the interval is taken from its field only at the save) and the line the
-// content page read last.
+// (the interval is taken from its field only at the save), the line the
+// content page read last, and the login start as the box shows it and as
+// it was found at opening.
 struct PropertyState
 {
     ViewerSettings values;
     QString currentLine;
     int lineCount = 0;
+    bool loginStart = false;
+    bool loginStartAtOpen = false;
 };
 
 // The platform services and folders the window uses, each replaceable by

@@ -28,4 +28,10 @@ struct SaveOutcome
 SaveOutcome save(ViewerSettingsStore &store, const ViewerSettings &values, const QString &mirwinPath,
                  const MirwinSettings &mirwin);
 
+// The login start, after the settings are saved. Applied only when the
+// box differs from what it showed at opening, so an entry the person did
+// not touch (one of another program, or one the desktop switched off)
+// stays as it is. viewer is the program the entry starts.
+SaveOutcome applyLoginStart(bool atOpen, bool wanted, const QString &entryPath, const QString &viewer);
+
 } // namespace PropertyValues

@@ -1,6 +1,7 @@
 #include "propertywindow.h"
 
 #include "aboutpage.h"
+#include "autostartentry.h"
 #include "contentpage.h"
 #include "formplacer.h"
 #include "intervalpage.h"
@@ -13,6 +14,7 @@
 #include "second_config/mirwinsettingsfile.h"
 #include "shared/fileexists.h"
 #include "shared/linkcontract.h"
+#include "shared/programnames.h"
 #include "shared/suitehelp.h"
 #include "shared/ui/dialogunits.h"
 #include "shared/ui/helpviewer.h"
@@ -153,6 +155,9 @@ void PropertyWindow::load()
     checkPresence();
     // 11., 12. mirwin.ini and tambwin.ini.
     loadSettingsFiles();
+    // Whether the viewer starts at login, as the autostart entry says now.
+    m_state.loginStartAtOpen = AutostartEntry::isOn(AutostartEntry::path());
+    m_interval->showLoginStart(m_state.loginStartAtOpen);
 }
 
 void PropertyWindow::checkPresence()
@@ -192,9 +197,14 @@ void PropertyWindow::confirm()
 PropertyValues::SaveOutcome PropertyWindow::ok()
 {
     m_state.values.intervalMinutes = IntervalText::toMinutes(m_interval->intervalText());
-    return PropertyValues::save(m_services.store, m_state.values,
-                                m_services.settingsFolder + QLatin1Char('/') + MirwinSettingsFile::kFileName,
-                                m_method->mirwinSettings());
+    const PropertyValues::SaveOutcome outcome = PropertyValues::save(
+        m_services.store, m_state.values,
+        m_services.settingsFolder + QLatin1Char('/') + MirwinSettingsFile::kFileName, m_method->mirwinSettings());
+    if (!outcome.saved)
+        return outcome;
+    // The viewer beside this window's program, the one OK is enabled by.
+    return PropertyValues::applyLoginStart(m_state.loginStartAtOpen, m_state.loginStart, AutostartEntry::path(),
+                                           m_services.programFolder + QLatin1Char('/') + ProgramNames::kVelmo);
 }
 
 void PropertyWindow::showHelp()

@@ -3,6 +3,57 @@
 
 #include <QtTest>
 
+#include <sys/inotify.h>
+#include <unistd.h>
+
+namespace {
+
+// Which files of some folders a program opens. The kernel queues an event
+// for every open in a watched folder before the open returns, so after the
+// program has ended every open is there to read, without waiting.
+class OpenWatch
+{
+public:
+    OpenWatch() : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {}
+    ~OpenWatch()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    OpenWatch(const OpenWatch &) = delete;
+    OpenWatch &operator=(const OpenWatch &) = delete;
+
+    bool watch(const QString &folder)
+    {
+        const int id = inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_OPEN);
+        m_folders.insert(id, folder);
+        return id >= 0;
+    }
+
+    // The paths opened since the last call, in the order of the opens.
+    QStringList opened()
+    {
+        QStringList paths;
+        alignas(inotify_event) char buffer[4096];
+        ssize_t size;
+        while ((size = ::read(m_fd, buffer, sizeof buffer)) > 0) {
+            for (const char *at = buffer; at < buffer + size;) {
+                const auto *event = reinterpret_cast<const inotify_event *>(at);
+                if (event->len > 0)
+                    paths << m_folders.value(event->wd) + '/' + QFile::decodeName(event->name);
+                at += sizeof(inotify_event) + event->len;
+            }
+        }
+        return paths;
+    }
+
+private:
+    int m_fd;
+    QHash<int, QString> m_folders;
+};
+
+} // namespace
+
 // `cmake --install` into a scratch prefix, then the installed programs run
 // as a user would start them: through the links in bin/, with the program
 // folder read-only and a home of their own.
@@ -15,6 +66,7 @@ private slots:
     void treeHasProgramsDataAndMarker();
     void installedTambwinShowsItsCard();
     void installedVelmoShowsOnceThroughInstalledTambwin();
+    void installedTambwinReadsTheUserFolder();
 
 private:
     QProcess *program(const QString &name, const QStringList &arguments);
@@ -95,6 +147,29 @@ void TestInstall::installedVelmoShowsOnceThroughInstalledTambwin()
     // A failed start would leave the position where it was.
     QCOMPARE(QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(), QString("4"));
     QCOMPARE(QDir(m_workDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestInstall::installedTambwinReadsTheUserFolder()
+{
+    // A tambwin.ini where each layout looks: the current directory (the
+    // build layout's place) and the user's suite folder.
+    const QString userFolder = m_home.filePath(".config/" + SettingsLocation::suiteFolderName());
+    const QString userIni = userFolder + "/tambwin.ini";
+    const QString currentIni = m_workDir.filePath("tambwin.ini");
+    QVERIFY(QDir().mkpath(userFolder));
+    for (const QString &path : {userIni, currentIni}) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("0\r\n") == 3);
+    }
+    OpenWatch watch;
+    QVERIFY(watch.watch(userFolder) && watch.watch(m_workDir.path()));
+    QProcess *tambwin = program(ProgramNames::kTambwin, {"12"});
+    QVERIFY(tambwin->waitForFinished(30000));
+    QCOMPARE(tambwin->exitCode(), 0);
+    const QStringList opened = watch.opened();
+    QFile::remove(currentIni);
+    QVERIFY2(opened.contains(userIni), qPrintable(opened.join(' ')));
+    QVERIFY2(!opened.contains(currentIni), qPrintable(opened.join(' ')));
 }
 
 QTEST_GUILESS_MAIN(TestInstall)

@@ -1,7 +1,9 @@
 #include "propertyrig.h"
 
 #include "viewer/viewersettings.h"
+#include "viewer_properties/autostartentry.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -34,12 +36,99 @@ class TestPropertyWindow : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_runtime;
+    QTemporaryDir m_config;
+
+    // The login-start entry under a configuration folder of its own.
+    static QString useConfigFolder(const QTemporaryDir &folder)
+    {
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+        return folder.filePath("autostart/velmo.desktop");
+    }
+
+    static QByteArray contentOf(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    }
 
 private slots:
     void initTestCase()
     {
-        // The published item lives in a folder of the test.
+        // The published item lives in a folder of the test, and no test
+        // reads the login start of the person running it.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path()));
+        useConfigFolder(m_config);
+    }
+
+    // The box shows the entry found at opening; OK applies a change of it,
+    // キャンセル never does, and an entry the person left alone stays as it
+    // was to the byte.
+    void loginStart_data()
+    {
+        QTest::addColumn<QByteArray>("before"); // empty: no entry
+        QTest::addColumn<bool>("shown");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("after"); // none, before, ours
+        const QByteArray byHand = "[Desktop Entry]\n# by hand\nExec=velmo\n";
+        const QByteArray hidden = byHand + "Hidden=true\n";
+        const QByteArray foreign = "[Desktop Entry]\nExec=other\n";
+        QTest::newRow("none, toggled, OK") << QByteArray() << false << "Command1" << "ours";
+        QTest::newRow("none, toggled, キャンセル") << QByteArray() << false << "Command2" << "none";
+        QTest::newRow("on, toggled, OK") << byHand << true << "Command1" << "none";
+        QTest::newRow("on, toggled, キャンセル") << byHand << true << "Command2" << "before";
+        QTest::newRow("on, toggled twice, OK") << byHand << true << "twice" << "before";
+        QTest::newRow("hidden, toggled twice, OK") << hidden << false << "twice" << "before";
+        QTest::newRow("hidden, toggled, OK") << hidden << false << "Command1" << "ours";
+        QTest::newRow("another program's, toggled, OK") << foreign << false << "Command1" << "ours";
+    }
+    void loginStart()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, button);
+        QTemporaryDir config;
+        const QString entry = useConfigFolder(config);
+        if (!before.isEmpty()) {
+            QVERIFY(QDir().mkpath(QFileInfo(entry).path()));
+            writeFile(entry, before);
+        }
+        PropertyRig rig;
+        rig.open();
+        QTEST(rig.child<QCheckBox>("Check1")->isChecked(), "shown");
+        rig.click("Check1");
+        if (button == "twice")
+            rig.click("Check1");
+        rig.click(button == "twice" ? "Command1" : button);
+        QVERIFY(!rig.window->isVisible());
+        QFETCH(QString, after);
+        const QByteArray expected = after == "ours"     ? AutostartEntry::text(rig.path("velmo"))
+                                    : after == "before" ? before
+                                                        : QByteArray("<none>");
+        QCOMPARE(contentOf(entry), expected);
+        QCOMPARE(rig.published.value(0), QString(button == "Command2" ? "end" : "OK"));
+    }
+
+    // A login start that cannot be set is told; the window stays with the
+    // box checked, publishes nothing, and OK works once the cause is gone.
+    void loginStartFails()
+    {
+        QTemporaryDir config;
+        const QString entry = useConfigFolder(config);
+        const QString folder = QFileInfo(entry).path();
+        writeFile(folder, "a file where the autostart folder belongs");
+        PropertyRig rig;
+        rig.open();
+        rig.click("Check1");
+        rig.click("Command1");
+        QCOMPARE(rig.boxes.boxes.size(), 1);
+        QVERIFY(rig.boxes.boxes[0].text.contains("ログイン時の起動"));
+        QVERIFY(rig.published.isEmpty());
+        QVERIFY(rig.window->isVisible());
+        QVERIFY(rig.child<QCheckBox>("Check1")->isChecked());
+
+        QVERIFY(QFile::remove(folder));
+        rig.click("Command1");
+        QCOMPARE(rig.published, (QStringList{"OK", "end"}));
+        QVERIFY(AutostartEntry::isOn(entry));
     }
 
     // Each row: the stored values, the options selected at start, and what
