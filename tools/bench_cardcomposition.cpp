@@ -1,6 +1,8 @@
-// How long composing one title card takes on large screens: tambwin's, and
-// mirwin's and dastor's from their arguments (picture, settings, faces and
-// text included, as at their start). Run by hand:
+// How long composing one title card takes on large screens: tambwin's by
+// stage (the picture stretched, the text layer in its bands, the OR, the
+// whole), and mirwin's and dastor's from their arguments (picture,
+// settings, faces and text included, as at their start). Fonts are loaded
+// and glyphs cached by one composition before timing. Run by hand:
 //   build/tools/bench_cardcomposition -platform offscreen
 
 #include "second_card/mirwincard.h"
@@ -21,6 +23,10 @@ private slots:
     void stretchOnly();
     void textOnly_data() { compose_data(); }
     void textOnly();
+    void fullTextLayer_data() { compose_data(); }
+    void fullTextLayer();
+    void orOnly_data() { compose_data(); }
+    void orOnly();
     void mirwin_data() { compose_data(); }
     void mirwin();
     void dastor_data() { compose_data(); }
@@ -28,6 +34,8 @@ private slots:
 
 private:
     QImage m_picture = BackgroundPicture::decode(BackgroundPicture::resourceBytes());
+    const QString m_title = TitleTable::record(22); // the longest record: all five fields
+    const TitleFont m_font = defaultTitleFont();
 };
 
 void BenchCardComposition::compose_data()
@@ -40,11 +48,9 @@ void BenchCardComposition::compose_data()
 void BenchCardComposition::compose()
 {
     QFETCH(QSize, screen);
-    const QString title = TitleTable::record(22); // the longest record: all five fields
-    const TitleFont font = defaultTitleFont();
-    QImage card;
+    QImage card = CardRenderer::composeCard(m_picture, m_title, m_font, screen);
     QBENCHMARK {
-        card = CardRenderer::composeCard(m_picture, title, font, screen);
+        card = CardRenderer::composeCard(m_picture, m_title, m_font, screen);
     }
     QCOMPARE(card.size(), screen);
 }
@@ -60,10 +66,29 @@ void BenchCardComposition::stretchOnly()
 void BenchCardComposition::textOnly()
 {
     QFETCH(QSize, screen);
-    const QString title = TitleTable::record(22);
-    const TitleFont font = defaultTitleFont();
+    CardRenderer::bandedTextLayer(m_title, m_font, screen);
     QBENCHMARK {
-        CardRenderer::textLayer(title, font, screen);
+        CardRenderer::bandedTextLayer(m_title, m_font, screen);
+    }
+}
+
+// The whole-screen layer, which the card no longer needs.
+void BenchCardComposition::fullTextLayer()
+{
+    QFETCH(QSize, screen);
+    CardRenderer::textLayer(m_title, m_font, screen);
+    QBENCHMARK {
+        CardRenderer::textLayer(m_title, m_font, screen);
+    }
+}
+
+void BenchCardComposition::orOnly()
+{
+    QFETCH(QSize, screen);
+    const CardRenderer::BandedLayer layer = CardRenderer::bandedTextLayer(m_title, m_font, screen);
+    QImage card = CardRenderer::stretchedPicture(m_picture, screen);
+    QBENCHMARK {
+        CardRenderer::orOnto(card, layer);
     }
 }
 
