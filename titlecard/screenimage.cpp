@@ -30,8 +30,7 @@ QImage newScreenImage(const QSize &size)
     if (size.isEmpty())
         return {};
     const qsizetype rowBytes = qsizetype(size.width()) * 4;
-    if (rowBytes > std::numeric_limits<int>::max() / 4
-        || size.height() > std::numeric_limits<qsizetype>::max() / 2 / rowBytes)
+    if (size.height() > std::numeric_limits<qsizetype>::max() / 2 / rowBytes)
         return {};
     const qsizetype bytes = rowBytes * size.height();
     if (bytes < kOwnMappingBytes)

@@ -5,8 +5,6 @@
 #include <QPainter>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(TitleFont)
-
 namespace {
 
 // The card as it was first composed, written plainly with QPainter: the
