@@ -9,9 +9,11 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QRegion>
 #include <QTransform>
 
 #include <algorithm>
+#include <cstring>
 #include <system_error>
 #include <thread>
 
@@ -170,13 +172,12 @@ BandedLayer bandedTextLayer(const QString &title, const TitleFont &font, const Q
     if (layer.image.isNull() || fields.isEmpty())
         return layer;
     const TitleFace face = faceFor(font);
-    for (int rank = 0; rank < fields.size(); ++rank) {
-        const QRect band = titleLineBounds(fields.at(rank), kFieldPlacements[rank], screen, face);
-        if (!band.isEmpty())
-            layer.bands << band;
-    }
-    // Every band is black before any field is drawn: a field's glyphs may
-    // reach into a neighbour's band.
+    // Fields' bounds overlap (a ruby line sits just above its line); their
+    // union as disjoint rectangles is cleared and ORed once.
+    QRegion area;
+    for (int rank = 0; rank < fields.size(); ++rank)
+        area += titleLineBounds(fields.at(rank), kFieldPlacements[rank], screen, face);
+    layer.bands = QList<QRect>(area.begin(), area.end());
     for (const QRect &band : std::as_const(layer.bands)) {
         for (int y = band.top(); y <= band.bottom(); ++y) {
             QRgb *row = reinterpret_cast<QRgb *>(layer.image.scanLine(y)) + band.left();
@@ -192,13 +193,24 @@ void orOnto(QImage &card, const BandedLayer &layer)
     if (card.size() != layer.image.size() || card.format() != QImage::Format_RGB32
         || layer.image.format() != QImage::Format_RGB32)
         return;
-    // Overlapping bands are ORed twice, which changes nothing.
+    // Four pixels at a time: the compiler does not vectorise the plain loop
+    // at this optimisation level, and this is the card's widest loop.
+    using Four = quint32 __attribute__((vector_size(16)));
     for (const QRect &band : layer.bands) {
         for (int y = band.top(); y <= band.bottom(); ++y) {
-            QRgb *out = reinterpret_cast<QRgb *>(card.scanLine(y)) + band.left();
-            const QRgb *ink = reinterpret_cast<const QRgb *>(layer.image.constScanLine(y)) + band.left();
-            for (int x = 0; x < band.width(); ++x)
-                out[x] |= ink[x];
+            uchar *out = card.scanLine(y) + band.left() * 4;
+            const uchar *ink = layer.image.constScanLine(y) + band.left() * 4;
+            const int width = band.width();
+            int x = 0;
+            for (; x + 4 <= width; x += 4) {
+                Four a, b;
+                std::memcpy(&a, out + 4 * x, sizeof a);
+                std::memcpy(&b, ink + 4 * x, sizeof b);
+                a |= b;
+                std::memcpy(out + 4 * x, &a, sizeof a);
+            }
+            for (; x < width; ++x)
+                reinterpret_cast<QRgb *>(out)[x] |= reinterpret_cast<const QRgb *>(ink)[x];
         }
     }
 }

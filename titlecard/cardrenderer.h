@@ -34,7 +34,7 @@ QImage textLayer(const QString &title, const TitleFont &font, const QSize &scree
 // The text layer only where it can hold ink: a screen-sized image of which
 // only the pixels inside the bands are set (black, or the text exactly as
 // textLayer() has it there); the rest is never written nor to be read, so
-// its memory is never touched. Bands may overlap.
+// its memory is never touched. The bands do not overlap.
 struct BandedLayer
 {
     QImage image;
