@@ -225,9 +225,8 @@ QImage composeCard(const QImage &picture, const QString &title, const TitleFont 
         return card;
     }
     // The picture is replicated on a second thread while this one draws the
-    // text: neither reads what the other writes. The maps are read here
-    // first, so that thread never paints: a painter on a short-lived
-    // thread leaves this thread's glyphs to be rendered again.
+    // text: neither reads what the other writes. The maps are read (and
+    // kept) here first, so that thread only fills memory and never paints.
     PictureStretch::replicationMaps(picture.size(), screen);
     QImage card;
     std::thread stretcher;

@@ -17,6 +17,7 @@ namespace {
 // An index ramp can only count to 255 in one 8-bit image, so a position is
 // read as two ramps: its low byte, then its high byte.
 enum class Byte { Low, High };
+constexpr int kMaxSide = 0x10000;
 
 QImage indexRamp(int length, bool across, Byte byte)
 {
@@ -81,6 +82,8 @@ ReplicationMaps replicationMaps(const QSize &picture, const QSize &screen)
 bool canReplicate(const QImage &picture)
 {
     if (picture.format() != QImage::Format_Indexed8 || picture.isNull() || picture.devicePixelRatio() != 1.0)
+        return false;
+    if (picture.width() > kMaxSide || picture.height() > kMaxSide) // beyond what two ramps can count
         return false;
     const QList<QRgb> colours = picture.colorTable();
     if (colours.isEmpty() || colours.size() > 256)

@@ -22,8 +22,8 @@ struct ReplicationMaps
 ReplicationMaps replicationMaps(const QSize &picture, const QSize &screen);
 
 // True when replicate() gives this picture exactly: 8-bit indexed, one
-// device pixel per pixel, every colour opaque and every pixel's index
-// inside the colour table.
+// device pixel per pixel, at most 65536 pixels a side, every colour opaque
+// and every pixel's index inside the colour table.
 bool canReplicate(const QImage &picture);
 
 // The picture over the whole screen as Format_RGB32; null when the screen
