@@ -2,6 +2,7 @@
 
 #include "cardcache.h"
 #include "carddependencies.h"
+#include "screenimage.h"
 #include "titlefontmapping.h"
 
 #include "shared/programnames.h"
@@ -30,9 +31,9 @@ QByteArray key(const CardRequest &request)
 ComposedCard compose(const CardRequest &request, const QSize &screen, const CardCache &cache)
 {
     const QByteArray cacheKey = key(request);
-    QImage card(screen, QImage::Format_RGB32);
+    QImage card = newScreenImage(screen);
     if (card.isNull())
-        return card;
+        return composeCard(request, screen);
     if (card.bytesPerLine() == qsizetype(screen.width()) * 4
         && cache.load(cacheKey, screen, card.bits(), card.sizeInBytes()))
         return card;

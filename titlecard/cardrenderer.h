@@ -5,6 +5,8 @@
 
 #include <QFont>
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -28,6 +30,26 @@ struct TitleFace
 // (line1, line2, ruby1, ruby2, line3), one cell per byte, each glyph at
 // the top left of its cells over an opaque black cell background.
 QImage textLayer(const QString &title, const TitleFont &font, const QSize &screen);
+
+// The text layer only where it can hold ink: a screen-sized image of which
+// only the pixels inside the bands are set (black, or the text exactly as
+// textLayer() has it there); the rest is never written nor to be read, so
+// its memory is never touched. The bands do not overlap.
+struct BandedLayer
+{
+    QImage image;
+    QList<QRect> bands;
+};
+BandedLayer bandedTextLayer(const QString &title, const TitleFont &font, const QSize &screen);
+
+// ORs the layer's bands onto the card (both Format_RGB32, the same size).
+void orOnto(QImage &card, const BandedLayer &layer);
+
+// The screen rectangle that drawing one field can touch: its cells and its
+// glyphs' ink, through the same transformations as drawTitleLine(), with a
+// margin for hinting and smoothing; clipped to the screen.
+QRect titleLineBounds(const QString &text, const FieldPlacement &placement, const QSize &screen,
+                      const TitleFace &face);
 
 // Draws one field onto a black surface. The font's cell height (ascent and
 // descent) is the line's cell height. A fixed-pitch face has each glyph

@@ -1,6 +1,10 @@
-// How long composing one title card takes on large screens: tambwin's, and
+// How long composing one title card takes on large screens: tambwin's by
+// stage (the picture stretched, the text layer, the OR, the whole), each
+// both the way the card is composed and the plain QPainter way it is
+// checked against, and the whole also without the second thread; then
 // mirwin's and dastor's from their arguments (picture, settings, faces and
-// text included, as at their start). Run by hand:
+// text included, as at their start). Fonts are loaded and glyphs cached by
+// one composition before timing. Run by hand:
 //   build/tools/bench_cardcomposition -platform offscreen
 
 #include "second_card/mirwincard.h"
@@ -9,7 +13,31 @@
 #include "titlecard/cardrenderer.h"
 #include "titlecard/titletable.h"
 
+#include <QPainter>
 #include <QtTest>
+
+namespace {
+
+enum class Way { Fast, OneThread, Plain };
+
+QImage plainStretch(const QImage &picture, const QSize &screen)
+{
+    QImage image(screen, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(QPoint(0, 0), screen), picture, picture.rect());
+    return image;
+}
+
+void plainOr(QImage &card, const QImage &layer)
+{
+    QPainter painter(&card);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(0, 0, layer);
+}
+
+} // namespace
 
 class BenchCardComposition : public QObject
 {
@@ -17,34 +45,77 @@ class BenchCardComposition : public QObject
 private slots:
     void compose_data();
     void compose();
-    void stretchOnly_data() { compose_data(); }
+    void stretchOnly_data() { stages(); }
     void stretchOnly();
-    void textOnly_data() { compose_data(); }
+    void textOnly_data() { stages(); }
     void textOnly();
-    void mirwin_data() { compose_data(); }
+    void orOnly_data() { stages(); }
+    void orOnly();
+    void mirwin_data() { sizes(); }
     void mirwin();
-    void dastor_data() { compose_data(); }
+    void dastor_data() { sizes(); }
     void dastor();
 
 private:
+    void sizes();
+    void stages(bool withOneThread = false);
+    QImage compose(Way way, const QSize &screen) const;
+
     QImage m_picture = BackgroundPicture::decode(BackgroundPicture::resourceBytes());
+    const QString m_title = TitleTable::record(22); // the longest record: all five fields
+    const TitleFont m_font = defaultTitleFont();
 };
 
-void BenchCardComposition::compose_data()
+void BenchCardComposition::sizes()
 {
     QTest::addColumn<QSize>("screen");
     QTest::newRow("1920x1080") << QSize(1920, 1080);
     QTest::newRow("3840x2160") << QSize(3840, 2160);
 }
 
+void BenchCardComposition::stages(bool withOneThread)
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<Way>("way");
+    for (const QSize &screen : {QSize(1920, 1080), QSize(3840, 2160)}) {
+        QTest::addRow("%dx%d", screen.width(), screen.height()) << screen << Way::Fast;
+        if (withOneThread)
+            QTest::addRow("%dx%d one thread", screen.width(), screen.height()) << screen << Way::OneThread;
+        QTest::addRow("%dx%d plain", screen.width(), screen.height()) << screen << Way::Plain;
+    }
+}
+
+QImage BenchCardComposition::compose(Way way, const QSize &screen) const
+{
+    switch (way) {
+    case Way::Fast:
+        return CardRenderer::composeCard(m_picture, m_title, m_font, screen);
+    case Way::OneThread: {
+        QImage card = CardRenderer::stretchedPicture(m_picture, screen);
+        CardRenderer::orOnto(card, CardRenderer::bandedTextLayer(m_title, m_font, screen));
+        return card;
+    }
+    case Way::Plain: {
+        QImage card = plainStretch(m_picture, screen);
+        plainOr(card, CardRenderer::textLayer(m_title, m_font, screen));
+        return card;
+    }
+    }
+    return {};
+}
+
+void BenchCardComposition::compose_data()
+{
+    stages(true);
+}
+
 void BenchCardComposition::compose()
 {
     QFETCH(QSize, screen);
-    const QString title = TitleTable::record(22); // the longest record: all five fields
-    const TitleFont font = defaultTitleFont();
-    QImage card;
+    QFETCH(Way, way);
+    QImage card = compose(way, screen);
     QBENCHMARK {
-        card = CardRenderer::composeCard(m_picture, title, font, screen);
+        card = compose(way, screen);
     }
     QCOMPARE(card.size(), screen);
 }
@@ -52,18 +123,37 @@ void BenchCardComposition::compose()
 void BenchCardComposition::stretchOnly()
 {
     QFETCH(QSize, screen);
+    QFETCH(Way, way);
     QBENCHMARK {
-        CardRenderer::stretchedPicture(m_picture, screen);
+        way == Way::Plain ? plainStretch(m_picture, screen) : CardRenderer::stretchedPicture(m_picture, screen);
     }
 }
 
 void BenchCardComposition::textOnly()
 {
     QFETCH(QSize, screen);
-    const QString title = TitleTable::record(22);
-    const TitleFont font = defaultTitleFont();
+    QFETCH(Way, way);
+    compose(way, screen);
     QBENCHMARK {
-        CardRenderer::textLayer(title, font, screen);
+        if (way == Way::Plain)
+            CardRenderer::textLayer(m_title, m_font, screen);
+        else
+            CardRenderer::bandedTextLayer(m_title, m_font, screen);
+    }
+}
+
+void BenchCardComposition::orOnly()
+{
+    QFETCH(QSize, screen);
+    QFETCH(Way, way);
+    const CardRenderer::BandedLayer banded = CardRenderer::bandedTextLayer(m_title, m_font, screen);
+    const QImage full = CardRenderer::textLayer(m_title, m_font, screen);
+    QImage card = CardRenderer::stretchedPicture(m_picture, screen);
+    QBENCHMARK {
+        if (way == Way::Plain)
+            plainOr(card, full);
+        else
+            CardRenderer::orOnto(card, banded);
     }
 }
 

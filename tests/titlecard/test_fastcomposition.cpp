@@ -1,0 +1,175 @@
+#include "titlecard/backgroundpicture.h"
+#include "titlecard/cardrenderer.h"
+#include "titlecard/titletable.h"
+
+#include <QPainter>
+#include <QtTest>
+
+namespace {
+
+// The card as it was first composed, written plainly with QPainter: the
+// picture drawn over a black screen without smoothing, the whole-screen
+// text layer ORed on by a raster operation.
+QImage plainStretch(const QImage &picture, const QSize &screen)
+{
+    QImage image(screen, QImage::Format_RGB32);
+    image.fill(Qt::black);
+    if (!picture.isNull()) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QRect(QPoint(0, 0), screen), picture, picture.rect());
+    }
+    return image;
+}
+
+QImage plainCard(const QImage &picture, const QString &title, const TitleFont &font, const QSize &screen)
+{
+    QImage card = plainStretch(picture, screen);
+    QPainter painter(&card);
+    painter.setCompositionMode(QPainter::RasterOp_SourceOrDestination);
+    painter.drawImage(0, 0, CardRenderer::textLayer(title, font, screen));
+    return card;
+}
+
+// Every column and every row differs from its neighbours, so a pixel taken
+// from one column or row too far shows.
+QImage checkered(const QSize &size, int colours)
+{
+    QImage picture(size, QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (int i = 0; i < colours; ++i)
+        table << qRgb(i * 15, 255 - i * 13, (i * 97) % 256);
+    picture.setColorTable(table);
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x)
+            picture.setPixel(x, y, (x * 7 + y * 3) % colours);
+    return picture;
+}
+
+QString firstDifference(const QImage &got, const QImage &expected)
+{
+    if (got.size() != expected.size())
+        return QStringLiteral("size %1x%2").arg(got.width()).arg(got.height());
+    for (int y = 0; y < got.height(); ++y)
+        for (int x = 0; x < got.width(); ++x)
+            if ((got.pixel(x, y) ^ expected.pixel(x, y)) & 0xFFFFFF)
+                return QStringLiteral("first difference at %1,%2").arg(x).arg(y);
+    return {};
+}
+
+TitleFont fontWith(const QString &face, int escapement, int quality)
+{
+    TitleFont font = defaultTitleFont();
+    if (!face.isEmpty())
+        font.setFaceName(face);
+    font.lfEscapement = escapement;
+    font.lfQuality = std::uint8_t(quality);
+    return font;
+}
+
+const QString kForeign = QStringLiteral("AéB€😀한 Ǻ̂ṩ,星環国,ÅÄÖ,ñ,→∀");
+const QString kLong = QStringLiteral("とても長い一行目の題名がここに続いてゆきますよ,a second line that runs on and on,るび,ruby,三行目");
+
+} // namespace
+
+// The card composed the fast way (replicated picture, text in bands, two
+// threads) is the card composed plainly, pixel for pixel.
+class TestFastComposition : public QObject
+{
+    Q_OBJECT
+private slots:
+    void stretchIsPlainDrawing_data()
+    {
+        QTest::addColumn<QImage>("picture");
+        QTest::addColumn<QSize>("screen");
+        const QImage shipped = BackgroundPicture::decode(BackgroundPicture::resourceBytes());
+        const QImage pattern = checkered({640, 480}, 16);
+        for (const QSize &screen : {QSize(640, 480), QSize(1366, 768), QSize(1, 1), QSize(7, 3000), QSize(641, 479),
+                                    QSize(1279, 961), QSize(3840, 2160)})
+            QTest::addRow("%dx%d", screen.width(), screen.height()) << pattern << screen;
+        QTest::newRow("shipped picture 1920x1080") << shipped << QSize(1920, 1080);
+        // Pictures the replication does not take: QPainter draws them.
+        QImage outsideTable = checkered({640, 480}, 16);
+        outsideTable.setColorCount(5);
+        QTest::newRow("index outside the colour table") << outsideTable << QSize(1366, 768);
+        QImage translucent = pattern;
+        translucent.setColor(3, qRgba(200, 100, 50, 128));
+        QTest::newRow("translucent colour") << translucent << QSize(1024, 768);
+        QTest::newRow("true-colour picture") << pattern.convertToFormat(QImage::Format_RGB32) << QSize(1366, 768);
+        QTest::newRow("picture of another size") << checkered({33, 17}, 16) << QSize(1366, 768);
+        QTest::newRow("full colour table") << checkered({640, 480}, 256) << QSize(1366, 768);
+        QTest::newRow("no picture") << QImage() << QSize(800, 600);
+    }
+
+    void stretchIsPlainDrawing()
+    {
+        QFETCH(QImage, picture);
+        QFETCH(QSize, screen);
+        const QString difference = firstDifference(CardRenderer::stretchedPicture(picture, screen),
+                                                   plainStretch(picture, screen));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    void cardIsPlainComposition_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<TitleFont>("font");
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<bool>("pictureIntact");
+        const QString all = TitleTable::record(22); // all five fields
+        const TitleFont plain = defaultTitleFont();
+        for (const QSize &screen : {QSize(640, 480), QSize(1024, 768), QSize(1366, 768)})
+            QTest::addRow("record 22 %dx%d", screen.width(), screen.height()) << all << plain << screen << true;
+        QTest::newRow("long lines") << kLong << plain << QSize(1366, 768) << true;
+        QTest::newRow("outside the code page") << kForeign << plain << QSize(1366, 768) << true;
+        QTest::newRow("rotated face") << all << fontWith("IPAGothic", 900, 0) << QSize(1366, 768) << true;
+        QTest::newRow("rotated the other way") << all << fontWith("IPAGothic", -900, 0) << QSize(1024, 768) << true;
+        QTest::newRow("tilted face") << kForeign << fontWith("IPAMincho", 150, 0) << QSize(1024, 768) << true;
+        QTest::newRow("proportional face") << kLong << fontWith("IPAPGothic", 0, 0) << QSize(1366, 768) << true;
+        QTest::newRow("Latin face") << kForeign << fontWith("DejaVu Sans", 0, 0) << QSize(640, 480) << true;
+        QTest::newRow("not antialiased") << all << fontWith("IPAGothic", 0, 3) << QSize(1366, 768) << true;
+        QTest::newRow("tiny screen") << all << plain << QSize(1, 1) << true;
+        QTest::newRow("narrow screen") << all << plain << QSize(7, 3000) << true;
+        QTest::newRow("short picture") << all << plain << QSize(1366, 768) << false;
+        QTest::newRow("no title") << QString() << plain << QSize(640, 480) << true;
+    }
+
+    void cardIsPlainComposition()
+    {
+        QFETCH(QString, title);
+        QFETCH(TitleFont, font);
+        QFETCH(QSize, screen);
+        QFETCH(bool, pictureIntact);
+        QByteArray bytes = BackgroundPicture::resourceBytes();
+        if (!pictureIntact)
+            bytes.chop(1);
+        const QImage picture = BackgroundPicture::decode(bytes);
+        const QString difference = firstDifference(CardRenderer::composeCard(picture, title, font, screen),
+                                                   plainCard(picture, title, font, screen));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    // Nothing the text draws falls outside the bands, and inside them the
+    // banded layer is the whole-screen one.
+    void bandsHoldAllInk_data() { cardIsPlainComposition_data(); }
+
+    void bandsHoldAllInk()
+    {
+        QFETCH(QString, title);
+        QFETCH(TitleFont, font);
+        QFETCH(QSize, screen);
+        const QImage full = CardRenderer::textLayer(title, font, screen);
+        const CardRenderer::BandedLayer banded = CardRenderer::bandedTextLayer(title, font, screen);
+        QImage inBands(screen, QImage::Format_RGB32);
+        inBands.fill(Qt::black);
+        for (const QRect &band : banded.bands) {
+            QVERIFY(QRect(QPoint(0, 0), screen).contains(band));
+            QPainter(&inBands).drawImage(band.topLeft(), banded.image, band);
+        }
+        const QString difference = firstDifference(inBands, full);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+};
+
+QTEST_MAIN(TestFastComposition)
+#include "test_fastcomposition.moc"
