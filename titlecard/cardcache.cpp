@@ -147,19 +147,16 @@ bool CardCache::store(const QByteArray &key, const QSize &size, const uchar *pix
     }
     QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 
-    QByteArray entry;
-    entry.reserve(kFixedHeaderBytes + stamps.size() + bytes);
-    entry.append(kMagic, 8);
-    entry.append(digest(key));
+    QByteArray header(kMagic, 8);
+    header.append(digest(key));
     {
-        QDataStream out(&entry, QIODevice::Append);
+        QDataStream out(&header, QIODevice::Append);
         out.setByteOrder(QDataStream::LittleEndian);
         out << quint32(size.width()) << quint32(size.height()) << quint32(stamps.size());
     }
-    entry.append(stamps);
-    entry.append(reinterpret_cast<const char *>(pixels), bytes);
     const QString path = entryPath(key);
-    if (!writeFileAtomically(path, entry, error))
+    // In parts: the pixels are not copied into one block first.
+    if (!writeFileAtomically(path, {header, stamps, QByteArrayView(pixels, bytes)}, error))
         return false;
     dropOldest(path);
     return true;

@@ -11,6 +11,7 @@
 // screen, drawn at 0,0). On a match it prints "first frame after <ms> ms",
 // waits --linger milliseconds (for work the program does after its first
 // frame), then ends the program. Exit status 0 on a match, 1 otherwise.
+// With FIRST_FRAME_WATCH_VERBOSE set, each window and change goes to stderr.
 
 #include <QImage>
 
@@ -87,6 +88,7 @@ int main(int argc, char **argv)
         return usage();
     const QImage expected = QImage(QString::fromLocal8Bit(argv[1])).convertToFormat(QImage::Format_RGB32);
     int linger = 0;
+    const bool verbose = qEnvironmentVariableIsSet("FIRST_FRAME_WATCH_VERBOSE");
     int timeout = 20000;
     int i = 2;
     for (; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
@@ -151,12 +153,16 @@ int main(int argc, char **argv)
             auto *created = reinterpret_cast<xcb_create_notify_event_t *>(event);
             xcb_damage_create(c, xcb_generate_id(c), created->window, XCB_DAMAGE_REPORT_LEVEL_NON_EMPTY);
             xcb_flush(c);
+            if (verbose)
+                std::fprintf(stderr, "%.1f ms: window %u created\n", nowMs() - start, created->window);
         } else if (type == damage->first_event + XCB_DAMAGE_NOTIFY) {
             auto *notify = reinterpret_cast<xcb_damage_notify_event_t *>(event);
             // Cleared first, so a change made while we read is reported again.
             xcb_damage_subtract(c, notify->damage, XCB_NONE, XCB_NONE);
             if (rowsMatch(c, screen->root, expected, rows))
                 matched = nowMs() - start;
+            else if (verbose)
+                std::fprintf(stderr, "%.1f ms: a change, not the picture yet\n", nowMs() - start);
         }
         std::free(event);
     }
