@@ -48,20 +48,20 @@ SystemTrayView::SystemTrayView(QObject *parent)
 }
 
 SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, QObject *parent)
-    : QObject(parent), m_available(std::move(available)), m_waitMs(waitMs), m_menu(new QMenu), m_icon(new QSystemTrayIcon(this))
+    : QObject(parent), m_available(std::move(available)), m_waitMs(waitMs)
 {
-    m_menu->setObjectName(QStringLiteral("right"));
-    m_menu->setTitle(QStringLiteral("right"));
-    QAction *pro = m_menu->addAction(QStringLiteral("プロパティ(&P)..."));
-    pro->setObjectName(QStringLiteral("pro"));
-    m_menu->addSeparator()->setObjectName(QStringLiteral("z"));
-    QAction *play = m_menu->addAction(QStringLiteral("実行(&O)"));
-    play->setObjectName(QStringLiteral("play"));
-    m_stop = m_menu->addAction(QStringLiteral("タイマーの停止(&T)"));
-    m_stop->setObjectName(QStringLiteral("stop1"));
+    const auto action = [this](const QString &text, const char *name) {
+        auto *a = new QAction(text, this);
+        a->setObjectName(QLatin1String(name));
+        m_actions << a;
+        return a;
+    };
+    QAction *pro = action(QStringLiteral("プロパティ(&P)..."), "pro");
+    action(QString(), "z")->setSeparator(true);
+    QAction *play = action(QStringLiteral("実行(&O)"), "play");
+    m_stop = action(QStringLiteral("タイマーの停止(&T)"), "stop1");
     m_stop->setCheckable(true);
-    QAction *end = m_menu->addAction(QStringLiteral("ヴェルモの終了(&X)"));
-    end->setObjectName(QStringLiteral("end"));
+    QAction *end = action(QStringLiteral("ヴェルモの終了(&X)"), "end");
 
     connect(pro, &QAction::triggered, this, &SystemTrayView::propertiesRequested);
     connect(play, &QAction::triggered, this, &SystemTrayView::playRequested);
@@ -72,7 +72,25 @@ SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, Q
     m_wait.setObjectName(QStringLiteral("trayWait"));
     m_wait.setInterval(pollMs);
     connect(&m_wait, &QTimer::timeout, this, &SystemTrayView::waitForNotificationArea);
+}
 
+SystemTrayView::~SystemTrayView()
+{
+    if (m_icon)
+        m_icon->hide();
+    delete m_fallback;
+    delete m_menu;
+}
+
+void SystemTrayView::makeIcon()
+{
+    if (m_icon)
+        return;
+    m_menu = new QMenu;
+    m_menu->setObjectName(QStringLiteral("right"));
+    m_menu->setTitle(QStringLiteral("right"));
+    m_menu->addActions(m_actions);
+    m_icon = new QSystemTrayIcon(this);
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(QStringLiteral("ヴェルモ"));
     m_icon->setContextMenu(m_menu);
@@ -84,25 +102,19 @@ SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, Q
     });
 }
 
-SystemTrayView::~SystemTrayView()
-{
-    m_icon->hide();
-    delete m_fallback;
-    delete m_menu;
-}
-
 void SystemTrayView::addIcon(bool paused)
 {
     m_wanted = true;
     if (m_fallback) {
+        makeIcon();
         m_icon->setIcon(icon(paused));
         m_fallback->setWindowIcon(m_icon->icon());
         return;
     }
     m_pausedIcon = paused;
-    // Placed from the event loop: a viewer that shows one quote and ends
-    // before its loop runs never reads its icons, never asks for a
-    // notification area and never flashes an icon there.
+    // Made and placed from the event loop: a viewer that shows one quote
+    // and ends before its loop runs never builds its menu, reads its icons
+    // or asks for a notification area, and never flashes an icon there.
     if (m_placeQueued)
         return;
     m_placeQueued = true;
@@ -115,6 +127,7 @@ void SystemTrayView::addIcon(bool paused)
 
 void SystemTrayView::placeIcon()
 {
+    makeIcon();
     m_icon->setIcon(icon(m_pausedIcon));
     if (m_fallback) {
         m_fallback->setWindowIcon(m_icon->icon());
@@ -148,7 +161,8 @@ void SystemTrayView::waitForNotificationArea()
 
 void SystemTrayView::showFallbackWindow()
 {
-    m_fallback = new TrayFallbackWindow(m_menu->actions());
+    makeIcon();
+    m_fallback = new TrayFallbackWindow(m_actions);
     m_fallback->setWindowIcon(m_icon->icon());
     connect(m_fallback, &TrayFallbackWindow::closeRequested, this, &SystemTrayView::endRequested);
     m_fallback->show();
@@ -160,7 +174,8 @@ void SystemTrayView::removeIcon()
     // and added again on every pause, and the window must not jump.
     m_wanted = false;
     m_wait.stop();
-    m_icon->hide();
+    if (m_icon)
+        m_icon->hide();
 }
 
 void SystemTrayView::setStopChecked(bool checked)

@@ -5,6 +5,7 @@
 #include "shared/datalink.h"
 
 #include <QIcon>
+#include <QList>
 #include <QObject>
 #include <QTimer>
 
@@ -52,7 +53,6 @@ public:
     void setStopChecked(bool checked) override;
     void setStopEnabled(bool enabled) override;
 
-    QMenu *menu() const { return m_menu; }
     // The stand-in window, once shown; null while the icon has a place.
     TrayFallbackWindow *fallbackWindow() const { return m_fallback; }
 
@@ -67,6 +67,7 @@ private:
     void waitForNotificationArea();
     void showFallbackWindow();
     void placeIcon();
+    void makeIcon();
     const QIcon &icon(bool paused);
 
     Availability m_available;
@@ -74,9 +75,10 @@ private:
     QTimer m_wait; // polls for the notification area while it is missing
     QElapsedTimer m_waited;
     TrayFallbackWindow *m_fallback = nullptr;
-    QMenu *m_menu;
-    QSystemTrayIcon *m_icon;
-    QAction *m_stop;
+    QList<QAction *> m_actions; // the menu's commands, in order
+    QMenu *m_menu = nullptr;    // made with the icon, when it is first placed
+    QSystemTrayIcon *m_icon = nullptr;
+    QAction *m_stop = nullptr;
     QIcon m_running; // read on first use
     QIcon m_paused;
     bool m_wanted = false;    // added and not removed since
