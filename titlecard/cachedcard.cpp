@@ -28,8 +28,23 @@ QByteArray key(const CardRequest &request)
     return bytes;
 }
 
-ComposedCard compose(const CardRequest &request, const QSize &screen, const CardCache &cache)
+std::shared_future<QImage> readKept(const CardRequest &request, const CardCache &cache)
 {
+    return std::async(std::launch::async | std::launch::deferred, [cacheKey = key(request), cache] {
+               const QSize size = cache.storedSize(cacheKey);
+               QImage card = newScreenImage(size);
+               if (card.isNull() || card.bytesPerLine() != qsizetype(size.width()) * 4
+                   || !cache.load(cacheKey, size, card.bits(), card.sizeInBytes()))
+                   return QImage();
+               return card;
+           }).share();
+}
+
+ComposedCard compose(const CardRequest &request, const QSize &screen, const CardCache &cache,
+                     const std::shared_future<QImage> &kept)
+{
+    if (kept.valid() && kept.get().size() == screen)
+        return kept.get();
     const QByteArray cacheKey = key(request);
     QImage card = newScreenImage(screen);
     if (card.isNull())

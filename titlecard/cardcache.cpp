@@ -21,6 +21,8 @@ constexpr qsizetype kFixedHeaderBytes = 8 + 32 + 4 + 4 + 4;
 // Far more than the few hundred font files and folders of a system.
 constexpr quint32 kMaxStampBytes = 1024 * 1024;
 constexpr char kSuffix[] = ".card";
+// No screen is larger; a header claiming more is not ours.
+constexpr int kMaxSide = 16384;
 // A temporary file younger than this may still be being written by
 // another card.
 constexpr qint64 kTemporaryGraceMs = 60 * 1000;
@@ -96,6 +98,23 @@ QString CardCache::entryPath(const QByteArray &key) const
 bool CardCache::mayHold(const QByteArray &key) const
 {
     return QFileInfo(entryPath(key)).isFile();
+}
+
+QSize CardCache::storedSize(const QByteArray &key) const
+{
+    QFile file;
+    if (RegularFile::open(file, entryPath(key)) != RegularFile::Status::Ok)
+        return {};
+    const QByteArray header = file.read(kFixedHeaderBytes);
+    if (header.size() != kFixedHeaderBytes || !header.startsWith(QByteArray(kMagic, 8)))
+        return {};
+    QDataStream fields(header.mid(40));
+    fields.setByteOrder(QDataStream::LittleEndian);
+    quint32 width = 0, height = 0;
+    fields >> width >> height;
+    if (width == 0 || height == 0 || width > quint32(kMaxSide) || height > quint32(kMaxSide))
+        return {};
+    return QSize(int(width), int(height));
 }
 
 bool CardCache::load(const QByteArray &key, const QSize &size, uchar *pixels, qsizetype bytes) const

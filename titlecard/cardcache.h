@@ -39,6 +39,10 @@ public:
     static QString defaultFolder();
     static Stamp stampOf(const QString &path);
 
+    // The size of the card the entry for key holds; empty when there is
+    // no entry or it is not one.
+    QSize storedSize(const QByteArray &key) const;
+
     // Fills pixels (size.height() rows of size.width() 32-bit pixels, no
     // padding) from the entry for key; false on a miss.
     bool load(const QByteArray &key, const QSize &size, uchar *pixels, qsizetype bytes) const;

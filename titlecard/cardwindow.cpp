@@ -1,10 +1,15 @@
 #include "cardwindow.h"
 
+#include <QBackingStore>
+
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScreen>
+
+#include <sys/mman.h>
+#include <unistd.h>
 
 CardWindow::CardWindow(const QImage &card, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -46,6 +51,8 @@ void CardWindow::finish()
 
 void CardWindow::paintEvent(QPaintEvent *event)
 {
+    if (!m_painted)
+        prepareBackingStore(); // while the card may still be on its way
     if (m_pendingCard) {
         m_card = m_pendingCard();
         m_pendingCard = nullptr;
@@ -63,6 +70,26 @@ void CardWindow::paintEvent(QPaintEvent *event)
         m_painted = true;
         emit firstFramePainted();
     }
+}
+
+// The window's backing store is fresh memory, and the first paint would
+// take its pages one fault at a time: a few thousand for a full-HD card, on
+// some machines more time than the rest of the paint. The kernel is asked
+// to provide them all in one step first; where it cannot, the faults come
+// as before.
+void CardWindow::prepareBackingStore()
+{
+#ifdef MADV_POPULATE_WRITE
+    QBackingStore *store = backingStore();
+    auto *image = store ? dynamic_cast<QImage *>(store->paintDevice()) : nullptr;
+    if (!image || image->isNull())
+        return;
+    const quintptr page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr begin = (quintptr(image->constBits()) + page - 1) & ~(page - 1);
+    const quintptr end = (quintptr(image->constBits()) + quintptr(image->sizeInBytes())) & ~(page - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
+#endif
 }
 
 // Input is swallowed; a card that may end early ends on a press (a key

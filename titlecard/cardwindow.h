@@ -42,6 +42,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void prepareBackingStore();
+
     QImage m_card;
     std::function<QImage()> m_pendingCard;
     bool m_painted = false;
