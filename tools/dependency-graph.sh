@@ -12,7 +12,7 @@ set(GRAPHVIZ_GENERATE_PER_TARGET FALSE)
 set(GRAPHVIZ_GENERATE_DEPENDERS FALSE)
 set(GRAPHVIZ_CUSTOM_TARGETS FALSE)
 # Tests, tools, generated resource objects and Qt's own plumbing.
-set(GRAPHVIZ_IGNORE_TARGETS "^test_;_helper$;^bench_;^render_card$;^first_frame_watch$;_resources_;^Threads;^Wrap;^OpenGL;^Qt6::Platform;^Qt6::Test;^Qt6::Gui$;^Qt6::moc$;^Qt6::rcc$;^Qt::;demo")
+set(GRAPHVIZ_IGNORE_TARGETS "^test_;_helper$;^bench_;^render_card$;^first_frame_watch$;^PkgConfig::XCB_DAMAGE$;_resources_;^Threads;^Wrap;^OpenGL;^Qt6::Platform;^Qt6::Test;^Qt6::Gui$;^Qt6::moc$;^Qt6::rcc$;^Qt::;demo")
 OPTIONS
 cmake -S "$ROOT" -B "$WORK" --graphviz="$WORK/suite.dot" >/dev/null
 dot -Tsvg "$WORK/suite.dot" -o "$ROOT/docs/dependencies.svg"
