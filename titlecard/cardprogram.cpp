@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QFileInfo>
 #include <QScreen>
 #include <QIcon>
 
@@ -37,6 +38,14 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Comp
     std::shared_future<void> fontsRead;
     if (!program.drawsText || program.drawsText())
         fontsRead = FontConfigWarmUp::start();
+    // Without a session bus (none named, none at the usual place) the D-Bus
+    // library would try to start one for the card as its window is shown
+    // (Qt's accessibility bridge asks for the bus), and the first frame
+    // would wait for the attempt. A bus the card started itself would
+    // serve nobody, so it is not asked for.
+    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
+        && !QFileInfo::exists(qEnvironmentVariable("XDG_RUNTIME_DIR") + QStringLiteral("/bus")))
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     int qtArgc = qMin(argc, 1); // the program name only; none at all when started without one
     QApplication app(qtArgc, argv);
     loadJapaneseTranslation(app);
