@@ -33,6 +33,7 @@ std::shared_future<QImage> readKept(const CardRequest &request, const CardCache 
     return std::async(std::launch::async | std::launch::deferred, [cacheKey = key(request), cache] {
                const QSize size = cache.storedSize(cacheKey);
                QImage card = newScreenImage(size);
+               provideAllPages(card); // written whole by the read
                if (card.isNull() || card.bytesPerLine() != qsizetype(size.width()) * 4
                    || !cache.load(cacheKey, size, card.bits(), card.sizeInBytes()))
                    return QImage();

@@ -1,5 +1,7 @@
 #include "cardwindow.h"
 
+#include "screenimage.h"
+
 #include <QBackingStore>
 
 #include <QCloseEvent>
@@ -8,8 +10,6 @@
 #include <QPaintEvent>
 #include <QScreen>
 
-#include <sys/mman.h>
-#include <unistd.h>
 
 CardWindow::CardWindow(const QImage &card, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
@@ -73,23 +73,12 @@ void CardWindow::paintEvent(QPaintEvent *event)
 }
 
 // The window's backing store is fresh memory, and the first paint would
-// take its pages one fault at a time: a few thousand for a full-HD card, on
-// some machines more time than the rest of the paint. The kernel is asked
-// to provide them all in one step first; where it cannot, the faults come
-// as before.
+// take its pages one fault at a time: a few thousand for a full-HD card.
 void CardWindow::prepareBackingStore()
 {
-#ifdef MADV_POPULATE_WRITE
     QBackingStore *store = backingStore();
-    auto *image = store ? dynamic_cast<QImage *>(store->paintDevice()) : nullptr;
-    if (!image || image->isNull())
-        return;
-    const quintptr page = quintptr(sysconf(_SC_PAGESIZE));
-    const quintptr begin = (quintptr(image->constBits()) + page - 1) & ~(page - 1);
-    const quintptr end = (quintptr(image->constBits()) + quintptr(image->sizeInBytes())) & ~(page - 1);
-    if (end > begin)
-        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
-#endif
+    if (auto *image = store ? dynamic_cast<QImage *>(store->paintDevice()) : nullptr)
+        provideAllPages(*image);
 }
 
 // Input is swallowed; a card that may end early ends on a press (a key

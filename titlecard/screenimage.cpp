@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 
 #include <limits>
+#include <unistd.h>
 
 namespace {
 
@@ -47,4 +48,19 @@ QImage newScreenImage(const QSize &size)
     if (image.isNull())
         unmap(mapping);
     return image;
+}
+
+void provideAllPages(const QImage &image)
+{
+#ifdef MADV_POPULATE_WRITE
+    if (image.isNull())
+        return;
+    const quintptr page = quintptr(sysconf(_SC_PAGESIZE));
+    const quintptr begin = (quintptr(image.constBits()) + page - 1) & ~(page - 1);
+    const quintptr end = (quintptr(image.constBits()) + quintptr(image.sizeInBytes())) & ~(page - 1);
+    if (end > begin)
+        madvise(reinterpret_cast<void *>(begin), end - begin, MADV_POPULATE_WRITE);
+#else
+    Q_UNUSED(image);
+#endif
 }

@@ -9,3 +9,9 @@
 // a 4K card is then a few dozen page faults instead of eight thousand.
 // Null when the size is empty or the memory cannot be had.
 QImage newScreenImage(const QSize &size);
+
+// Asks the kernel for all the pages of image's pixels in one step, before
+// they are written whole: on some machines a page fault each costs more
+// than the writing. Where the kernel cannot, the pages come fault by
+// fault, as they would have.
+void provideAllPages(const QImage &image);
