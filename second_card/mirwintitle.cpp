@@ -7,7 +7,8 @@ namespace MirwinTitle {
 
 namespace {
 
-// The viewer labels the lines of mirelle.vmf, one per episode, the same way.
+// The viewer labels the lines of the second series' quote file, one per
+// episode, the same way.
 const QuoteSources::FixedFile &series()
 {
     return *QuoteSources::findFixedFile(QuoteSources::kMirelle);

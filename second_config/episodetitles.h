@@ -4,8 +4,8 @@
 #include <QStringList>
 
 // The titles of the 74 episodes of the second series, 月影ミレル. They come
-// from the UTF-8 source of mirelle.vmf, built into the library, so the
-// configuration window and the quote file always agree.
+// from the UTF-8 source of the series' quote file, built into the library,
+// so the configuration window and the quote file always agree.
 class EpisodeTitles
 {
 public:

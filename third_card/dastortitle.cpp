@@ -11,7 +11,8 @@ namespace DastorTitle {
 
 namespace {
 
-// The viewer labels the lines of dastor.vmf, one per episode, the same way.
+// The viewer labels the lines of the series' quote file, one per
+// episode, the same way.
 const QuoteSources::FixedFile &series()
 {
     return *QuoteSources::findFixedFile(QuoteSources::kDastor);

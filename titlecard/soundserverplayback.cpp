@@ -68,7 +68,7 @@ bool play(const WaveSound::Pcm &pcm, const QByteArray &streamName)
     const Api &a = api();
     if (!a.usable())
         return false;
-    const pa_sample_spec spec{*format, pcm.sampleRate, static_cast<uint8_t>(pcm.channels)};
+    const pa_sample_spec layout{*format, pcm.sampleRate, static_cast<uint8_t>(pcm.channels)};
     // A frame is whole or not sent: the server refuses a partial one.
     const qsizetype frameBytes = qsizetype(pcm.channels) * (pcm.bitsPerSample / 8);
     const qsizetype bytes = pcm.samples.size() - pcm.samples.size() % frameBytes;
@@ -84,7 +84,7 @@ bool play(const WaveSound::Pcm &pcm, const QByteArray &streamName)
     buffer.fragsize = uint32_t(-1);
     int error = 0;
     pa_simple *stream = a.create(nullptr, streamName.constData(), PA_STREAM_PLAYBACK, nullptr,
-                                 streamName.constData(), &spec, nullptr, &buffer, &error);
+                                 streamName.constData(), &layout, nullptr, &buffer, &error);
     if (!stream)
         return false;
     const bool played = (bytes == 0 || a.write(stream, pcm.samples.constData(), size_t(bytes), &error) == 0)

@@ -19,8 +19,9 @@ struct QuoteOutput
     bool operator==(const QuoteOutput &other) const;
 };
 
-// The first matching row wins, so "dastor.vmf" with 22 starts dastor
-// without text and "anitamb.vmf" asks tambwin for its own episode card.
+// The first matching row wins, so dastor's quote file with 22 starts
+// dastor without text and the first series' episode file asks tambwin
+// for its own episode card.
 QuoteOutput chooseQuoteOutput(const QString &source, ShowCode code, int number,
                               const QString &line, const QuoteTexts &texts,
                               const QString &programFolder);

@@ -38,8 +38,8 @@ QuoteTexts buildQuoteTexts(const QString &source, ShowCode code, int number, con
         t.sourceLine = source + QStringLiteral(" - ") + QString::number(number) + QString(2, kSpace);
         return t;
     }
-    // anitamb.vmf goes to the card as an episode number, so only its source
-    // line is built; mirelle.vmf's lines are episode titles.
+    // kAnitamb goes to the card as an episode number, so only its source
+    // line is built; kMirelle's lines are episode titles.
     const QString quote = source == kMirelle ? mirelleTitle(line) : line;
     if (card && source != kAnitamb) {
         t.quoteText = cardText(numberLabel(number, file->unit), quote);

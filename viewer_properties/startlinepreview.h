@@ -7,8 +7,8 @@
 // source's title in random order. N is the start line's number, L its text.
 namespace StartLinePreview {
 
-// File order: "第" N "章 " L for tamber.vmf, "第" N "話 「" L "の巻」" for
-// mirelle.vmf, "第" N "話 " L for the other built-in files, N "行 - " L for
+// File order: "第" N "章 " L for QuoteSources::kTamber, "第" N "話 「" L "の巻」"
+// for QuoteSources::kMirelle, "第" N "話 " L for the other built-in files, N "行 - " L for
 // any other source.
 QString inFileOrder(const QString &ops, int number, const QString &line);
 
