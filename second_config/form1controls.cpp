@@ -2,7 +2,7 @@
 
 #include "episodetitles.h"
 #include "formlayout.h"
-#include "formscrollbar.h"
+#include "risingscrollbar.h"
 #include "mirwinsettings.h"
 
 #include <QGroupBox>

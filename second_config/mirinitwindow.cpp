@@ -2,7 +2,7 @@
 
 #include "aboutwindow.h"
 #include "formlayout.h"
-#include "formscrollbar.h"
+#include "risingscrollbar.h"
 #include "mirwinsettingsfile.h"
 #include "shared/ui/questionbox.h"
 

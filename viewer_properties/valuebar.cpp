@@ -1,16 +1,12 @@
 #include "valuebar.h"
 
-#include <QKeyEvent>
-
 #include <algorithm>
 
 ValueBar::ValueBar(Qt::Orientation orientation, int startEnd, int finishEnd, QWidget *parent)
-    : QScrollBar(orientation, parent)
+    : FormScrollBar(orientation, parent)
 {
     setEnds(startEnd, finishEnd);
     setSingleStep(1);
-    // The form's bars are tab stops, moved by the arrow keys.
-    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractSlider::valueChanged, this, [this] { emit barValueChanged(barValue()); });
 }
 
@@ -37,23 +33,4 @@ void ValueBar::setEnds(int startEnd, int finishEnd)
 void ValueBar::setBarValue(int value)
 {
     setValue(m_reversed ? -value : value);
-}
-
-void ValueBar::keyPressEvent(QKeyEvent *event)
-{
-    // Inside, the top or left end is always the minimum.
-    SliderAction action = SliderNoAction;
-    switch (event->key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Up: action = SliderSingleStepSub; break;
-    case Qt::Key_Right:
-    case Qt::Key_Down: action = SliderSingleStepAdd; break;
-    case Qt::Key_PageUp: action = SliderPageStepSub; break;
-    case Qt::Key_PageDown: action = SliderPageStepAdd; break;
-    case Qt::Key_Home: action = SliderToMinimum; break;
-    case Qt::Key_End: action = SliderToMaximum; break;
-    default: QScrollBar::keyPressEvent(event); return;
-    }
-    triggerAction(action);
-    event->accept();
 }

@@ -3,7 +3,7 @@
 #include "fakes/scripteddialogbinding.h"
 #include "fakes/scriptedquestionbox.h"
 #include "second_config/episodetitles.h"
-#include "second_config/formscrollbar.h"
+#include "second_config/risingscrollbar.h"
 #include "second_config/mirinitwindow.h"
 #include "second_config/mirwinsettingsfile.h"
 #include "shared/cp932.h"
