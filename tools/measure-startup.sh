@@ -35,26 +35,8 @@ for tool in "$PROGRAM" "$WATCH" "$RENDER"; do
 done
 command -v feh >/dev/null || { echo "no feh (tools/install-deps.sh --bench)" >&2; exit 1; }
 
-WORK=$(mktemp -d)
-XVFB_PID=""
-cleanup() {
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT INT TERM
-
-# A display number nobody uses. -noreset: as on a desktop, where some
-# client is always connected, the server does not reset between runs (a
-# reset would slow the next start by tens of milliseconds).
-DISPLAY_NUMBER=90
-while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do
-    DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1))
-done
-Xvfb ":$DISPLAY_NUMBER" -screen 0 "${SIZE}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-waited=0
-until xdpyinfo >/dev/null 2>&1 || [ "$waited" -gt 50 ]; do sleep 0.1; waited=$((waited + 1)); done
+. "$(dirname "$0")/benchdisplay.sh"
+start_bench_display "$SIZE"
 
 # A fresh user: no settings (the programs read them from the current
 # folder in the build layout), no sound server, an empty cache.

@@ -10,26 +10,8 @@ BUILD="$(cd "${1:-build}" && pwd)"
 RUNS="${2:-15}"
 [ -x "$BUILD/suite/velmo" ] || { echo "no $BUILD/suite/velmo; build first" >&2; exit 1; }
 
-WORK=$(mktemp -d)
-XVFB_PID=""
-cleanup() {
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    rm -rf "$WORK"
-}
-trap cleanup EXIT INT TERM
-
-# -noreset: as on a desktop, where some client is always connected, the
-# server does not reset between runs (a reset would slow the next start
-# by tens of milliseconds).
-DISPLAY_NUMBER=90
-while [ -e "/tmp/.X11-unix/X$DISPLAY_NUMBER" ] || [ -e "/tmp/.X$DISPLAY_NUMBER-lock" ]; do
-    DISPLAY_NUMBER=$((DISPLAY_NUMBER + 1))
-done
-Xvfb ":$DISPLAY_NUMBER" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$DISPLAY_NUMBER"
-waited=0
-until xdpyinfo >/dev/null 2>&1 || [ "$waited" -gt 50 ]; do sleep 0.1; waited=$((waited + 1)); done
+. "$(dirname "$0")/benchdisplay.sh"
+start_bench_display 1920x1080
 
 mkdir -p "$WORK/suite" "$WORK/config/Velmo"
 cp "$BUILD/suite/velmo" "$WORK/suite/"
