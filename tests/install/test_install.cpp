@@ -60,117 +60,101 @@ private:
 class TestInstall : public QObject
 {
     Q_OBJECT
-private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void treeHasProgramsDataAndMarker();
-    void installedTambwinShowsItsCard();
-    void installedVelmoShowsOnceThroughInstalledTambwin();
-    void installedTambwinReadsTheUserFolder();
-
-private:
-    QProcess *program(const QString &name, const QStringList &arguments);
-    QString programFolder() const { return m_prefix.filePath("lib/" + SettingsLocation::suiteFolderName()); }
-
     QTemporaryDir m_prefix;
     QTemporaryDir m_home;
     QTemporaryDir m_workDir;
-};
 
-void TestInstall::initTestCase()
-{
-    QVERIFY(m_prefix.isValid() && m_home.isValid() && m_workDir.isValid());
-    QProcess install;
-    install.start(qEnvironmentVariable("CMAKE_COMMAND"),
-                  {"--install", qEnvironmentVariable("SUITE_BINARY_DIR"), "--prefix", m_prefix.path()});
-    QVERIFY(install.waitForFinished(60000));
-    QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
-    // Installed, the folder belongs to root and nobody writes there.
-    QVERIFY(QFile::setPermissions(programFolder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner
-                                                       | QFileDevice::ReadOther | QFileDevice::ExeOther));
-}
+    QString programFolder() const { return m_prefix.filePath("lib/" + SettingsLocation::suiteFolderName()); }
 
-void TestInstall::cleanupTestCase()
-{
-    QFile::setPermissions(programFolder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-}
-
-void TestInstall::treeHasProgramsDataAndMarker()
-{
-    for (const QString &name : {ProgramNames::kVelmo, ProgramNames::kTambinit, ProgramNames::kMirinit,
-                                ProgramNames::kTambwin}) {
-        const QFileInfo link(m_prefix.filePath("bin/" + name));
-        QVERIFY2(link.isSymLink(), qPrintable(name));
-        QCOMPARE(link.canonicalFilePath(), QFileInfo(programFolder() + "/" + name).canonicalFilePath());
-        QVERIFY(link.isExecutable());
+    QProcess *program(const QString &name, const QStringList &arguments)
+    {
+        auto *process = new QProcess(this);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("HOME", m_home.path());
+        env.remove("XDG_CONFIG_HOME"); // ~/.config of the scratch home
+        env.insert("XDG_RUNTIME_DIR", m_home.path()); // the audio system's files go there
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process->setProcessEnvironment(env);
+        process->setWorkingDirectory(m_workDir.path());
+        process->start(m_prefix.filePath("bin/" + name), arguments);
+        return process;
     }
-    for (const QString &name : {ProgramNames::kMirwin, ProgramNames::kDastor})
-        QVERIFY2(QFileInfo(programFolder() + "/" + name).isExecutable(), qPrintable(name));
-    QVERIFY(QFileInfo(programFolder() + "/tamber.vmf").size() > 0);
-    QVERIFY(SettingsLocation::isInstalled(programFolder()));
-}
 
-QProcess *TestInstall::program(const QString &name, const QStringList &arguments)
-{
-    auto *process = new QProcess(this);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", m_home.path());
-    env.remove("XDG_CONFIG_HOME"); // ~/.config of the scratch home
-    env.insert("XDG_RUNTIME_DIR", m_home.path()); // the audio system's files go there
-    env.insert("QT_QPA_PLATFORM", "offscreen");
-    process->setProcessEnvironment(env);
-    process->setWorkingDirectory(m_workDir.path());
-    process->start(m_prefix.filePath("bin/" + name), arguments);
-    return process;
-}
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_prefix.isValid() && m_home.isValid() && m_workDir.isValid());
+        QProcess install;
+        install.start(qEnvironmentVariable("CMAKE_COMMAND"),
+                      {"--install", qEnvironmentVariable("SUITE_BINARY_DIR"), "--prefix", m_prefix.path()});
+        QVERIFY(install.waitForFinished(60000));
+        QVERIFY2(install.exitCode() == 0, install.readAllStandardError().constData());
+        // Installed, the folder belongs to root and nobody writes there.
+        QVERIFY(QFile::setPermissions(programFolder(), QFileDevice::ReadOwner | QFileDevice::ExeOwner
+                                                           | QFileDevice::ReadOther | QFileDevice::ExeOther));
+    }
 
-void TestInstall::installedTambwinShowsItsCard()
-{
-    QProcess *tambwin = program(ProgramNames::kTambwin, {"12"});
-    QVERIFY(tambwin->waitForFinished(30000));
-    QCOMPARE(QList<int>({tambwin->exitStatus(), tambwin->exitCode()}), QList<int>({QProcess::NormalExit, 0}));
-}
+    void cleanupTestCase()
+    {
+        QFile::setPermissions(programFolder(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
 
-void TestInstall::installedVelmoShowsOnceThroughInstalledTambwin()
-{
+    void treeHasProgramsDataAndMarker()
+    {
+        for (const QString &name : {ProgramNames::kVelmo, ProgramNames::kTambinit, ProgramNames::kMirinit,
+                                    ProgramNames::kTambwin}) {
+            const QFileInfo link(m_prefix.filePath("bin/" + name));
+            QVERIFY2(link.isSymLink(), qPrintable(name));
+            QCOMPARE(link.canonicalFilePath(), QFileInfo(programFolder() + "/" + name).canonicalFilePath());
+            QVERIFY(link.isExecutable());
+        }
+        for (const QString &name : {ProgramNames::kMirwin, ProgramNames::kDastor})
+            QVERIFY2(QFileInfo(programFolder() + "/" + name).isExecutable(), qPrintable(name));
+        QVERIFY(QFileInfo(programFolder() + "/tamber.vmf").size() > 0);
+        QVERIFY(SettingsLocation::isInstalled(programFolder()));
+    }
+
     // Show once as a tambwin card and end: velmo finds tambwin beside its
     // real self, not beside the link it was started through.
-    const QString conf = m_home.filePath(".config/Velmo/Velmo.conf");
-    QVERIFY(QDir().mkpath(QFileInfo(conf).path()));
-    QFile file(conf);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.write("[INI]\nJo=0\nSh=10\nMs=3\n") > 0);
-    file.close();
-    QProcess *velmo = program(ProgramNames::kVelmo, {});
-    QVERIFY(velmo->waitForFinished(30000));
-    QVERIFY2(velmo->exitCode() == 0, velmo->readAllStandardError().constData());
-    // A failed start would leave the position where it was.
-    QCOMPARE(QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(), QString("4"));
-    QCOMPARE(QDir(m_workDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-}
-
-void TestInstall::installedTambwinReadsTheUserFolder()
-{
-    // A tambwin.ini where each layout looks: the current directory (the
-    // build layout's place) and the user's suite folder.
-    const QString userFolder = m_home.filePath(".config/" + SettingsLocation::suiteFolderName());
-    const QString userIni = userFolder + "/tambwin.ini";
-    const QString currentIni = m_workDir.filePath("tambwin.ini");
-    QVERIFY(QDir().mkpath(userFolder));
-    for (const QString &path : {userIni, currentIni}) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("0\r\n") == 3);
+    void installedVelmoShowsOnceThroughInstalledTambwin()
+    {
+        const QString conf = m_home.filePath(".config/Velmo/Velmo.conf");
+        QVERIFY(QDir().mkpath(QFileInfo(conf).path()));
+        QFile file(conf);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("[INI]\nJo=0\nSh=10\nMs=3\n") > 0);
+        file.close();
+        QProcess *velmo = program(ProgramNames::kVelmo, {});
+        QVERIFY(velmo->waitForFinished(30000));
+        QVERIFY2(velmo->exitCode() == 0, velmo->readAllStandardError().constData());
+        // A failed start would leave the position where it was.
+        QCOMPARE(QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(), QString("4"));
+        QCOMPARE(QDir(m_workDir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     }
-    OpenWatch watch;
-    QVERIFY(watch.watch(userFolder) && watch.watch(m_workDir.path()));
-    QProcess *tambwin = program(ProgramNames::kTambwin, {"12"});
-    QVERIFY(tambwin->waitForFinished(30000));
-    QCOMPARE(tambwin->exitCode(), 0);
-    const QStringList opened = watch.opened();
-    QFile::remove(currentIni);
-    QVERIFY2(opened.contains(userIni), qPrintable(opened.join(' ')));
-    QVERIFY2(!opened.contains(currentIni), qPrintable(opened.join(' ')));
-}
+
+    // Installed tambwin shows its card and reads tambwin.ini from the user's
+    // suite folder, not from the current directory (the build layout's place).
+    void installedTambwinReadsTheUserFolder()
+    {
+        const QString userFolder = m_home.filePath(".config/" + SettingsLocation::suiteFolderName());
+        const QString userIni = userFolder + "/tambwin.ini";
+        const QString currentIni = m_workDir.filePath("tambwin.ini");
+        QVERIFY(QDir().mkpath(userFolder));
+        for (const QString &path : {userIni, currentIni}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("0\r\n") == 3);
+        }
+        OpenWatch watch;
+        QVERIFY(watch.watch(userFolder) && watch.watch(m_workDir.path()));
+        QProcess *tambwin = program(ProgramNames::kTambwin, {"12"});
+        QVERIFY(tambwin->waitForFinished(30000));
+        QCOMPARE(QList<int>({tambwin->exitStatus(), tambwin->exitCode()}), QList<int>({QProcess::NormalExit, 0}));
+        const QStringList opened = watch.opened();
+        QFile::remove(currentIni);
+        QVERIFY2(opened.contains(userIni), qPrintable(opened.join(' ')));
+        QVERIFY2(!opened.contains(currentIni), qPrintable(opened.join(' ')));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestInstall)
 #include "test_install.moc"

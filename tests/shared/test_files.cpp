@@ -30,9 +30,6 @@ void setMs(IniFile &file)
 }
 } // namespace
 
-// Reading any file without waiting, and the settings file: QSettings'
-// format kept both ways, edits in place, and failed writes that leave the
-// old file.
 class TestFiles : public QObject
 {
     Q_OBJECT
@@ -56,7 +53,6 @@ private slots:
         QTest::newRow("folder") << m_dir.path() << Status::NotRegular << QByteArray() << false;
         // A pipe without a writer would hold a plain open() for ever.
         QTest::newRow("named pipe") << path("pipe") << Status::NotRegular << QByteArray() << false;
-        QTest::newRow("device") << "/dev/zero" << Status::NotRegular << QByteArray() << false;
     }
     void readHead()
     {
@@ -72,9 +68,8 @@ private slots:
     void valuesBothWays_data()
     {
         QTest::addColumn<QString>("value");
-        for (const char *text : {"plain", "-32768", "", "a,b", "a;b", "a=b", " lead", "trail ", "#hash", "[br]",
-                                 "q\"uote", "back\\slash", "tab\there", "line\r\nend", "@Variant(\\0\\0\\0\\x7f)",
-                                 "@@x", "@String(x)", "\x01" "2"})
+        for (const char *text : {"", "a,b", "a;b", "a=b", " lead", "#hash", "[br]", "q\"uote", "back\\slash", "tab\there",
+                                 "line\r\nend", "@Variant(\\0\\0\\0\\x7f)", "@@x", "@String(x)", "\x01" "2"})
             QTest::newRow(text) << QString::fromUtf8(text);
         QTest::newRow("japanese path") << QStringLiteral("/home/ユーザー/名言, その2.txt");
         QTest::newRow("nul, digit") << QString(QChar(0)) + "1";
@@ -137,27 +132,21 @@ private slots:
         QCOMPARE(unchanged.st_ino, before.st_ino); // nothing to change, nothing written
 
         // No descriptor left for the new file, then a disk that fills up halfway.
-        rlimit files, size;
-        QCOMPARE(getrlimit(RLIMIT_NOFILE, &files), 0);
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &size), 0);
         const int lowestFree = ::open("/dev/null", O_RDONLY);
         ::close(lowestFree);
-        rlimit tight = files;
-        tight.rlim_cur = rlim_t(lowestFree);
-        QCOMPARE(setrlimit(RLIMIT_NOFILE, &tight), 0);
-        bool saved = IniFile::update(conf, setMs, &error);
-        setrlimit(RLIMIT_NOFILE, &files);
-        QVERIFY(!saved && error.startsWith(conf));
-        QCOMPARE(readBytes(conf), old);
-
         std::signal(SIGXFSZ, SIG_IGN);
-        tight = size;
-        tight.rlim_cur = old.size() - 4;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tight), 0);
-        saved = IniFile::update(conf, setMs, &error);
-        setrlimit(RLIMIT_FSIZE, &size);
-        QVERIFY(!saved);
-        QCOMPARE(readBytes(conf), old);
+        for (const auto &[resource, tight] : {std::pair{RLIMIT_NOFILE, rlim_t(lowestFree)}, std::pair{RLIMIT_FSIZE, rlim_t(old.size() - 4)}}) {
+            rlimit saved, limit;
+            QCOMPARE(getrlimit(resource, &saved), 0);
+            limit = saved;
+            limit.rlim_cur = tight;
+            error.clear();
+            QCOMPARE(setrlimit(resource, &limit), 0);
+            const bool updated = IniFile::update(conf, setMs, &error);
+            setrlimit(resource, &saved);
+            QVERIFY(!updated && error.startsWith(conf));
+            QCOMPARE(readBytes(conf), old);
+        }
 
         // What cannot be read is never written over.
         QVERIFY(QDir().mkpath(path("dir.conf")));

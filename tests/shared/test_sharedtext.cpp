@@ -5,7 +5,6 @@
 
 #include <QtTest>
 
-// The text helpers every program relies on for its byte formats.
 class TestSharedText : public QObject
 {
     Q_OBJECT
@@ -14,7 +13,6 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ascii") << QStringLiteral("abc,1") << QByteArray("abc,1");
         QTest::newRow("ideographic space") << QStringLiteral("\u3000") << QByteArray("\x81\x40");
         QTest::newRow("kanji") << QStringLiteral("第") << QByteArray("\x91\xe6");
         QTest::newRow("half-width kana") << QStringLiteral("ﾌ") << QByteArray("\xcc");
@@ -36,15 +34,10 @@ private slots:
         QTest::addColumn<QString>("own");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("wave dash") << "〜" << "～" << QByteArray("\x81\x60");
-        QTest::newRow("double vertical line") << "‖" << "∥" << QByteArray("\x81\x61");
         QTest::newRow("minus") << "−" << "－" << QByteArray("\x81\x7C");
         QTest::newRow("em dash") << "—" << "―" << QByteArray("\x81\x5C");
-        QTest::newRow("cent") << "¢" << "￠" << QByteArray("\x81\x91");
-        QTest::newRow("pound") << "£" << "￡" << QByteArray("\x81\x92");
-        QTest::newRow("not") << "¬" << "￢" << QByteArray("\x81\xCA");
         QTest::newRow("broken bar") << "¦" << "￤" << QByteArray("\xFA\x55");
         QTest::newRow("yen") << "¥100" << "￥100" << QByteArray("\x81\x8F" "100");
-        QTest::newRow("overline") << "‾" << "￣" << QByteArray("\x81\x50");
     }
     void lookAlikes()
     {
@@ -66,7 +59,6 @@ private slots:
         QTest::addColumn<QList<int>>("bytes"); // 0: outside the code page (two cells)
         QTest::newRow("code page") << "a星ｱ①" << QStringList{"a", "星", "ｱ", "①"} << QList<int>{1, 2, 1, 2};
         QTest::newRow("outside") << "é€한" << QStringList{"é", "€", "한"} << QList<int>{0, 0, 0};
-        QTest::newRow("emoji is one") << "x😀y" << QStringList{"x", "😀", "y"} << QList<int>{1, 0, 1};
         QTest::newRow("family emoji is one") << "👨‍👩‍👧" << QStringList{"👨‍👩‍👧"} << QList<int>{0};
         QTest::newRow("combining accent stays on its letter") << "e\u0301a" << QStringList{"e\u0301", "a"} << QList<int>{0, 1};
     }
@@ -93,7 +85,6 @@ private slots:
         QTest::newRow("fits") << kana << 6 << 6;
         QTest::newRow("inside a character") << kana << 5 << 4;
         QTest::newRow("after a single byte") << QByteArray("a") + kana << 2 << 1;
-        QTest::newRow("zero") << kana << 0 << 0;
     }
     void cutAtCharBoundary()
     {
@@ -113,10 +104,7 @@ private slots:
         QTest::newRow("white space") << QByteArray(" \t\r\n\v\f42\r\n") << 42;
         QTest::newRow("no digits") << QByteArray("abc") << 0;
         QTest::newRow("double sign") << QByteArray("--5") << 0;
-        QTest::newRow("wraps to 1") << QByteArray("4294967297") << 1;
         QTest::newRow("unsigned form of -16") << QByteArray("4294967280") << -16;
-        QTest::newRow("eleven digits") << QByteArray("99999999999") << 1215752191;
-        QTest::newRow("stops at space") << QByteArray("7 8") << 7;
     }
     void parseDecimal()
     {
@@ -129,11 +117,9 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("expected");
         QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("two words") << QStringList{"7", "8"} << "7 8";
         QTest::newRow("kept inner space") << QStringList{"-s", " x"} << "-s  x";
         QTest::newRow("leading blanks skipped") << QStringList{" \t", "5"} << "5";
         QTest::newRow("outside code page 932 kept") << QStringList{"😀", "€", "한국어"} << "😀 € 한국어";
-        QTest::newRow("long") << QStringList{QString(1000, 'a')} << QString(1000, 'a');
     }
     void argumentString()
     {

@@ -30,7 +30,6 @@ static const QByteArray kDefaultIni = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1
 
 static QByteArray readFile(const QString &path) { QFile f(path); return f.open(QIODevice::ReadOnly) ? f.readAll() : "(unreadable)"; }
 
-// The title data, the command line, the settings file, the picture and the sound.
 class TestTitleText : public QObject
 {
     Q_OBJECT
@@ -84,14 +83,9 @@ private slots:
             QTest::addRow("%s", arg) << QStringList{arg} << 42 << QString();
         QTest::newRow("-s and a space") << QStringList{"-s", ""} << 42 << QString();
         QTest::newRow("12abc") << QStringList{"12abc"} << 12 << QString();
-        QTest::newRow("7 8 one argument") << QStringList{"7 8"} << 7 << QString();
-        QTest::newRow("+5") << QStringList{"+5"} << 5 << QString();
-        QTest::newRow("4294967297 wraps to 1") << QStringList{"4294967297"} << 1 << QString();
         QTest::newRow("full-width digits") << QStringList{"１２"} << 42 << QString();
         QTest::newRow("-S") << QStringList{"-S", "x"} << 0 << "x";
         QTest::newRow("-s two spaces x") << QStringList{"-s", " x"} << 0 << " x";
-        QTest::newRow("-s a,,b") << QStringList{"-s", "a,,b"} << 0 << "a,,b";
-        QTest::newRow("seven fields") << QStringList{"-s", "1,2,3,4,5,6,7"} << 0 << "1,2,3,4,5,6,7";
         QTest::newRow("outside code page 932") << QStringList{"-s", "😀 €,한국어"} << 0 << "😀 €,한국어";
         // Far beyond 255 bytes, with a double-byte character across byte 255.
         const QString longText = QString(127, QLatin1Char('a')) + QString(300, QChar(0x661F));
@@ -113,7 +107,6 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("fields");
         QTest::newRow("empty fields vanish") << ",a,,b," << QStringList{"a", "b"};
-        QTest::newRow("long comma runs") << ",,,a,,,b,,,,c,,," << QStringList{"a", "b", "c"};
         QTest::newRow("sixth ignored") << "1,,2,3,,4,5,,,6" << QStringList{"1", "2", "3", "4", "5"};
         QTest::newRow("spaces are content") << " , x " << QStringList{" ", " x "};
         QTest::newRow("ends at NUL") << QString::fromLatin1("a,b\0,c", 6) << QStringList{"a", "b"};
@@ -136,7 +129,6 @@ private slots:
         QTest::newRow("five lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n700\r\n") << QList<int>{1, 700, 0, 128} << gothic;
         QTest::newRow("byte above 255") << QByteArray("0\n0\n0\n0\n0\n257\n0\n0\n385\n") << QList<int>{0, 0, 1, 129} << gothic;
         QTest::newRow("garbage reads 0") << QByteArray("x\ny\nz\nw\nv\nq\nq\nq\nq\n") << QList<int>{0, 0, 0, 0} << gothic;
-        QTest::newRow("face with line end") << head + "Foo\r\n" << QList<int>{0, 0, 0, 128} << "Foo";
         // UTF-8 "IPA明朝" is valid code page 932 as well ("IPA譏取悃"), yet meant as UTF-8.
         QTest::newRow("code page 932 face") << head + Cp932::fromUnicode(mincho) << QList<int>{0, 0, 0, 128} << mincho;
         QTest::newRow("UTF-8 face") << head + mincho.toUtf8() << QList<int>{0, 0, 0, 128} << mincho;
@@ -168,29 +160,21 @@ private slots:
         QVERIFY(TitleFontFile::serialize(font).startsWith("4294967280\r\n"));
         TitleFontFile::parse(TitleFontFile::serialize(font), back);
         QCOMPARE(back, font);
-        // With no file descriptor left the new file cannot be made, whoever runs the test.
-        rlimit limit;
-        QCOMPARE(getrlimit(RLIMIT_NOFILE, &limit), 0);
-        const rlimit old = limit;
+        // With no file descriptor left, or a disk that fills up halfway, the old file stays.
         const int lowestFree = ::open("/dev/null", O_RDONLY);
         ::close(lowestFree);
-        limit.rlim_cur = rlim_t(lowestFree);
-        QCOMPARE(setrlimit(RLIMIT_NOFILE, &limit), 0);
-        bool written = TitleFontFile::write(ini(), font);
-        setrlimit(RLIMIT_NOFILE, &old);
-        QCOMPARE(readFile(ini()), kDefaultIni);
-        QVERIFY(!written);
-        // A disk that fills up halfway through leaves the old file too.
         std::signal(SIGXFSZ, SIG_IGN);
-        rlimit size;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &size), 0);
-        const rlimit oldSize = size;
-        size.rlim_cur = 8;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &size), 0);
-        written = TitleFontFile::write(ini(), font);
-        setrlimit(RLIMIT_FSIZE, &oldSize);
-        QCOMPARE(readFile(ini()), kDefaultIni);
-        QVERIFY(!written);
+        for (const auto &[resource, tight] : {std::pair{RLIMIT_NOFILE, rlim_t(lowestFree)}, std::pair{RLIMIT_FSIZE, rlim_t(8)}}) {
+            rlimit old, limit;
+            QCOMPARE(getrlimit(resource, &old), 0);
+            limit = old;
+            limit.rlim_cur = tight;
+            QCOMPARE(setrlimit(resource, &limit), 0);
+            const bool written = TitleFontFile::write(ini(), font);
+            setrlimit(resource, &old);
+            QCOMPARE(readFile(ini()), kDefaultIni);
+            QVERIFY(!written);
+        }
         // A huge binary file is neither a crash nor read whole.
         QByteArray noise(4 << 20, '\0');
         for (int i = 0; i < noise.size(); ++i)

@@ -12,7 +12,6 @@
 #include "fakes/recordingmessagebox.h"
 #include "fakes/recordingstarter.h"
 #include "shared/cp932.h"
-#include "shared/programstarter.h"
 #include "viewer/viewersettings.h"
 
 #include <QAction>
@@ -31,6 +30,8 @@ namespace {
 const QChar U(0x3000);
 const QString UU(2, U);
 const QString kCommandText = QStringLiteral("今日の一言; rm -rf ~ $(id)");
+// A stand-in card program that appends a line of its bracketed arguments per start.
+const QByteArray kRecorder = "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n";
 QString card(const QString &label, const QString &quote) { return label + QString(10, U) + ',' + U + quote + U; }
 void writeFile(const QString &path, const QByteArray &content, bool executable = false)
 {
@@ -140,7 +141,7 @@ class TestViewer : public QObject
 private slots:
     void initTestCase()
     {
-        for (const char *name : {"tamber.vmf", "dastor.vmf", "animir.vmf", "anitamb.vmf", "mirelle.vmf", "quill.vmf",
+        for (const char *name : {"tamber.vmf", "dastor.vmf", "anitamb.vmf", "mirelle.vmf", "quill.vmf",
                                  "Tamber.vmf", "mine.txt"})
             writeFile(m_work.filePath(name), fiveLines("言葉"));
         // A fixed file is looked for in the working folder first, then beside the program.
@@ -150,7 +151,6 @@ private slots:
         writeFile(m_work.filePath("other"), "ファイルの行\r\n"); // never read in the command-line mode
         writeFile(m_work.filePath("empty.vmf"), {});
         writeFile(m_work.filePath("big.vmf"), QByteArray(32768, '\n'));
-        writeFile(m_work.filePath("binary.vmf"), QByteArray("\x89PNG\r\n\x1a\n\0\0", 10));
     }
 
     void quoteFile_data()
@@ -167,7 +167,6 @@ private slots:
         const QString q = QStringLiteral("星環タンバー、発進！");
         row("crlf, empty lines, open last", "a\r\n\r\nb", Status::Ok, 3, {"a", "", "b"});
         row("lf, lone cr ends a line", "a\rb\n\nc\n", Status::Ok, 4, {"a", "b", "", "c"});
-        row("cr only", "one\rtwo\rthree\r", Status::Ok, 3, {"one", "two", "three"});
         row("cr only across a read", QByteArray(65535, 'a') + "\r\rb", Status::Ok, 3, {QString(65535, 'a'), "", "b"});
         // Records and CR LF pairs that straddle the 64 KiB read size.
         row("chunk boundaries", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", Status::Ok, 4,
@@ -223,12 +222,9 @@ private slots:
         QTest::addColumn<QString>("R");
         const QString mine = m_work.filePath("mine.txt"), tamber = "星環タンバー" + QString(U);
         QTest::newRow("tamber") << "tamber.vmf" << card("第2章", "言葉2") << tamber + "第2章" + UU;
-        QTest::newRow("dastor") << "dastor.vmf" << card("第2話", "言葉2") << "ダストル 第2話" + UU;
-        QTest::newRow("animir") << "animir.vmf" << card("第2話", "言葉2") << "月影ミレル" + QString(U) + "第2話" + UU;
         QTest::newRow("anitamb") << "anitamb.vmf" << "言葉2" << tamber + "第2話" + UU;
         QTest::newRow("mirelle") << "mirelle.vmf" << card("第2話", "「言葉2の巻」") << "月影ミレル 第2話" + UU;
         QTest::newRow("tambkari, beside the program") << "tambkari.vmf" << card("第2話", "隣2") << tamber + "第2話" + UU;
-        QTest::newRow("quill") << "quill.vmf" << card("第2話", "言葉2") << "深海クイロン" + QString(U) + "第2話" + UU;
         QTest::newRow("user file") << mine << "言葉2" << mine + " - 2" + UU;
         QTest::newRow("capital initial is a user file") << "Tamber.vmf" << "言葉2" << "Tamber.vmf - 2" + UU;
         QTest::newRow("command line") << "other" << kCommandText << "ヴェルモ" + UU;
@@ -285,7 +281,7 @@ private slots:
         QTEST(int(rig.s.settings.linePosition), "next");
     }
 
-    // The last of 32767 lines is followed by line 1; the time of a draw near the end is printed only.
+    // The last of 32767 lines is followed by line 1, not by a position past the 16-bit range.
     void fullFile()
     {
         QByteArray content;
@@ -296,9 +292,6 @@ private slots:
         QVERIFY(rig.player.play());
         QCOMPARE(rig.boxes.boxes.last().text, QString("last"));
         QCOMPARE(int(rig.s.settings.linePosition), 1);
-        rig.s.settings.showCode = ShowCode(20);
-        rig.random.r = 0.9999;
-        QBENCHMARK { rig.player.play(); }
     }
 
     void startUp_data()
@@ -367,8 +360,6 @@ private slots:
         QTest::newRow("paused, OK") << true << "OK" << 7 << false;
         QTest::newRow("running, OK with interval 0") << false << "OK" << 0 << false;
         QTest::newRow("running, cancel") << false << "end" << 7 << false;
-        QTest::newRow("paused, cancel") << true << "end" << 7 << true;
-        QTest::newRow("running, crash or no answer") << false << "gone" << 7 << false;
         QTest::newRow("paused, crash or no answer") << true << "gone" << 7 << true;
         QTest::newRow("paused, not installed") << true << "missing" << 7 << true;
         QTest::newRow("running, start fails") << false << "start fails" << 7 << false;
@@ -469,9 +460,7 @@ private slots:
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing fixed file") << "quill.vmf" << prog("quill.vmf") << "ありません";
         QTest::newRow("32768 lines") << m_work.filePath("big.vmf") << m_work.filePath("big.vmf") << "行が多すぎます";
-        QTest::newRow("binary") << m_work.filePath("binary.vmf") << m_work.filePath("binary.vmf") << "テキストファイルではありません";
         QTest::newRow("named pipe") << m_work.filePath("pipe") << m_work.filePath("pipe") << "通常のファイルではありません";
-        QTest::newRow("a folder") << m_work.path() << m_work.path() << "通常のファイルではありません";
         QTest::newRow("card program fails") << "tamber.vmf" << prog("tambwin") << "起動できません";
     }
     void errorPath()
@@ -546,11 +535,8 @@ private slots:
             return "[-s][" + card(QStringLiteral("第%1章").arg(n), Cp932::toUnicode(lines.value(n - 1).chopped(1))) + "]\n";
         };
         const QString text = QStringLiteral("今日の一言; rm -rf ~ $(touch pwned)");
-        QTest::newRow("once") << QByteArray("Jo=0\nSh=10\nMs=3") << QStringList() << cardCall(3) << 0 << "4";
         QTest::newRow("command-line text") << QByteArray("Jo=0\nSh=20\nMs=7") << QStringList{text}
                                            << "[-s][" + text + "]\n" << 0 << "7";
-        QTest::newRow("resident, ended") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << QStringList() << cardCall(5)
-                                         << SIGTERM << "6";
         // Saved after the display: a kill or a crash loses nothing.
         QTest::newRow("resident, killed") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << QStringList() << cardCall(5)
                                           << SIGKILL << "6";
@@ -568,7 +554,7 @@ private slots:
         VelmoRun run("[INI]\n" + settings + "\n");
         QVERIFY(QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf", run.dir.filePath("tamber.vmf")));
         if (cardProgram)
-            writeFile(run.dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n", true);
+            writeFile(run.dir.filePath("tambwin"), kRecorder, true);
         QFETCH(QStringList, arguments);
         run.start(arguments);
         QByteArray errors;
@@ -589,52 +575,27 @@ private slots:
         QVERIFY(!QFile::exists(run.dir.filePath("pwned")));
     }
 
-    // A line of 45000 half-width kana is 135000 bytes as the card's UTF-8
-    // argument, more than one argument may hold: the card still starts.
-    void longLineReachesTheCard()
-    {
-        VelmoRun run("[INI]\nJo=0\nSh=20\nOps=long.txt\n");
-        writeFile(run.dir.filePath("long.txt"), QByteArray(45000, '\xB1') + "\r\n");
-        writeFile(run.dir.filePath("tambwin"), "#!/bin/sh\nprintf %s \"$2\" | wc -c > \"${0%/*}/calls\"\n", true);
-        run.start({});
-        QVERIFY(run.velmo.waitForFinished(15000));
-        QCOMPARE(run.velmo.exitCode(), 0);
-        QTRY_COMPARE(run.read("calls").trimmed(), QString::number(ProcessStarter::kMaxArgumentBytes / 3 * 3));
-        QVERIFY(run.velmo.readAllStandardError().contains("cut from 135000"));
-    }
-
     // Two starts of the real executable leave one resident: the second hands
     // its text to the first and ends with 0; the first shows it.
     void secondStartHandsOverToTheResidentOne()
     {
-        QTemporaryDir dir;
-        const QString suite = qEnvironmentVariable("SUITE_DIR"), conf = dir.filePath("config/Velmo/Velmo.conf");
-        QVERIFY(QFile::copy(suite + "/velmo", dir.filePath("velmo")));
-        QVERIFY(QFile::copy(suite + "/tamber.vmf", dir.filePath("tamber.vmf")));
-        QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
-        writeFile(conf, "[INI]\nJo=1\nSh=10\nMs=1\nTim=0\n");
-        writeFile(dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n", true);
-        const auto calls = [&] {
-            QFile file(dir.filePath("calls"));
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts)
-                                                  : QStringList();
-        };
-        const QStringList env = QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
-                                                              << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen";
-        QProcess first, second;
-        first.setEnvironment(env);
-        second.setEnvironment(env);
-        first.start(dir.filePath("velmo"));
+        VelmoRun run("[INI]\nJo=1\nSh=10\nMs=1\nTim=0\n");
+        QVERIFY(QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf", run.dir.filePath("tamber.vmf")));
+        writeFile(run.dir.filePath("tambwin"), kRecorder, true);
+        const auto calls = [&] { return run.read("calls").split('\n', Qt::SkipEmptyParts); };
+        run.start({});
         QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, 15000); // its own first quote: it listens now
         const QString text = QStringLiteral("二度目の起動");
-        second.start(dir.filePath("velmo"), {text});
+        QProcess second;
+        second.setEnvironment(run.velmo.environment());
+        second.start(run.dir.filePath("velmo"), {text});
         QVERIFY(second.waitForFinished(15000));
         QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
         QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, 15000);
         QVERIFY(calls().at(1).contains(text));
-        QCOMPARE(first.state(), QProcess::Running);
-        ::kill(static_cast<pid_t>(first.processId()), SIGTERM);
-        QVERIFY(first.waitForFinished(15000));
+        QCOMPARE(run.velmo.state(), QProcess::Running);
+        ::kill(static_cast<pid_t>(run.velmo.processId()), SIGTERM);
+        QVERIFY(run.velmo.waitForFinished(15000));
     }
 };
 

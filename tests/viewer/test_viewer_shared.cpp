@@ -84,9 +84,6 @@ private slots:
         QTest::newRow("not numbers") << QByteArray("Sh=abc\nTim=+4\nMs=\"3 \"\nJo=1.5\n") << defaults;
         QTest::newRow("huge, binary") << QByteArray("Sh=99999999999999999999\nTim=@Variant(\\0\\0\\0\\x7f)\nMs=\x01\n")
                                       << defaults;
-        QTest::newRow("hand-written @Variant") << QByteArray("Ops=@Variant(mine)\n")
-                                               << QStringList{"@Variant(mine)", "20", "0", "1", "1"};
-        QTest::newRow("comma, comment") << QByteArray("Ops=a, b.vmf ; note\n") << QStringList{"a, b.vmf", "20", "0", "1", "1"};
     }
     void readSettings()
     {
@@ -108,14 +105,6 @@ private slots:
         writeConf("; mine\nOps=@Variant(\\0\\0\\0\\x7f)\nSh=garbage\nMs=4\n\n[Other]\nMs=9\n");
         QVERIFY(store().savePosition(-12));
         QCOMPARE(confText(), "[INI]\n; mine\nOps=@Variant(\\0\\0\\0\\x7f)\nSh=garbage\nMs=-12\n\n[Other]\nMs=9\n");
-        // A pipe in its place is no settings file: defaults, and never replaced.
-        QFile::remove(conf());
-        QCOMPARE(::mkfifo(QFile::encodeName(conf()).constData(), 0600), 0);
-        ViewerSettingsFile piped(conf());
-        QCOMPARE(fields(piped.readAll()), fields(ViewerSettings()));
-        QVERIFY(!piped.savePosition(3));
-        QVERIFY(piped.errorString().contains("not a regular file"));
-        QVERIFY(QFileInfo(conf()).exists() && !QFileInfo(conf()).isFile());
     }
 
     // Where the link's socket lives: never a folder anybody else can reach.

@@ -17,11 +17,28 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 inline void writeFile(const QString &path, const QByteArray &content)
 {
     QFile file(path);
     QVERIFY2(file.open(QIODevice::WriteOnly | QIODevice::Truncate), qPrintable(path));
     QCOMPARE(file.write(content), content.size());
+}
+
+// Puts content at path; "fifo" makes a named pipe there instead.
+inline void place(const QString &path, const QByteArray &content)
+{
+    if (content == "fifo")
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    else
+        writeFile(path, content);
+}
+
+inline QByteArray readOrNone(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
 }
 
 // Lines word1 .. wordN in code page 932, CR LF.
@@ -98,9 +115,5 @@ struct PropertyRig
     void settle() const { QTRY_VERIFY_WITH_TIMEOUT(!window->isReading(), 10000); }
     QString text(const QString &field) const { return child<QLineEdit>(field)->text(); }
 
-    QByteArray mirwinIni() const
-    {
-        QFile file(path("mirwin.ini"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-    }
+    QByteArray mirwinIni() const { return readOrNone(path("mirwin.ini")); }
 };

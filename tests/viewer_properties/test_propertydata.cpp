@@ -25,9 +25,7 @@ private slots:
         QTest::newRow("exponent") << "1e3" << 1000;
         QTest::newRow("exponent without digits") << "7e" << 7;
         QTest::newRow("beyond a double") << "9e999" << 3000;
-        QTest::newRow("below a double") << "-9e999" << 0;
         QTest::newRow("tiny") << "5e-999" << 0;
-        QTest::newRow("300 digits") << QString(300, '9') << 3000;
         QTest::newRow("no number") << "abc" << 0;
         QTest::newRow("a sign alone") << "-" << 0;
         QTest::newRow("a megabyte of text") << QString(1 << 20, QChar(0x3042)) << 0;

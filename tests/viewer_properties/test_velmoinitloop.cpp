@@ -12,25 +12,13 @@
 #include <optional>
 
 namespace {
-
-// A stand-in program that appends its bracketed arguments, one line per
-// start, to <its name>.calls beside it.
+// A stand-in program that appends a line of its bracketed arguments per start to <its name>.calls.
 const QByteArray kRecorder = "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"$0.calls\"\necho >> \"$0.calls\"\n";
-
-QString readText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 } // namespace
 
-// The loop a person runs, on an X display of the test's own with a
-// notification area (trayer): the real velmo shows its first card through a
-// stand-in tambwin; a right click on its icon and プロパティ(&P) start the real
-// velmoinit from velmo's program folder; clicks on the tab 表示方法, on
-// ダストル for Win and on OK change Sh; velmo's next display (実行(&O))
-// then goes to a stand-in dastor instead of the card.
+// The loop a person runs on an X display with a notification area: velmo's
+// tray menu starts the real velmoinit, clicks there change Sh, and velmo's
+// next display goes to a stand-in dastor instead of the card.
 class TestVelmoinitLoop : public QObject
 {
     Q_OBJECT
@@ -58,8 +46,7 @@ class TestVelmoinitLoop : public QObject
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }
 
-    // The store, the link folder and the display of both programs;
-    // velmoinit inherits them from velmo.
+    // velmoinit inherits these from velmo.
     QProcessEnvironment environment() const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -85,9 +72,8 @@ class TestVelmoinitLoop : public QObject
             process.kill();
     }
 
-    // Where to click, in the window's own pixels: found on a window built
-    // the same way in this process, the tab by trying the strip until a
-    // press shows its page.
+    // Where to click, in window pixels, found on a window built the same way
+    // in this process; the tab by trying the strip until its page shows.
     struct Points
     {
         QPoint methodTab, dastor, ok;
@@ -100,7 +86,6 @@ class TestVelmoinitLoop : public QObject
             QWidget *control = reference.child(name);
             return control->mapTo(&window, QPoint(x, control->height() / 2));
         };
-        // The option on its round button, the button in its middle.
         Points points{{}, at("Option13", 6), at("Command1", reference.child("Command1")->width() / 2)};
         QWidget *tabs = reference.child("picTab");
         for (int x = 2; x < tabs->width() && points.methodTab.isNull(); x += 4) {
@@ -111,14 +96,12 @@ class TestVelmoinitLoop : public QObject
         return points;
     }
 
-    // Opens the icon's menu and chooses the item by its mnemonic. The icon
-    // is velmo's one visible window; a pause puts a new one in its place.
+    // The icon is velmo's one visible window; its menu is a second one.
     void chooseFromTrayMenu(const QString &mnemonic)
     {
         const std::optional<QString> icon = xdotool({"search", "--sync", "--onlyvisible", "--class", "velmo"});
         QVERIFY2(icon && !icon->isEmpty() && !icon->contains('\n'), "velmo's icon is not there");
         QVERIFY(xdotool({"mousemove", "--window", *icon, "10", "10", "click", "3"}));
-        // The menu is a second visible window of velmo's.
         QTRY_VERIFY_WITH_TIMEOUT(xdotool({"search", "--onlyvisible", "--class", "velmo"}).value_or("").count('\n') >= 1,
                                  10000);
         QVERIFY(xdotool({"key", mnemonic}));
@@ -143,8 +126,7 @@ private slots:
             QVERIFY(QFile::setPermissions(path(folder), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         }
         start(m_trayHost, "trayer", {"--edge", "bottom", "--align", "right", "--widthtype", "request", "--height", "32"});
-        // The reference window in this process publishes nothing the
-        // programs could hear.
+        // The reference window publishes nothing the programs could hear.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path("reference")));
     }
 
@@ -164,21 +146,18 @@ private slots:
             writeFile(path(program), kRecorder);
             QVERIFY(QFile::setPermissions(path(program), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         }
-        // One line, so that the random choice has one answer.
+        // One line: the random choice has one answer.
         writeFile(path("tamber.vmf"), Cp932::fromUnicode(QStringLiteral("星は巡る\r\n")));
         const Points points = clickPoints();
         QVERIFY(!points.methodTab.isNull());
 
-        // Nothing stored: a title card at start, then resident.
         start(m_velmo, path("velmo"), {});
-        QTRY_VERIFY_WITH_TIMEOUT(readText(path("tambwin.calls")).contains("星は巡る"), 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(readOrNone(path("tambwin.calls")).contains("星は巡る"), 15000);
         chooseFromTrayMenu("p");
         const std::optional<QString> window =
             xdotool({"search", "--sync", "--onlyvisible", "--name", PropertyLinkContract::kService});
         QVERIFY2(window && !window->isEmpty(), "velmoinit's window did not appear");
-        // The item is published: velmo, which tries to link every tenth of a
-        // second from the moment it started velmoinit, hears it as this
-        // client does. The clicks come after both.
+        // Clicks only once the item is published, so that velmo hears them too.
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(path("run")));
         DataLinkClient item(PropertyLinkContract::kService, PropertyLinkContract::kTopic, PropertyLinkContract::kItem);
         QSignalSpy heard(&item, &DataLinkClient::valueReceived);
@@ -195,7 +174,7 @@ private slots:
                  QStringLiteral("22"));
 
         chooseFromTrayMenu("o");
-        QTRY_COMPARE_WITH_TIMEOUT(readText(path("dastor.calls")), QStringLiteral("[星は巡る]\n"), 15000);
+        QTRY_COMPARE_WITH_TIMEOUT(readOrNone(path("dastor.calls")), QByteArray("[星は巡る]\n"), 15000);
         QCOMPARE(m_velmo.state(), QProcess::Running);
     }
 };
