@@ -1,11 +1,12 @@
 #include "folderlock.h"
 
+#include "errorreason.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QThread>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -14,16 +15,14 @@ FolderLock::FolderLock(const QString &folder, int timeoutMs)
 {
     const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) {
-        m_error = QString::fromLocal8Bit(std::strerror(errno));
+        m_error = ErrorReason::fromErrno(errno);
         return;
     }
     const QDeadlineTimer deadline(timeoutMs);
     while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int failure = errno;
         if ((failure != EWOULDBLOCK && failure != EINTR) || deadline.hasExpired()) {
-            m_error = failure == EWOULDBLOCK
-                ? QStringLiteral("another program holds the folder %1").arg(folder)
-                : QString::fromLocal8Bit(std::strerror(failure));
+            m_error = ErrorReason::fromErrno(failure);
             ::close(fd);
             return;
         }

@@ -1,12 +1,15 @@
 #include "inifile.h"
 
 #include "atomicwrite.h"
+#include "errorreason.h"
 #include "folderlock.h"
 #include "iniescape.h"
 #include "regularfile.h"
 
 #include <QDir>
 #include <QFileInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -133,7 +136,7 @@ IniFile::LoadResult IniFile::load(const QString &path)
     case RegularFile::Status::Ok:
         if (!head.complete) {
             result.status = Status::Unusable;
-            result.error = QStringLiteral("larger than %1 bytes").arg(kMaxFileBytes);
+            result.error = ErrorReason::tooLarge(kMaxFileBytes);
         } else {
             result.status = Status::Loaded;
             result.file = IniFile(head.bytes);
@@ -143,12 +146,9 @@ IniFile::LoadResult IniFile::load(const QString &path)
         result.status = Status::Missing;
         break;
     case RegularFile::Status::NotRegular:
-        result.status = Status::Unusable;
-        result.error = QStringLiteral("not a regular file");
-        break;
     case RegularFile::Status::Unreadable:
         result.status = Status::Unusable;
-        result.error = QStringLiteral("cannot be read");
+        result.error = RegularFile::reason(head.status, head.errorCode);
         break;
     }
     return result;
@@ -162,10 +162,11 @@ bool IniFile::update(const QString &path, const std::function<void(IniFile &)> &
         return false;
     };
     if (path.isEmpty())
-        return fail(QStringLiteral("no settings folder"));
+        return fail(ErrorReason::fromErrno(ENOENT));
     const QString folder = QFileInfo(path).absolutePath();
-    if (!QDir().mkpath(folder))
-        return fail(QStringLiteral("the folder cannot be made"));
+    QString why;
+    if (!makeFolderPath(folder, &why))
+        return fail(why);
     const FolderLock lock(folder);
     if (!lock.isLocked())
         return fail(lock.errorString());
@@ -177,7 +178,6 @@ bool IniFile::update(const QString &path, const std::function<void(IniFile &)> &
     const QByteArray after = loaded.file.text();
     if (after == before)
         return true;
-    QString why;
     if (!writeFileAtomically(path, after, &why))
         return fail(why);
     return true;

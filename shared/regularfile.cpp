@@ -1,5 +1,7 @@
 #include "regularfile.h"
 
+#include "errorreason.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -9,8 +11,10 @@
 
 namespace RegularFile {
 
-Status open(QFile &file, const QString &path)
+Status open(QFile &file, const QString &path, int *errorCode)
 {
+    int ignored = 0;
+    int &code = errorCode ? *errorCode : ignored;
     file.close();
     file.setFileName(path);
     if (path.isEmpty())
@@ -19,10 +23,13 @@ Status open(QFile &file, const QString &path)
     // devices) from waiting; for a regular file it changes nothing.
     const int fd = ::open(QFile::encodeName(path).constData(),
                           O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        code = errno;
         return errno == ENOENT || errno == ENOTDIR ? Status::Missing : Status::Unreadable;
+    }
     struct stat info;
     if (::fstat(fd, &info) != 0) {
+        code = errno;
         ::close(fd);
         return Status::Unreadable;
     }
@@ -31,6 +38,7 @@ Status open(QFile &file, const QString &path)
         return Status::NotRegular;
     }
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        code = EBADF;
         ::close(fd);
         return Status::Unreadable;
     }
@@ -41,7 +49,7 @@ Head readHead(const QString &path, qint64 maxBytes)
 {
     Head head;
     QFile file;
-    head.status = open(file, path);
+    head.status = open(file, path, &head.errorCode);
     if (head.status != Status::Ok)
         return head;
     // One byte more than wanted tells whether the file goes on.
@@ -52,6 +60,7 @@ Head readHead(const QString &path, qint64 maxBytes)
         const qint64 n = file.read(bytes.data() + got, want - got);
         if (n < 0) {
             head.status = Status::Unreadable;
+            head.errorCode = EIO;
             return head;
         }
         if (n == 0)
@@ -62,6 +71,20 @@ Head readHead(const QString &path, qint64 maxBytes)
     bytes.truncate(qMin(got, want - 1));
     head.bytes = bytes;
     return head;
+}
+
+QString reason(Status status, int errorCode)
+{
+    switch (status) {
+    case Status::NotRegular:
+        return ErrorReason::notRegularFile();
+    case Status::Unreadable:
+        return ErrorReason::fromErrno(errorCode ? errorCode : EIO);
+    case Status::Ok:
+    case Status::Missing:
+        break;
+    }
+    return QString();
 }
 
 } // namespace RegularFile

@@ -20,13 +20,18 @@ enum class Status {
 
 // Opens path read-only into file; on Ok the file is open and is a regular
 // file, otherwise it stays closed.
-Status open(QFile &file, const QString &path);
+Status open(QFile &file, const QString &path, int *errorCode = nullptr);
+
+// Why a file of that status could not be used, in Japanese (ErrorReason);
+// empty for Ok and Missing.
+QString reason(Status status, int errorCode);
 
 struct Head
 {
     Status status = Status::Missing;
     QByteArray bytes;      // at most maxBytes
     bool complete = false; // the whole file is in bytes
+    int errorCode = 0;     // the errno of an Unreadable file
 };
 
 // At most maxBytes from the start of the file.

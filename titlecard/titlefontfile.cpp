@@ -135,9 +135,9 @@ QByteArray serialize(const TitleFont &font)
     return out;
 }
 
-bool write(const QString &path, const TitleFont &font)
+bool write(const QString &path, const TitleFont &font, QString *error)
 {
-    return writeFileAtomically(path, serialize(font));
+    return writeFileAtomically(path, serialize(font), error);
 }
 
 } // namespace TitleFontFile

@@ -31,7 +31,8 @@ QByteArray readFaceLine(const QString &path);
 
 QByteArray serialize(const TitleFont &font);
 
-// Replaces the file in one step; false (and the old file intact) on failure.
-bool write(const QString &path, const TitleFont &font);
+// Replaces the file in one step; false (and the old file intact) on
+// failure, with error saying why.
+bool write(const QString &path, const TitleFont &font, QString *error = nullptr);
 
 } // namespace TitleFontFile

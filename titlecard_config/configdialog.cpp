@@ -6,6 +6,10 @@
 #include "shared/ui/dialogunits.h"
 
 #include "shared/textencoding.h"
+#include "shared/ui/messagebox.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -64,13 +68,14 @@ struct Placer
 } // namespace
 
 ConfigDialog::ConfigDialog(ProgramStarter &starter, FontPicker &picker, const FaceCatalogue &faces,
-                           const QString &programFolder, const QString &settingsPath,
-                           QWidget *parent)
+                           MessageBoxService &messages, const QString &programFolder,
+                           const QString &settingsPath, QWidget *parent)
     : QDialog(parent),
       m_names(EpisodeNames::load()),
       m_launcher(starter, programFolder),
       m_fontSelection(picker, faces, settingsPath),
       m_faces(faces),
+      m_messages(messages),
       m_settingsPath(settingsPath)
 {
     setObjectName(ControlNames::kConfigDialog);
@@ -199,6 +204,14 @@ void ConfigDialog::chooseFont()
 {
     const FontSelection::Result result =
         m_fontSelection.run(m_face, m_fixedPitchOnly->isChecked(), logicalDpiY(), this);
+    if (!result.written) {
+        // The field goes on showing the face the card still draws with.
+        const QString file = QDir::toNativeSeparators(QFileInfo(m_settingsPath).absoluteFilePath());
+        qWarning("%s: %s", qPrintable(file), qPrintable(result.error));
+        m_messages.showWithDetails(kSaveFailedMessage + QLatin1Char('\n') + result.error, windowTitle(),
+                                   file + QStringLiteral(": ") + result.error);
+        return;
+    }
     // Cancel shows and saves what was read, as confirming does.
     m_face = result.font.lfFaceName;
     showFace();

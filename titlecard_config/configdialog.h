@@ -10,6 +10,7 @@
 
 class FaceCatalogue;
 class FontPicker;
+class MessageBoxService;
 class ProgramStarter;
 class QCheckBox;
 class QLineEdit;
@@ -25,8 +26,10 @@ public:
     // directory each time it is opened. faces tells which installed face
     // the card will draw with.
     ConfigDialog(ProgramStarter &starter, FontPicker &picker, const FaceCatalogue &faces,
-                 const QString &programFolder, const QString &settingsPath,
-                 QWidget *parent = nullptr);
+                 MessageBoxService &messages, const QString &programFolder,
+                 const QString &settingsPath, QWidget *parent = nullptr);
+
+    static inline const QString kSaveFailedMessage = QStringLiteral("フォントの設定を保存できませんでした。");
 
 private:
     void buildControls();
@@ -43,6 +46,7 @@ private:
     CardLauncher m_launcher;
     FontSelection m_fontSelection;
     const FaceCatalogue &m_faces;
+    MessageBoxService &m_messages;
     QString m_settingsPath;
     QByteArray m_face; // code page 932 (or UTF-8), as shown in the face field
 

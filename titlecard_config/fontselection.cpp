@@ -38,6 +38,6 @@ FontSelection::Result FontSelection::run(const QByteArray &shownFace, bool fixed
     result.accepted = choice.accepted;
     if (choice.accepted)
         applyChosenFont(choice.font, logicalDpiY, m_faces, result.font);
-    result.written = TitleFontFile::write(m_path, result.font);
+    result.written = TitleFontFile::write(m_path, result.font, &result.error);
     return result;
 }

@@ -31,6 +31,7 @@ public:
         TitleFont font;
         bool accepted = false;
         bool written = false;
+        QString error; // why it was not written
     };
 
     FontSelection(FontPicker &picker, const FaceCatalogue &faces, const QString &path);

@@ -5,6 +5,7 @@
 #include "shared/programfolder.h"
 #include "shared/ui/installedfaces.h"
 #include "shared/ui/japanesetranslation.h"
+#include "shared/ui/messagebox.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "titlecard/titlefontfile.h"
@@ -25,9 +26,10 @@ int main(int, char *argv[])
     ProcessStarter starter;
     FontDialogPicker picker;
     InstalledFaces faces;
+    QtMessageBoxService messages;
     // tambwin.ini where tambwin reads it: the current directory, or the
     // user's suite folder when installed.
-    ConfigDialog dialog(starter, picker, faces, programFolder(), TitleFontFile::path());
+    ConfigDialog dialog(starter, picker, faces, messages, programFolder(), TitleFontFile::path());
     dialog.exec();
     // Exit, Esc and the close box all end the program normally.
     return 0;

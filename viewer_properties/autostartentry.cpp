@@ -1,6 +1,7 @@
 #include "autostartentry.h"
 
 #include "shared/atomicwrite.h"
+#include "shared/errorreason.h"
 #include "shared/programnames.h"
 #include "shared/regularfile.h"
 
@@ -10,6 +11,8 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <cerrno>
+#include <unistd.h>
 
 namespace {
 
@@ -225,17 +228,16 @@ bool apply(const QString &path, bool on, const QString &viewer, QString *error)
 {
     if (on) {
         const QString folder = QFileInfo(path).absolutePath();
-        if (!QDir().mkpath(folder)) {
-            *error = QStringLiteral("フォルダを作成できません: %1").arg(QDir::toNativeSeparators(folder));
+        QString why;
+        if (!makeFolderPath(folder, &why)) {
+            *error = QStringLiteral("フォルダを作成できません: %1\n%2").arg(QDir::toNativeSeparators(folder), why);
             return false;
         }
         return writeFileAtomically(path, text(viewer), error);
     }
-    QFile file(path);
-    if (!file.exists() && !QFileInfo(path).isSymLink())
-        return true;
-    if (!file.remove()) {
-        *error = file.errorString();
+    // The entry itself, even a link: never what it points to.
+    if (::unlink(QFile::encodeName(path).constData()) != 0 && errno != ENOENT && errno != ENOTDIR) {
+        *error = ErrorReason::fromErrno(errno);
         return false;
     }
     return true;

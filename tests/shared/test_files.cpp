@@ -1,3 +1,4 @@
+#include "shared/atomicwrite.h"
 #include "shared/folderlock.h"
 #include "shared/inifile.h"
 #include "shared/regularfile.h"
@@ -5,7 +6,9 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <cerrno>
 #include <csignal>
+#include <map>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -118,40 +121,85 @@ private slots:
         QCOMPARE(IniFile(file.text()).value("INI", "Ms"), QString("7"));
     }
 
-    void failedUpdateKeepsTheOldFile()
+    // Each failure leaves the old file as it was and says why, in words a
+    // person can act on, after the file's path.
+    void failedUpdateSaysWhy_data()
     {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("no descriptor left") << "descriptors" << "sub/Velmo.conf" << "開いているファイルが多すぎます";
+        QTest::newRow("file size limit") << "size limit" << "sub/Velmo.conf" << "ファイルが大きすぎます";
+        QTest::newRow("disk full") << "ENOSPC" << "sub/Velmo.conf" << "ディスクの空き容量が足りません";
+        QTest::newRow("disk takes nothing") << "no progress" << "sub/Velmo.conf" << "ディスクの空き容量が足りません";
+        QTest::newRow("a file on the folder's way") << "" << "sub/Velmo.conf/x.conf"
+                                                    << "パスの途中にフォルダではないものがあります";
+        // What cannot be read is never written over.
+        QTest::newRow("a folder in the file's place") << "" << "sub" << "通常のファイルではありません";
+    }
+    void failedUpdateSaysWhy()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, file);
         const QString conf = path("sub/Velmo.conf");
         const QByteArray old = "[INI]\nMs=1\n; keep\n";
-        QString error;
-        QVERIFY(IniFile::update(conf, [](IniFile &file) { file.setValue("INI", "Ms", "1"); }, &error));
+        QVERIFY(makeFolderPath(path("sub")));
         QVERIFY(writeBytes(conf, old));
-        struct stat before, unchanged;
-        QCOMPARE(::stat(QFile::encodeName(conf).constData(), &before), 0);
-        QVERIFY(IniFile::update(conf, [](IniFile &file) { file.setValue("INI", "Ms", "1"); }, &error));
-        QCOMPARE(::stat(QFile::encodeName(conf).constData(), &unchanged), 0);
-        QCOMPARE(unchanged.st_ino, before.st_ino); // nothing to change, nothing written
-
-        // No descriptor left for the new file, then a disk that fills up halfway.
         const int lowestFree = ::open("/dev/null", O_RDONLY);
         ::close(lowestFree);
         std::signal(SIGXFSZ, SIG_IGN);
-        for (const auto &[resource, tight] : {std::pair{RLIMIT_NOFILE, rlim_t(lowestFree)}, std::pair{RLIMIT_FSIZE, rlim_t(old.size() - 4)}}) {
-            rlimit saved, limit;
-            QCOMPARE(getrlimit(resource, &saved), 0);
-            limit = saved;
-            limit.rlim_cur = tight;
-            error.clear();
-            QCOMPARE(setrlimit(resource, &limit), 0);
-            const bool updated = IniFile::update(conf, setMs, &error);
-            setrlimit(resource, &saved);
-            QVERIFY(!updated && error.startsWith(conf));
-            QCOMPARE(readBytes(conf), old);
+        const std::map<QString, std::pair<int, rlim_t>> limits{{"descriptors", {RLIMIT_NOFILE, rlim_t(lowestFree)}},
+                                                              {"size limit", {RLIMIT_FSIZE, rlim_t(old.size() - 4)}}};
+        static int s_failure;
+        s_failure = fault == "ENOSPC" ? ENOSPC : 0;
+        AtomicWrite::WriteCall previous = nullptr;
+        if (fault == "ENOSPC" || fault == "no progress") {
+            previous = AtomicWrite::setWriteCall([](int, const void *, size_t) -> ssize_t {
+                errno = s_failure;
+                return s_failure ? -1 : 0;
+            });
         }
+        rlimit saved{};
+        const auto limit = limits.find(fault);
+        if (limit != limits.end()) {
+            QCOMPARE(getrlimit(limit->second.first, &saved), 0);
+            rlimit tight = saved;
+            tight.rlim_cur = limit->second.second;
+            QCOMPARE(setrlimit(limit->second.first, &tight), 0);
+        }
+        QString error;
+        const bool updated = IniFile::update(path(qPrintable(file)), setMs, &error);
+        if (limit != limits.end())
+            setrlimit(limit->second.first, &saved);
+        if (previous)
+            AtomicWrite::setWriteCall(previous);
+        QVERIFY(!updated);
+        QFETCH(QString, reason);
+        QCOMPARE(error, path(qPrintable(file)) + ": " + reason);
+        QCOMPARE(readBytes(conf), old);
+        QCOMPARE(QDir(path("sub")).entryList(QDir::Files | QDir::Hidden), QStringList{"Velmo.conf"});
+    }
 
-        // What cannot be read is never written over.
-        QVERIFY(QDir().mkpath(path("dir.conf")));
-        QVERIFY(!IniFile::update(path("dir.conf"), setMs, &error));
-        QVERIFY(QFileInfo(path("dir.conf")).isDir());
+    // A settings file kept elsewhere through a link (a dotfiles folder):
+    // the link stays, its target gets the change and keeps its mode; with
+    // nothing to change nothing is written.
+    void updateThroughLink()
+    {
+        QVERIFY(makeFolderPath(path("dotfiles")) && makeFolderPath(path("config")));
+        const QString target = path("dotfiles/Velmo.conf");
+        const QString link = path("config/Velmo.conf");
+        QVERIFY(writeBytes(target, "[INI]\nMs=1\n"));
+        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
+        QVERIFY(QFile::link("../dotfiles/Velmo.conf", link));
+        QVERIFY(IniFile::update(link, setMs));
+        QCOMPARE(QFileInfo(link).symLinkTarget(), target);
+        QCOMPARE(readBytes(target), QByteArray("[INI]\nMs=7\n"));
+        struct stat before, unchanged;
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &before), 0);
+        QCOMPARE(before.st_mode & 0777, mode_t(0640));
+        QVERIFY(IniFile::update(link, setMs));
+        QCOMPARE(::stat(QFile::encodeName(target).constData(), &unchanged), 0);
+        QCOMPARE(unchanged.st_ino, before.st_ino);
     }
 
     void folderLock()

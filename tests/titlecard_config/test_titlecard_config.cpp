@@ -1,4 +1,5 @@
 #include "fakes/fakefontpicker.h"
+#include "fakes/recordingmessagebox.h"
 #include "fakes/recordingstarter.h"
 #include "shared/cp932.h"
 #include "titlecard_config/configdialog.h"
@@ -51,6 +52,7 @@ class TestTitlecardConfig : public QObject
     QString m_savedCurrent;
     QByteArray m_savedPath;
     RecordingStarter m_starter;
+    RecordingMessageBox m_messages;
     FakeFontPicker m_picker;
     InstalledFaces m_faces;
     std::unique_ptr<ConfigDialog> m_dialog;
@@ -67,7 +69,9 @@ private slots:
         QFile::remove("tambwin.ini");
         m_starter = RecordingStarter();
         m_picker = FakeFontPicker();
-        m_dialog = std::make_unique<ConfigDialog>(m_starter, m_picker, m_faces, m_programFolder.path(), "tambwin.ini");
+        m_messages = RecordingMessageBox();
+        m_dialog = std::make_unique<ConfigDialog>(m_starter, m_picker, m_faces, m_messages, m_programFolder.path(),
+                                                  "tambwin.ini");
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(m_dialog.get()));
     }
@@ -255,12 +259,35 @@ private slots:
         QTEST(readAll("tambwin.ini"), "written");
     }
 
-    void unwritableLocation()
+    void failedSaveKeepsFace_data()
     {
+        QTest::addColumn<QString>("settingsPath");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file where its folder should be")
+            << "plainfile/tambwin.ini" << "パスの途中にフォルダではないものがあります";
+        QTest::newRow("a folder in its place") << "folder.ini" << "同じ名前のフォルダがあります";
+    }
+    // The box names the cause, its details the file; the field keeps the
+    // face the card still draws with, and nothing else is touched.
+    void failedSaveKeepsFace()
+    {
+        QFETCH(QString, settingsPath);
+        QFETCH(QString, reason);
         QVERIFY(writeAll("plainfile", "keep"));
-        const FontSelection::Result result = FontSelection(m_picker, m_faces, "plainfile/tambwin.ini").run("X", true, 96);
-        QVERIFY(!result.written);
+        QVERIFY(QDir().mkpath("folder.ini"));
+        ConfigDialog dialog(m_starter, m_picker, m_faces, m_messages, m_programFolder.path(), settingsPath);
+        auto *face = dialog.findChild<QLineEdit *>(controlName(1027));
+        const QString shown = face->text();
+        m_picker.answer = {true, QFont(QStringLiteral("DejaVu Sans"))};
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(reason)));
+        dialog.findChild<QPushButton *>(controlName(1001))->click();
+        QCOMPARE(face->text(), shown);
+        QCOMPARE(m_messages.boxes.size(), 1);
+        const RecordingMessageBox::Box &box = m_messages.boxes.first();
+        QCOMPARE(box.text, ConfigDialog::kSaveFailedMessage + "\n" + reason);
+        QVERIFY2(box.details.startsWith(QFileInfo(settingsPath).absoluteFilePath()), qPrintable(box.details));
         QCOMPARE(readAll("plainfile"), QByteArray("keep"));
+        QVERIFY(QFileInfo("folder.ini").isDir());
     }
 
     void initialFace_data()
