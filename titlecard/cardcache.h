@@ -56,7 +56,8 @@ public:
     static Stamp stampOf(const QString &path);
 
     // The size of the card the entry for key holds; empty when there is
-    // no entry or it is not one.
+    // no entry or it is not one, its length included, so a caller may
+    // allocate for the size returned.
     QSize storedSize(const QByteArray &key) const;
 
     // Fills pixels (size.height() rows of size.width() 32-bit pixels, no
