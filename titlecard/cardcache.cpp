@@ -1,18 +1,18 @@
 #include "cardcache.h"
 
-#include "shared/atomicwrite.h"
-#include "shared/regularfile.h"
+#include "cachefolder.h"
+
 #include "shared/settingslocation.h"
 
 #include <QCryptographicHash>
 #include <QDataStream>
-#include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
+#include <ctime>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -21,15 +21,32 @@ constexpr qsizetype kFixedHeaderBytes = 8 + 32 + 4 + 4 + 4;
 // Far more than the few hundred font files and folders of a system.
 constexpr quint32 kMaxStampBytes = 1024 * 1024;
 constexpr char kSuffix[] = ".card";
+constexpr qsizetype kNameDigits = 32;
 // No screen is larger; a header claiming more is not ours.
 constexpr int kMaxSide = 16384;
 // A temporary file younger than this may still be being written by
 // another card.
-constexpr qint64 kTemporaryGraceMs = 60 * 1000;
+constexpr qint64 kTemporaryGraceNs = 60LL * 1000 * 1000 * 1000;
 
 QByteArray digest(const QByteArray &key)
 {
     return QCryptographicHash::hash(key, QCryptographicHash::Sha256);
+}
+
+QByteArray entryName(const QByteArray &key)
+{
+    return digest(key).toHex().left(kNameDigits) + kSuffix;
+}
+
+// Whether the file is one the cache wrote: an entry or a temporary file of
+// one. Nothing else in the folder is counted or dropped.
+bool isOwnFile(const QByteArray &fileName)
+{
+    const QByteArray temporaryOf = CacheFolder::nameOfTemporary(fileName);
+    const QByteArray name = temporaryOf.isEmpty() ? fileName : temporaryOf;
+    return name.size() == kNameDigits + qsizetype(sizeof kSuffix) - 1 && name.endsWith(kSuffix)
+           && std::all_of(name.begin(), name.begin() + kNameDigits,
+                          [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); });
 }
 
 qsizetype pixelBytes(const QSize &size)
@@ -68,9 +85,41 @@ bool stampsHold(const QByteArray &bytes)
     return in.status() == QDataStream::Ok && in.atEnd();
 }
 
+struct Header
+{
+    QSize size;
+    quint32 stampBytes = 0;
+};
+
+// The header of the entry for key open in file, when it is one and it, its
+// stamps and its pixels make up exactly the file's length (fstat of the
+// open file) within maxBytes; read before anything is allocated for it.
+std::optional<Header> readHeader(QFile &file, const QByteArray &key, qint64 maxBytes)
+{
+    const QByteArray bytes = file.read(kFixedHeaderBytes);
+    if (bytes.size() != kFixedHeaderBytes || !bytes.startsWith(QByteArray(kMagic, 8)) || bytes.mid(8, 32) != digest(key))
+        return std::nullopt;
+    QDataStream fields(bytes.mid(40));
+    fields.setByteOrder(QDataStream::LittleEndian);
+    quint32 width = 0, height = 0;
+    Header header;
+    fields >> width >> height >> header.stampBytes;
+    if (width == 0 || height == 0 || width > quint32(kMaxSide) || height > quint32(kMaxSide)
+        || header.stampBytes > kMaxStampBytes)
+        return std::nullopt;
+    header.size = QSize(int(width), int(height));
+    const qint64 total = kFixedHeaderBytes + qint64(header.stampBytes) + pixelBytes(header.size);
+    if (total != file.size() || total > maxBytes)
+        return std::nullopt;
+    return header;
+}
+
 } // namespace
 
-CardCache::CardCache(const QString &folder, qint64 maxBytes) : m_folder(folder), m_maxBytes(maxBytes) {}
+CardCache::CardCache(const QString &folder, qint64 maxBytes, std::optional<uint> owner)
+    : m_folder(std::make_shared<const CacheFolder>(folder, owner.value_or(uint(::geteuid())))), m_maxBytes(maxBytes)
+{
+}
 
 QString CardCache::defaultFolder()
 {
@@ -92,79 +141,54 @@ CardCache::Stamp CardCache::stampOf(const QString &path)
 
 QString CardCache::entryPath(const QByteArray &key) const
 {
-    return m_folder + QLatin1Char('/') + QString::fromLatin1(digest(key).toHex().left(32)) + QLatin1String(kSuffix);
+    return m_folder->path() + QLatin1Char('/') + QString::fromLatin1(entryName(key));
 }
 
 bool CardCache::mayHold(const QByteArray &key) const
 {
-    return QFileInfo(entryPath(key)).isFile();
+    return m_folder->holdsFile(entryName(key));
 }
 
 QSize CardCache::storedSize(const QByteArray &key) const
 {
     QFile file;
-    if (RegularFile::open(file, entryPath(key)) != RegularFile::Status::Ok)
+    if (!m_folder->openFile(file, entryName(key)))
         return {};
-    const QByteArray header = file.read(kFixedHeaderBytes);
-    if (header.size() != kFixedHeaderBytes || !header.startsWith(QByteArray(kMagic, 8)))
-        return {};
-    QDataStream fields(header.mid(40));
-    fields.setByteOrder(QDataStream::LittleEndian);
-    quint32 width = 0, height = 0;
-    fields >> width >> height;
-    if (width == 0 || height == 0 || width > quint32(kMaxSide) || height > quint32(kMaxSide))
-        return {};
-    return QSize(int(width), int(height));
+    const std::optional<Header> header = readHeader(file, key, m_maxBytes);
+    return header ? header->size : QSize();
 }
 
 bool CardCache::load(const QByteArray &key, const QSize &size, uchar *pixels, qsizetype bytes) const
 {
     if (!pixels || bytes != pixelBytes(size))
         return false;
-    const QString path = entryPath(key);
     QFile file;
-    if (RegularFile::open(file, path) != RegularFile::Status::Ok)
+    if (!m_folder->openFile(file, entryName(key)))
         return false;
-    const QByteArray header = file.read(kFixedHeaderBytes);
-    if (header.size() != kFixedHeaderBytes || !header.startsWith(QByteArray(kMagic, 8))
-        || header.mid(8, 32) != digest(key))
-        return false;
-    QDataStream fields(header.mid(40));
-    fields.setByteOrder(QDataStream::LittleEndian);
-    quint32 width = 0, height = 0, stampBytes = 0;
-    fields >> width >> height >> stampBytes;
-    if (width != quint32(size.width()) || height != quint32(size.height()) || stampBytes > kMaxStampBytes
-        || file.size() != kFixedHeaderBytes + qint64(stampBytes) + bytes)
-        return false;
-    if (!stampsHold(file.read(stampBytes)))
-        return false;
-    if (file.read(reinterpret_cast<char *>(pixels), bytes) != bytes)
+    const std::optional<Header> header = readHeader(file, key, m_maxBytes);
+    if (!header || header->size != size || !stampsHold(file.read(header->stampBytes))
+        || file.read(reinterpret_cast<char *>(pixels), bytes) != bytes)
         return false;
     // Marks the entry as recently used, so it is among the last dropped.
-    file.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {0, UTIME_NOW}};
+    ::futimens(file.handle(), times);
     return true;
 }
 
 bool CardCache::store(const QByteArray &key, const QSize &size, const uchar *pixels, qsizetype bytes,
                       const QList<Stamp> &dependencies, QString *error) const
 {
-    if (!pixels || bytes != pixelBytes(size)) {
+    QString reason;
+    const auto fail = [&](const QString &why) {
         if (error)
-            *error = QStringLiteral("no card to store");
+            *error = why;
         return false;
-    }
+    };
+    if (!pixels || bytes != pixelBytes(size))
+        return fail(QStringLiteral("no card to store"));
     const QByteArray stamps = encodeStamps(dependencies);
-    if (quint32(stamps.size()) > kMaxStampBytes || kFixedHeaderBytes + stamps.size() + bytes > m_maxBytes) {
-        if (error)
-            *error = QStringLiteral("the card is too large for the cache");
-        return false;
-    }
-    if (!QDir().mkpath(m_folder)) {
-        if (error)
-            *error = QStringLiteral("cannot create %1").arg(m_folder);
-        return false;
-    }
-    QFile::setPermissions(m_folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    if (quint32(stamps.size()) > kMaxStampBytes || kFixedHeaderBytes + stamps.size() + bytes > m_maxBytes)
+        return fail(QStringLiteral("the card is too large for the cache"));
 
     QByteArray header(kMagic, 8);
     header.append(digest(key));
@@ -173,31 +197,35 @@ bool CardCache::store(const QByteArray &key, const QSize &size, const uchar *pix
         out.setByteOrder(QDataStream::LittleEndian);
         out << quint32(size.width()) << quint32(size.height()) << quint32(stamps.size());
     }
-    const QString path = entryPath(key);
+    const QByteArray name = entryName(key);
     // In parts: the pixels are not copied into one block first.
-    if (!writeFileAtomically(path, {header, stamps, QByteArrayView(pixels, bytes)}, error))
-        return false;
-    dropOldest(path);
+    if (!m_folder->replaceFile(name, {header, stamps, QByteArrayView(pixels, bytes)}, &reason))
+        return fail(reason);
+    dropOldest(name);
     return true;
 }
 
-void CardCache::dropOldest(const QString &kept) const
+void CardCache::dropOldest(const QByteArray &kept) const
 {
-    QDir folder(m_folder);
-    const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::Hidden, QDir::Time | QDir::Reversed);
+    QList<CacheFolder::File> files = m_folder->regularFiles();
+    files.removeIf([](const CacheFolder::File &file) { return !isOwnFile(file.name); });
+    std::sort(files.begin(), files.end(),
+              [](const CacheFolder::File &a, const CacheFolder::File &b) { return a.mtimeNs < b.mtimeNs; });
     qint64 total = 0;
-    for (const QFileInfo &info : files)
-        total += info.size();
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (const QFileInfo &info : files) { // oldest first
+    for (const CacheFolder::File &file : std::as_const(files))
+        total += file.size;
+    struct timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    const qint64 nowNs = qint64(now.tv_sec) * 1000000000 + now.tv_nsec;
+    for (const CacheFolder::File &file : std::as_const(files)) { // oldest first
         if (total <= m_maxBytes)
             break;
-        if (info.absoluteFilePath() == QFileInfo(kept).absoluteFilePath())
+        if (file.name == kept)
             continue;
-        const bool entry = info.fileName().endsWith(QLatin1String(kSuffix));
-        if (!entry && info.lastModified().msecsTo(now) < kTemporaryGraceMs)
+        const bool temporary = !CacheFolder::nameOfTemporary(file.name).isEmpty();
+        if (temporary && nowNs - file.mtimeNs < kTemporaryGraceNs)
             continue;
-        if (QFile::remove(info.absoluteFilePath()))
-            total -= info.size();
+        if (m_folder->removeFile(file.name))
+            total -= file.size;
     }
 }

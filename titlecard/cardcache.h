@@ -5,6 +5,11 @@
 #include <QSize>
 #include <QString>
 
+#include <memory>
+#include <optional>
+
+class CacheFolder;
+
 // Finished cards kept as raw 32-bit pixels, so that a card shown before
 // comes up without fonts or composition. An entry is named by its key (all
 // a card is made from that is not a file: program, version, title, font
@@ -16,6 +21,14 @@
 // anything else (cut short, foreign, another size) is a miss and is
 // replaced by the next store. Entries are written in one step; the oldest
 // used are dropped once the folder grows beyond its bound.
+//
+// The folder and the one it is in are the cache's own (see CacheFolder):
+// when either is a link, another user's or writable by others, nothing is
+// read or stored. Only regular files named as the cache names its entries
+// and its temporary files are counted or dropped; anything else there is
+// left alone. An entry is believed only when its header, stamps and pixels
+// add up to the file's length within the bound, so a forged header never
+// makes the reader allocate more than the bound.
 class CardCache
 {
 public:
@@ -33,14 +46,18 @@ public:
 
     static constexpr qint64 kDefaultMaxBytes = 256LL * 1024 * 1024;
 
-    explicit CardCache(const QString &folder, qint64 maxBytes = kDefaultMaxBytes);
+    // owner: the user the folders must belong to; the one running the
+    // program unless a test stands in for another.
+    explicit CardCache(const QString &folder, qint64 maxBytes = kDefaultMaxBytes,
+                       std::optional<uint> owner = std::nullopt);
 
     // The user's cache folder for cards ($XDG_CACHE_HOME/<suite>/cards).
     static QString defaultFolder();
     static Stamp stampOf(const QString &path);
 
     // The size of the card the entry for key holds; empty when there is
-    // no entry or it is not one.
+    // no entry or it is not one, its length included, so a caller may
+    // allocate for the size returned.
     QSize storedSize(const QByteArray &key) const;
 
     // Fills pixels (size.height() rows of size.width() 32-bit pixels, no
@@ -58,8 +75,8 @@ public:
     QString entryPath(const QByteArray &key) const;
 
 private:
-    void dropOldest(const QString &kept) const;
+    void dropOldest(const QByteArray &kept) const;
 
-    QString m_folder;
+    std::shared_ptr<const CacheFolder> m_folder; // shared by copies, used from the reading thread
     qint64 m_maxBytes;
 };

@@ -6,6 +6,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 QImage pattern(const QSize &size, int seed)
@@ -32,35 +37,67 @@ bool store(const CardCache &cache, const QByteArray &key, const QImage &image,
     return cache.store(key, image.size(), image.constBits(), image.sizeInBytes(), stamps);
 }
 
+// Kind and permissions; -1 when there is nothing.
+int modeOf(const QString &path)
+{
+    struct stat info{};
+    return ::lstat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode) : -1;
+}
+
+// Last modified the given number of seconds ago (a link itself, not what it
+// points at).
+void age(const QString &path, int seconds)
+{
+    const struct timespec times[2] = {{::time(nullptr) - seconds, 0}, {::time(nullptr) - seconds, 0}};
+    QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW), 0);
+}
+
 } // namespace
 
 class TestCardCache : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { QVERIFY(m_dir.isValid()); }
-    void cleanup() { QDir(folder()).removeRecursively(); }
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_dir->isValid());
+        // Someone's files outside the cache, which links may point at.
+        QVERIFY(QDir().mkpath(pictures()) && ::chmod(QFile::encodeName(pictures()).constData(), 0755) == 0);
+        writeFile(diary(), QByteArray(100 * 1024, 'd'));
+    }
+    void cleanup()
+    {
+        m_dir.reset();
+        qunsetenv("XDG_CACHE_HOME");
+    }
 
     // Each kind of damage or change; every one is a miss, and the next
     // store replaces the entry so that it hits with the stored pixels.
     void entryNotUsed_data()
     {
         QTest::addColumn<QString>("change");
-        QTest::newRow("another key") << "key";
-        QTest::newRow("another size") << "size";
-        QTest::newRow("cut short") << "truncate";
-        QTest::newRow("foreign file") << "foreign";
-        QTest::newRow("dependency changed") << "stamp";
-        QTest::newRow("dependency removed") << "remove stamp";
-        QTest::newRow("a folder in its place") << "folder";
+        QTest::addColumn<QSize>("kept"); // what storedSize finds, before anything is allocated
+        const QSize size(20, 10);
+        QTest::newRow("another key") << "key" << QSize();
+        QTest::newRow("another size") << "size" << size;
+        QTest::newRow("cut short") << "truncate" << QSize();
+        QTest::newRow("header claims a huge card") << "huge" << QSize();
+        QTest::newRow("larger than the bound") << "bound" << QSize();
+        QTest::newRow("foreign file") << "foreign" << QSize();
+        QTest::newRow("dependency changed") << "stamp" << size;
+        QTest::newRow("dependency removed") << "remove stamp" << size;
+        QTest::newRow("a folder in its place") << "folder" << QSize();
+        QTest::newRow("a pipe in its place") << "fifo" << QSize();
     }
 
     void entryNotUsed()
     {
         QFETCH(QString, change);
+        QFETCH(QSize, kept);
         const CardCache cache(folder());
         const QSize size(20, 10);
-        const QString dependency = m_dir.filePath("face.ttf");
+        const QString dependency = m_dir->filePath("face.ttf");
         writeFile(dependency, "outline");
         QVERIFY(store(cache, "key", pattern(size, 1), {CardCache::stampOf(dependency)}));
         const QString entry = cache.entryPath("key");
@@ -73,6 +110,10 @@ private slots:
             asked = QSize(10, 20); // the same number of pixels
         } else if (change == "truncate") {
             QVERIFY(file.resize(file.size() - 1));
+        } else if (change == "huge") {
+            const QByteArray side("\0\x40\0\0", 4); // 16384, little-endian
+            QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(40) && file.write(side + side) == 8);
+            file.close();
         } else if (change == "foreign") {
             writeFile(entry, QByteArray(file.size(), 'z'));
         } else if (change == "stamp") {
@@ -81,8 +122,12 @@ private slots:
             QVERIFY(QFile::remove(dependency));
         } else if (change == "folder") {
             QVERIFY(QFile::remove(entry) && QDir().mkpath(entry));
+        } else if (change == "fifo") {
+            QVERIFY(QFile::remove(entry) && ::mkfifo(QFile::encodeName(entry).constData(), 0600) == 0);
         }
-        QVERIFY(!load(cache, key, asked));
+        const CardCache reader(folder(), change == "bound" ? QFileInfo(entry).size() - 1 : CardCache::kDefaultMaxBytes);
+        QCOMPARE(reader.storedSize(key), kept);
+        QVERIFY(!load(reader, key, asked));
         if (change == "folder")
             return;
         QVERIFY(store(cache, key, pattern(asked, 2), {CardCache::stampOf(dependency)}));
@@ -91,36 +136,114 @@ private slots:
         QCOMPARE(loaded, pattern(asked, 2));
     }
 
+    // The least recently used entry goes first; only the cache's own
+    // regular files are counted or dropped, whatever else lies there stays.
+    void oldestDroppedBeyondBound_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("dropped");
+        const QString entry = QString(32, 'a') + ".card";
+        QTest::newRow("only entries") << QString() << QString() << false;
+        QTest::newRow("someone's file") << "notes.txt" << "file" << false;
+        QTest::newRow("near an entry's name") << QString(32, 'A') + ".card" << "file" << false;
+        QTest::newRow("near a temporary name") << "." + entry + ".tmp" << "file" << false;
+        QTest::newRow("link named as an entry") << entry << "link" << false;
+        QTest::newRow("pipe named as an entry") << entry << "fifo" << false;
+        QTest::newRow("stale temporary file") << "." + entry + ".Xy12z9" << "file" << true;
+    }
+
     void oldestDroppedBeyondBound()
     {
-        const QSize size(64, 64); // 16 KiB of pixels each
+        QFETCH(QString, name);
+        QFETCH(QString, kind);
+        QFETCH(bool, dropped);
+        const QSize size(64, 64); // 16 KiB of pixels each: two fit the bound
         const CardCache cache(folder(), 40 * 1024);
+        const QString path = QDir(folder()).filePath(name);
+        if (kind == "file")
+            writeFile(path, QByteArray(100 * 1024, 'x'));
+        else if (kind == "link")
+            QVERIFY(QFile::link(diary(), path));
+        else if (kind == "fifo")
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        if (!kind.isEmpty())
+            age(path, 3600);
         const QList<QByteArray> keys{"first", "second", "third"};
         for (int i = 0; i < keys.size(); ++i) {
             QVERIFY(store(cache, keys[i], pattern(size, i)));
-            // Distinct times of last use on any file system.
-            QFile entry(cache.entryPath(keys[i]));
-            QVERIFY(entry.open(QIODevice::ReadWrite));
-            QVERIFY(entry.setFileTime(QDateTime::currentDateTimeUtc().addSecs(i - 10), QFileDevice::FileModificationTime));
+            age(cache.entryPath(keys[i]), 10 - i); // distinct times of last use on any file system
         }
         QVERIFY(!load(cache, "first", size));
-        QVERIFY(load(cache, "second", size));
-        QVERIFY(load(cache, "third", size));
+        QVERIFY(load(cache, "second", size) && load(cache, "third", size));
+        QCOMPARE(!kind.isEmpty() && modeOf(path) < 0, dropped);
+        QCOMPARE(QFileInfo(diary()).size(), 100 * 1024);
     }
 
-    void unwritableFolderReportsAndStillShowsTheCard()
+    // The cache keeps cards only in folders of its own that no one else may
+    // write to, never writes through a link and never changes a mode it did
+    // not set; what links point at stays as it was. A card not kept is
+    // still shown.
+    void keptOnlyInPrivateFolders_data()
     {
-        writeFile(m_dir.filePath("blocked"), "a file where the folder would be");
-        const CardCache cache(m_dir.filePath("blocked/cards"));
-        QString error;
-        const QImage card = pattern({8, 8}, 3);
-        QVERIFY(!cache.store("key", card.size(), card.constBits(), card.sizeInBytes(), {}, &error));
-        QVERIFY(!error.isEmpty());
+        QTest::addColumn<QString>("link"); // "file": a file where the cards folder would be
+        QTest::addColumn<int>("suiteMode"); // of folders made before; 0: the cache makes them
+        QTest::addColumn<int>("cardsMode");
+        QTest::addColumn<bool>("foreign"); // the folders are another user's
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("folders made by the cache") << "" << 0 << 0 << false << true;
+        QTest::newRow("folders made by the user") << "" << 0755 << 0755 << false << true;
+        QTest::newRow("cache home is a link") << "home" << 0 << 0 << false << true;
+        QTest::newRow("entry is a link to a file outside") << "entry" << 0 << 0 << false << true;
+        QTest::newRow("cards folder is a link") << "cards" << 0 << 0 << false << false;
+        QTest::newRow("suite folder is a link") << "suite" << 0 << 0 << false << false;
+        QTest::newRow("a file where the folder would be") << "file" << 0 << 0 << false << false;
+        QTest::newRow("folders of another user") << "" << 0700 << 0700 << true << false;
+        QTest::newRow("cards folder writable by the group") << "" << 0700 << 0770 << false << false;
+        QTest::newRow("suite folder writable by others") << "" << 0757 << 0700 << false << false;
+    }
 
-        const CardRequest request = requestForArguments("12", FixedClock(), QString());
-        const ComposedCard composed = CachedCard::compose(request, {320, 240}, cache);
-        QCOMPARE(composed.image, composeCard(request, {320, 240}));
-        QVERIFY(composed.afterFirstFrame);
+    void keptOnlyInPrivateFolders()
+    {
+        QFETCH(QString, link);
+        QFETCH(int, suiteMode);
+        QFETCH(int, cardsMode);
+        QFETCH(bool, foreign);
+        QFETCH(bool, stored);
+        const QString suite = m_dir->filePath("home/suite");
+        QString cards = suite + "/cards";
+        QVERIFY(QDir().mkpath(m_dir->filePath("home")));
+        if (cardsMode)
+            QVERIFY(QDir().mkpath(cards) && ::chmod(QFile::encodeName(suite).constData(), suiteMode) == 0
+                    && ::chmod(QFile::encodeName(cards).constData(), cardsMode) == 0);
+        if (link == "home") {
+            QVERIFY(QFile::link(m_dir->filePath("home"), m_dir->filePath("dotfiles")));
+            qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir->filePath("dotfiles")));
+            cards = CardCache::defaultFolder();
+        } else if (link == "suite" || link == "cards" || link == "file") {
+            QVERIFY(link == "suite" || QDir().mkpath(suite));
+            if (link == "file")
+                writeFile(cards, "a file where the folder would be");
+            else
+                QVERIFY(QFile::link(pictures(), link == "suite" ? suite : cards));
+        }
+        const CardCache cache(cards, CardCache::kDefaultMaxBytes, ::geteuid() + (foreign ? 1 : 0));
+        if (link == "entry")
+            QVERIFY(QFile::link(diary(), cache.entryPath("key")));
+        const QImage card = pattern({8, 8}, 3);
+        QString error;
+        QCOMPARE(cache.store("key", card.size(), card.constBits(), card.sizeInBytes(), {}, &error), stored);
+        QCOMPARE(error.isEmpty(), stored);
+        QCOMPARE(load(cache, "key", card.size()), stored);
+        if (cardsMode || stored)
+            QCOMPARE(modeOf(cards), int(S_IFDIR | (cardsMode ? cardsMode : 0700)));
+        QCOMPARE(QDir(pictures()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"diary.txt"});
+        QCOMPARE(QFileInfo(diary()).size(), 100 * 1024);
+        QCOMPARE(modeOf(pictures()), int(S_IFDIR | 0755));
+        if (stored)
+            return;
+        const ComposedCard composed = CachedCard::compose(requestForArguments("12", FixedClock(), QString()), {320, 240}, cache);
+        QVERIFY(!composed.image.isNull() && composed.afterFirstFrame);
         composed.afterFirstFrame(composed.image); // reports, does not throw or crash
     }
 
@@ -158,7 +281,9 @@ private slots:
     }
 
 private:
-    QString folder() const { return m_dir.filePath("cards"); }
+    QString folder() const { return m_dir->filePath("cards"); }
+    QString pictures() const { return m_dir->filePath("pictures"); }
+    QString diary() const { return m_dir->filePath("pictures/diary.txt"); }
     static void writeFile(const QString &path, const QByteArray &bytes)
     {
         QFile file(path);
@@ -166,7 +291,7 @@ private:
         QCOMPARE(file.write(bytes), bytes.size());
     }
 
-    QTemporaryDir m_dir;
+    std::unique_ptr<QTemporaryDir> m_dir;
 };
 
 QTEST_MAIN(TestCardCache)
