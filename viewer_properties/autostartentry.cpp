@@ -235,7 +235,7 @@ bool apply(const QString &path, bool on, const QString &viewer, QString *error)
     if (!file.exists() && !QFileInfo(path).isSymLink())
         return true;
     if (!file.remove()) {
-        *error = file.errorString();
+        *error = QStringLiteral("ファイルを削除できません（%1）").arg(file.errorString());
         return false;
     }
     return true;
