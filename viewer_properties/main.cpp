@@ -34,8 +34,7 @@ int main(int, char *argv[])
     const PropertyServices services{store,           starter,           messages, help, CommonDlg::defaultBinding(),
                                     programFolder(), QDir::currentPath(), settingsFolder};
     PropertyWindow window(services);
-    // OK hides the window before it saves, so the end is the dialog's end,
-    // not the last visible window's.
+    // The program ends with the dialog, however it closes.
     window.exec();
     return 0;
 }
