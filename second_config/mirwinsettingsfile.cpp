@@ -1,6 +1,7 @@
 #include "mirwinsettingsfile.h"
 
 #include "shared/atomicwrite.h"
+#include "shared/errorreason.h"
 #include "shared/cp932.h"
 #include "shared/folderlock.h"
 #include "shared/programfolder.h"
@@ -89,11 +90,9 @@ QByteArray numberForm(int value)
 // Why a file that is there cannot be read, for the person.
 QString unreadableReason(const RegularFile::Head &head)
 {
-    if (head.status == RegularFile::Status::NotRegular)
-        return QStringLiteral("ファイルではなく、フォルダーや名前付きパイプなどです。");
-    if (head.status == RegularFile::Status::Unreadable)
-        return QStringLiteral("読み取る権限がないか、読み取りに失敗しました。");
-    return QStringLiteral("%1 バイトを超えていて、この設定ファイルではありません。").arg(kMaxBytesRead);
+    if (head.status == RegularFile::Status::Ok)
+        return ErrorReason::tooLarge(kMaxBytesRead);
+    return RegularFile::reason(head.status, head.errorCode);
 }
 
 } // namespace
@@ -212,7 +211,7 @@ bool update(const QString &path, const MirwinSettings &values, Fields fields, QS
     // Two programs saving at once never lose each other's change.
     const FolderLock lock(QFileInfo(path).absolutePath());
     if (!lock.isLocked())
-        return fail(QStringLiteral("保存先のフォルダーを使えません（%1）。").arg(lock.errorString()));
+        return fail(QStringLiteral("保存先のフォルダを使えません（%1）。").arg(lock.errorString()));
     const RegularFile::Head head = RegularFile::readHead(path, kMaxBytesRead);
     QByteArray text;
     if (head.status == RegularFile::Status::Missing) {
