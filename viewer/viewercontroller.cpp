@@ -5,7 +5,6 @@
 #include "viewersettings.h"
 
 #include "shared/linkcontract.h"
-#include "shared/programfolder.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
@@ -97,7 +96,7 @@ void ViewerController::openProperties()
     m_pausedBeforeProperties = m_paused;
     togglePause();
     savePosition(false);
-    const QString program = findProgram(ProgramNames::kVelmoinit, m_services.programFolder);
+    const QString program = m_services.starter.locate(ProgramNames::kVelmoinit, m_services.programFolder);
     const bool started = !program.isEmpty() && m_services.starter.start(program, {});
     if (!started) {
         setPaused(m_pausedBeforeProperties);
