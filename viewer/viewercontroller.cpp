@@ -10,6 +10,7 @@
 #include "shared/ui/messagebox.h"
 
 #include <cstdio>
+#include <utility>
 
 ViewerController::ViewerController(const Services &services, const QString &commandLine,
                                    QObject *parent)
@@ -119,6 +120,10 @@ void ViewerController::propertyLinkChanged(const QString &value)
     if (value == PropertyLinkContract::kSaved) {
         ViewerState &s = m_player.state();
         s.settings = m_services.store.readAll();
+        // A start line moved while a display is open is the line the person
+        // wants next; the display must not advance past it when it ends.
+        if (m_playing && s.settings.linePosition != m_positionAtDisplay)
+            m_chosenPosition = s.settings.linePosition;
         m_confirmed = true;
         // The pause made when the window opened is over; the new interval
         // decides whether the timer runs.
@@ -162,6 +167,8 @@ bool ViewerController::showQuote()
     if (m_closed || m_playing)
         return !m_closed;
     m_playing = true;
+    m_positionAtDisplay = m_player.state().settings.linePosition;
+    m_chosenPosition.reset();
     const bool ok = m_player.play();
     m_playing = false;
     if (m_closed)
@@ -170,6 +177,8 @@ bool ViewerController::showQuote()
         errorPath();
         return false;
     }
+    if (m_chosenPosition)
+        m_player.state().settings.linePosition = *std::exchange(m_chosenPosition, std::nullopt);
     // Saved after every display, so a crash or a power cut loses at most
     // the display in progress instead of everything since the start.
     savePosition(false);

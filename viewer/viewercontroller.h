@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
 class MessageBoxService;
 class ProgramStarter;
 class PropertyLink;
@@ -88,4 +90,6 @@ private:
     bool m_confirmed = false;
     bool m_endAfterDisplay = false; // a confirmed residency mode 0 waits for the open display
     bool m_saveFailureShown = false; // one box per run of failed saves
+    qint16 m_positionAtDisplay = 0;   // the reading position the open display started from
+    std::optional<qint16> m_chosenPosition; // a start line confirmed while the display was open
 };
