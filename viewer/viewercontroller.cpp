@@ -60,21 +60,48 @@ void ViewerController::trayDoubleClick()
     showQuote();
 }
 
+bool ViewerController::takesHandOvers() const
+{
+    return !m_closed && !m_endAfterDisplay && m_handOvers.size() < kMaxWaitingHandOvers;
+}
+
 void ViewerController::showHandedOver(const QString &commandLine)
 {
-    if (commandLine.isEmpty()) {
-        showQuote();
+    if (m_closed)
         return;
+    m_handOvers.append(commandLine);
+    showWaitingHandOvers();
+}
+
+void ViewerController::showWaitingHandOvers()
+{
+    // One loop shows them in turn; what comes during one of its displays
+    // joins the queue it is working through.
+    if (m_showingHandOvers)
+        return;
+    m_showingHandOvers = true;
+    while (!m_closed && !m_playing && !m_handOvers.isEmpty()) {
+        const QString commandLine = m_handOvers.takeFirst();
+        if (commandLine.isEmpty())
+            showQuote();
+        else
+            showCommandLineOnce(commandLine);
     }
-    if (m_closed || m_playing)
-        return;
+    m_showingHandOvers = false;
+}
+
+void ViewerController::showCommandLineOnce(const QString &commandLine)
+{
     ViewerState &s = m_player.state();
     const QString ownSource = s.settings.quoteSource;
     const QString ownCommandLine = s.commandLine;
+    const int reloads = m_reloads;
     s.settings.quoteSource = QuoteSources::kCommandLine;
     s.commandLine = commandLine;
     showQuote();
-    s.settings.quoteSource = ownSource;
+    // Settings confirmed during the display are the viewer's own now.
+    if (m_reloads == reloads)
+        s.settings.quoteSource = ownSource;
     s.commandLine = ownCommandLine;
 }
 
@@ -120,6 +147,7 @@ void ViewerController::propertyLinkChanged(const QString &value)
     if (value == PropertyLinkContract::kSaved) {
         ViewerState &s = m_player.state();
         s.settings = m_services.store.readAll();
+        ++m_reloads;
         // A start line moved while a display is open is the line the person
         // wants next; the display must not advance past it when it ends.
         if (m_playing && s.settings.linePosition != m_positionAtDisplay)
@@ -185,12 +213,15 @@ bool ViewerController::showQuote()
     if (m_closed)
         return false; // ended while the failure was being reported
     if (m_endAfterDisplay) {
+        // What later starts were promised comes before the last display.
         m_endAfterDisplay = false;
+        showWaitingHandOvers();
         if (showQuote())
             close(0);
         return false;
     }
-    return true;
+    showWaitingHandOvers();
+    return !m_closed;
 }
 
 void ViewerController::togglePause()
