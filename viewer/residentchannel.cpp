@@ -166,6 +166,11 @@ void ResidentChannel::receive(QLocalSocket *socket, Incoming &in)
     in.done = true;
     in.buffer.clear();
     socket->disconnectFromServer();
-    if (go)
-        emit commandLineReceived(std::exchange(in.commandLine, QString()));
+    if (!go)
+        return;
+    // From the event loop: its display may open a box, and this socket's
+    // handler is no place to wait for a person.
+    QMetaObject::invokeMethod(
+        this, [this, commandLine = std::exchange(in.commandLine, QString())] { emit commandLineReceived(commandLine); },
+        Qt::QueuedConnection);
 }
