@@ -3,6 +3,7 @@
 #include "platformservices.h"
 #include "randomsource.h"
 #include "residentchannel.h"
+#include "residentstart.h"
 #include "terminationwatcher.h"
 #include "viewercontroller.h"
 
@@ -18,6 +19,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 #include <fontconfig/fontconfig.h>
 
@@ -52,17 +54,19 @@ int main(int argc, char *argv[])
 
     ViewerSettingsFile store;
     const QString commandLine = argumentString(arguments);
+    QtMessageBoxService messages;
     // One resident viewer: a later start hands its command line to the
     // running one and ends. A viewer that shows once and ends runs anyway.
     ResidentChannel channel;
     const bool resident = store.readAll().residentMode != 0;
-    if (resident && channel.handOver(commandLine))
-        return 0;
+    if (resident) {
+        if (const std::optional<int> exitCode = ResidentStart::settle(channel, commandLine, messages))
+            return *exitCode;
+    }
 
     SystemTrayView tray;
     QtTickTimer timer;
     ProcessStarter starter;
-    QtMessageBoxService messages;
     ClockSeededRandom random;
     LocalPropertyLink link;
     const ViewerController::Services services{store,    tray, timer, starter,         messages,
@@ -96,6 +100,7 @@ int main(int argc, char *argv[])
     });
     // Listening before the first display: a start during it already finds
     // this viewer, and its text waits for the event loop.
+    channel.setGate([&controller] { return controller.takesHandOvers(); });
     QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
                      &ViewerController::showHandedOver);
     if (resident && !channel.listen())
