@@ -9,6 +9,7 @@
 
 #include "shared/argumentstring.h"
 #include "shared/programfolder.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "viewersettings.h"
@@ -38,6 +39,8 @@ struct FontConfigTeardown
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kVelmo, argc, argv))
+        return *answered;
     const QStringList arguments = programArguments(argc, argv);
     int qtArgc = 1; // a quote on the command line may look like one of Qt's options
     QApplication app(qtArgc, argv);
