@@ -19,6 +19,7 @@ class ViewerSettingsStore;
 struct PropertyState
 {
     ViewerSettings values;
+    ViewerSettings valuesSaved; // as stored when the window opened or last saved
     QString currentLine;
     int lineCount = 0;
     bool loginStart = false;

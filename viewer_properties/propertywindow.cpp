@@ -138,6 +138,7 @@ void PropertyWindow::load()
     // 2. The stored values; a value that does not convert reads as its default.
     ViewerSettings &values = m_state.values;
     values = m_services.store.readAll();
+    m_state.valuesSaved = values;
     // 3. The start line; 4. the interval field.
     m_content->setStartLine(values.linePosition);
     m_interval->showInterval(values.intervalMinutes);
@@ -230,7 +231,10 @@ PropertyValues::SaveOutcome PropertyWindow::ok()
     if (!outcome.saved)
         return outcome;
     m_state.loginStartSaved = m_state.loginStart;
-    return PropertyValues::saveViewer(m_services.store, m_state.values);
+    outcome = PropertyValues::saveViewer(m_services.store, m_state.valuesSaved, m_state.values);
+    if (outcome.saved)
+        m_state.valuesSaved = m_state.values;
+    return outcome;
 }
 
 void PropertyWindow::showHelp()
