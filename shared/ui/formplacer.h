@@ -42,9 +42,6 @@ public:
     FormPlacer(QWidget *parent, const FormStyle &style);
     FormPlacer(QWidget *parent, const DialogUnits &units, const FormStyle &style);
 
-    QWidget *parent() const { return m_parent; }
-    int x(int units) const;
-    int y(int units) const;
     QRect rect(int left, int top, int width, int height) const;
 
     // Places a control made elsewhere (its parent is its container).
@@ -77,6 +74,8 @@ public:
     void finish(int width, int height, int margin) const;
 
 private:
+    int x(int units) const;
+    int y(int units) const;
     void placeWidget(QWidget *control, const QString &name, int left, int top, int width, int height) const;
     int heightOr(int height, int styleHeight) const;
 
