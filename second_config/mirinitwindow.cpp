@@ -1,12 +1,12 @@
 #include "mirinitwindow.h"
 
 #include "aboutwindow.h"
-#include "formlayout.h"
 #include "risingscrollbar.h"
 #include "mirwinsettingsfile.h"
 #include "shared/ui/questionbox.h"
 
 #include "shared/programnames.h"
+#include "shared/ui/fieldbackground.h"
 #include "shared/ui/messagebox.h"
 #include "widgets/commondlg.h"
 
@@ -80,7 +80,7 @@ void MirinitWindow::load()
 
 void MirinitWindow::selectMode(Mode mode)
 {
-    showOnButtonFace(m_c.text1, mode != Mode::FreeText);
+    setFieldBackground(m_c.text1, mode == Mode::FreeText ? FieldBackground::Window : FieldBackground::ButtonFace);
     m_c.text1->setEnabled(mode == Mode::FreeText);
     m_c.text3->setEnabled(mode == Mode::Episode);
     m_c.hScroll1->setEnabled(mode == Mode::Episode);

@@ -1,6 +1,6 @@
 #include "contentpage.h"
 
-#include "formplacer.h"
+#include "formstyle.h"
 #include "propertychoices.h"
 #include "quotefilepicker.h"
 #include "startlinepreview.h"
@@ -32,7 +32,7 @@ ContentPage::ContentPage(PropertyState &state, const PropertyServices &services,
 
 void ContentPage::buildControls()
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     // Qt would count the order options in their frame into the sources'
     // group, and a click on the selected source would then clear it.
     auto *sources = new QButtonGroup(this);
@@ -57,7 +57,7 @@ void ContentPage::buildControls()
 
     auto *order = form.place(new QGroupBox(QStringLiteral("表示順序"), this), QStringLiteral("Frame1"), 3720,
                              60, 2640, 1080);
-    const FormPlacer inFrame(order);
+    const FormPlacer inFrame(order, kFormStyle);
     const QList<PropertyChoices::OrderChoice> &orders = PropertyChoices::orderChoices();
     m_inFileOrder = inFrame.option(orders[0].control, orders[0].caption, 240, 330, 2160);
     m_randomOrder = inFrame.option(orders[1].control, orders[1].caption, 240, 660, 2160);
@@ -103,7 +103,7 @@ void ContentPage::sourceClicked(const QString &fileName)
 {
     m_state.values.quoteSource = fileName;
     afterSourceChange();
-    setFieldWhite(m_fileName, false);
+    setFieldBackground(m_fileName, FieldBackground::Menu);
 }
 
 void ContentPage::fileSourceClicked()
@@ -235,5 +235,5 @@ bool ContentPage::fileOrderSelected() const
 void ContentPage::setFileNameField(bool enabled)
 {
     m_fileName->setEnabled(enabled);
-    setFieldWhite(m_fileName, enabled);
+    setFieldBackground(m_fileName, enabled ? FieldBackground::White : FieldBackground::Menu);
 }

@@ -1,6 +1,6 @@
 #include "intervalpage.h"
 
-#include "formplacer.h"
+#include "formstyle.h"
 #include "propertychoices.h"
 
 #include <QCheckBox>
@@ -9,7 +9,7 @@
 
 IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(parent), m_state(state)
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     int top = 300;
     for (const PropertyChoices::ModeChoice &choice : PropertyChoices::modeChoices()) {
         QRadioButton *option = form.option(choice.control, choice.caption, 480, top, 3600);
@@ -18,7 +18,8 @@ IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(paren
         connect(option, &QRadioButton::clicked, this, [this, choice] {
             m_state.values.residentMode = choice.residentMode;
             m_interval->setEnabled(choice.usesInterval);
-            setFieldWhite(m_interval, choice.usesInterval);
+            setFieldBackground(m_interval, choice.usesInterval ? FieldBackground::White
+                                                                         : FieldBackground::Menu);
             // Without a periodic display the interval is 0, whatever was typed.
             if (!choice.usesInterval)
                 m_interval->setText(QStringLiteral("0"));

@@ -1,7 +1,8 @@
 #include "methodpage.h"
 
-#include "formplacer.h"
+#include "formstyle.h"
 #include "propertychoices.h"
+#include "propertycontrols.h"
 #include "valuebar.h"
 
 #include "shared/programnames.h"
@@ -23,7 +24,7 @@ MethodPage::MethodPage(PropertyState &state, const PropertyServices &services, Q
 
 void MethodPage::buildControls()
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     int top = 240;
     for (const PropertyChoices::MethodChoice &choice : PropertyChoices::methodChoices()) {
         QRadioButton *option = form.option(choice.control, choice.caption, 240, top, 2400);
@@ -36,11 +37,11 @@ void MethodPage::buildControls()
 
     auto *tambwin = form.place(new QGroupBox(QStringLiteral("タンバー for Win95 の設定"), this),
                                QStringLiteral("Frame4"), 2760, 60, 3720, 1260);
-    const FormPlacer inTambwin(tambwin);
+    const FormPlacer inTambwin(tambwin, kFormStyle);
     inTambwin.label(QStringLiteral("tambwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
     m_tambwinFace = inTambwin.field(QStringLiteral("Text7"), 900, 360, 2640, true);
-    auto *tambinit = inTambwin.button(QStringLiteral("Command6"), QStringLiteral("設定ソフト起動"), 1920, 780,
-                                      1620, 345);
+    auto *tambinit = inTambwin.button(PropertyControls::kStartTambinit, QStringLiteral("設定ソフト起動"), 1920,
+                                      780, 1620, 345);
     connect(tambinit, &QPushButton::clicked, this, [this] { startProgram(ProgramNames::kTambinit); });
 
     buildMirwinFrame();
@@ -48,9 +49,10 @@ void MethodPage::buildControls()
 
 void MethodPage::buildMirwinFrame()
 {
-    auto *mirwin = FormPlacer(this).place(new QGroupBox(QStringLiteral("ミレル for Win95 の設定"), this),
-                                          QStringLiteral("Frame3"), 2760, 1440, 3720, 3150);
-    const FormPlacer form(mirwin);
+    auto *mirwin = FormPlacer(this, kFormStyle)
+                       .place(new QGroupBox(QStringLiteral("ミレル for Win95 の設定"), this), QStringLiteral("Frame3"),
+                              2760, 1440, 3720, 3150);
+    const FormPlacer form(mirwin, kFormStyle);
     form.label(QStringLiteral("mirwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
     m_mirwinFace = form.field(QStringLiteral("Text6"), 900, 360, 1920, true);
     auto *choose = form.button(QStringLiteral("Command5"), QStringLiteral("選択"), 2880, 345, 660, 345);
@@ -77,7 +79,8 @@ void MethodPage::buildMirwinFrame()
         bar->setPageStep(1);
     }
 
-    auto *mirinit = form.button(QStringLiteral("Command9"), QStringLiteral("設定ソフト起動"), 1920, 2580, 1620, 345);
+    auto *mirinit =
+        form.button(PropertyControls::kStartMirinit, QStringLiteral("設定ソフト起動"), 1920, 2580, 1620, 345);
     connect(mirinit, &QPushButton::clicked, this, [this] { startProgram(ProgramNames::kMirinit); });
 }
 

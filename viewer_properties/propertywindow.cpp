@@ -3,11 +3,12 @@
 #include "aboutpage.h"
 #include "autostartentry.h"
 #include "contentpage.h"
-#include "formplacer.h"
+#include "formstyle.h"
 #include "intervalpage.h"
 #include "intervaltext.h"
 #include "methodpage.h"
 #include "propertychoices.h"
+#include "propertycontrols.h"
 #include "propertyfiles.h"
 #include "propertyvalues.h"
 
@@ -75,7 +76,7 @@ bool PropertyWindow::isReading() const
 
 void PropertyWindow::buildForm()
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     setFixedSize(form.rect(0, 0, kFormWidth, kFormHeight).size());
     m_tabSurface = form.place(new DrawingSurface(this), QStringLiteral("picTab"), kSurfaceLeft, kSurfaceTop,
                               kSurfaceWidth, kSurfaceHeight);
@@ -98,11 +99,11 @@ void PropertyWindow::buildForm()
 
 void PropertyWindow::buildButtons()
 {
-    const FormPlacer form(this);
-    m_ok = form.button(QStringLiteral("Command1"), QStringLiteral("OK"), 3480, kButtonTop, 1050, kButtonHeight);
+    const FormPlacer form(this, kFormStyle);
+    m_ok = form.button(PropertyControls::kOk, QStringLiteral("OK"), 3480, kButtonTop, 1050, kButtonHeight);
     m_cancel = form.button(QStringLiteral("Command2"), QStringLiteral("キャンセル"), 4635, kButtonTop, 1050,
                            kButtonHeight);
-    m_help = form.button(QStringLiteral("Command3"), QStringLiteral("ヘルプ"), 5790, kButtonTop, 1050,
+    m_help = form.button(PropertyControls::kHelp, QStringLiteral("ヘルプ"), 5790, kButtonTop, 1050,
                          kButtonHeight);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &PropertyWindow::confirm);

@@ -1,6 +1,6 @@
 #include "propertyrig.h"
 
-#include "viewer_properties/formplacer.h"
+#include "shared/ui/fieldbackground.h"
 #include "viewer_properties/valuebar.h"
 
 #include <QLabel>

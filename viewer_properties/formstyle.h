@@ -1,0 +1,8 @@
+#pragma once
+
+#include "shared/ui/formplacer.h"
+
+// The property window's form and pages are laid out in twips; a text
+// field that takes input is white, one that only shows (or is switched
+// off) has the menu's background.
+inline const FormStyle kFormStyle = {270, 315, FieldBackground::White, FieldBackground::Menu, false};
