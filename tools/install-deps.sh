@@ -15,8 +15,8 @@ qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum"
 FUZZ_PACKAGES="clang libclang-rt-14-dev llvm"
 # --ci: also the validators of the menu entries and the software centre
 # description, and man for the check of the manual pages, whose tests run
-# only where they are installed.
-[ "$1" = "--ci" ] && PACKAGES="$PACKAGES desktop-file-utils appstream man-db"
+# only where they are installed; graphviz to check the dependency picture.
+[ "$1" = "--ci" ] && PACKAGES="$PACKAGES desktop-file-utils appstream man-db graphviz"
 # --bench: what tools/measure-startup.sh compares and measures with: a plain
 # image viewer, GNU time for peak memory, and the DAMAGE headers of the
 # first-frame watcher.
