@@ -195,6 +195,16 @@ struct PropertyRig
         return seen.join(' ');
     }
 
+    // look() of the controls named in shown, a text as look() gives it.
+    QString lookLike(const QString &shown) const
+    {
+        static const QRegularExpression name("(?:^| )([\\w.]+)(?:\\(\\w+\\))*=");
+        QStringList names;
+        for (auto match = name.globalMatch(shown); match.hasNext();)
+            names << match.next().captured(1);
+        return look(names.join(' '));
+    }
+
     // Waits until the quote file has been read and the preview shows it.
     void settle() const { QTRY_VERIFY_WITH_TIMEOUT(!window->isReading(), 10000); }
     QString text(const QString &field) const { return child<QLineEdit>(field)->text(); }
