@@ -1,12 +1,7 @@
 #include "propertyrig.h"
 
-#include "viewer/viewersettings.h"
 #include "viewer_properties/autostartentry.h"
-#include "viewer_properties/valuebar.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 
 #include <optional>
@@ -16,12 +11,8 @@ Q_DECLARE_METATYPE(ViewerSettings)
 namespace {
 QString describe(const ViewerSettings &s)
 {
-    return QStringLiteral("%1 Sh %2 Tim %3 Ms %4 Jo %5")
-        .arg(s.quoteSource)
-        .arg(s.showCode.value())
-        .arg(s.intervalMinutes)
-        .arg(s.linePosition)
-        .arg(s.residentMode);
+    return QStringLiteral("%1 Sh %2 Tim %3 Ms %4 Jo %5").arg(s.quoteSource).arg(s.showCode.value())
+        .arg(s.intervalMinutes).arg(s.linePosition).arg(s.residentMode);
 }
 // Every option's number, in the order of the pages.
 const QList<int> kOptions = {10, 8, 18, 1, 6, 2, 5, 20, 15, 21, 12, 7, 13, 14, 3, 16, 17, 4};
@@ -292,21 +283,14 @@ private slots:
         ViewerSettingsFile store(storeFolder + "/Velmo.conf");
         PropertyRig rig;
         rig.usedStore = &store;
-        if (cause == "store")
-            writeFile(storeFolder, "a file where the settings folder belongs");
         if (cause == "mirwin.ini")
             QVERIFY(QDir().mkpath(rig.path("mirwin.ini"))); // no file can replace a folder
-        if (cause == "autostart")
-            writeFile(entryFolder, "a file where the autostart folder belongs");
+        else // a file where the folder belongs
+            writeFile(cause == "store" ? storeFolder : entryFolder, "a file");
         const QString change = cause == "autostart" ? "Check1" : "Option14";
         const int atOpening = cause == "mirwin.ini" ? 1 : 0; // the box of the unreadable file
         const int ran = rig.exec({
-            [&] {
-                rig.click(change);
-                if (cause == "mirwin.ini")
-                    rig.child<ValueBar>("VScroll1")->setBarValue(9);
-                rig.click("Command1");
-            },
+            [&] { rig.act("click " + change + (cause == "mirwin.ini" ? "; key VScroll1 Up" : "") + "; click Command1"); },
             [&] {
                 QCOMPARE(rig.boxes.boxes.size(), atOpening + 1);
                 QFETCH(QString, told);
@@ -329,7 +313,7 @@ private slots:
         if (cause == "autostart")
             QVERIFY(AutostartEntry::isOn(entry));
         if (cause == "mirwin.ini")
-            QCOMPARE(rig.mirwinIni(), QByteArray("\r\n+9\r\n 0 \r\n 0 \r\n"));
+            QCOMPARE(rig.mirwinIni(), QByteArray("\r\n+1\r\n 0 \r\n 0 \r\n"));
     }
 
     void helpAndConfigurationPrograms_data()
