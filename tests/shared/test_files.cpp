@@ -66,33 +66,37 @@ private slots:
         QTEST(head.complete, "complete");
     }
 
-    // Every value read back the same whichever of QSettings and IniFile
-    // wrote it, and from IniFile's own text.
+    // Every value and key read back the same whichever of QSettings and
+    // IniFile wrote it, and from IniFile's own text.
     void valuesBothWays_data()
     {
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        for (const char *text : {"", "a,b", "a;b", "a=b", " lead", "#hash", "[br]", "q\"uote", "back\\slash", "tab\there",
-                                 "line\r\nend", "@Variant(\\0\\0\\0\\x7f)", "@@x", "@String(x)", "\x01" "2"})
-            QTest::newRow(text) << QString::fromUtf8(text);
-        QTest::newRow("japanese path") << QStringLiteral("/home/ユーザー/名言, その2.txt");
-        QTest::newRow("nul, digit") << QString(QChar(0)) + "1";
-        QTest::newRow("outside the plane") << QStringLiteral("\U0001F600");
-        QTest::newRow("byte-order mark first") << QString(QChar(0xFEFF)) + "x";
+        for (const char *text : {"", "a,b", "a;b", "a=b", " lead", "trail ", "#hash", "[br]", "q\"uote", "back\\slash",
+                                 "tab\there", "line\r\nend", "@Variant(\\0\\0\\0\\x7f)", "@@x", "@String(x)", "\x01" "2"})
+            QTest::newRow(text) << "Ops" << QString::fromUtf8(text);
+        QTest::newRow("japanese path") << "Ops" << QStringLiteral("/home/ユーザー/名言, その2.txt");
+        QTest::newRow("nul, digit") << "Ops" << QString(QChar(0)) + "1";
+        QTest::newRow("outside the plane") << "Ops" << QStringLiteral("\U0001F600");
+        QTest::newRow("byte-order mark first") << "Ops" << QString(QChar(0xFEFF)) + "x";
+        for (const char *key : {"x.y-z_9", "a b%", "名前", "\u00E9=;"})
+            QTest::addRow("key %s", key) << QString::fromUtf8(key) << "v";
     }
     void valuesBothWays()
     {
+        QFETCH(QString, key);
         QFETCH(QString, value);
         QFile::remove(path("both.conf"));
         {
             QSettings settings(path("both.conf"), QSettings::IniFormat);
-            settings.setValue("INI/Ops", value);
+            settings.setValue("INI/" + key, value);
         }
-        QCOMPARE(IniFile(readBytes(path("both.conf"))).value("INI", "Ops"), value);
+        QCOMPARE(IniFile(readBytes(path("both.conf"))).value("INI", key), value);
         IniFile ours;
-        ours.setValue("INI", "Ops", value);
-        QCOMPARE(IniFile(ours.text()).value("INI", "Ops"), value);
+        ours.setValue("INI", key, value);
+        QCOMPARE(IniFile(ours.text()).value("INI", key), value);
         QVERIFY(writeBytes(path("both.conf"), ours.text()));
-        QCOMPARE(QSettings(path("both.conf"), QSettings::IniFormat).value("INI/Ops").toString(), value);
+        QCOMPARE(QSettings(path("both.conf"), QSettings::IniFormat).value("INI/" + key).toString(), value);
     }
 
     // Text nobody but the user wrote stays as it was, byte for byte.
@@ -111,6 +115,13 @@ private slots:
         QTest::newRow("new group after a last line without end")
             << QByteArray("[ini]\nMs=1") << QByteArray("[ini]\nMs=1\n\n[INI]\nMs=7\n");
         QTest::newRow("empty file") << QByteArray() << QByteArray("[INI]\nMs=7\n");
+        // A new line ends as the file's first line does.
+        QTest::newRow("CR LF, added to its group")
+            << QByteArray("[INI]\r\nOps=a\r\n[Other]\r\n") << QByteArray("[INI]\r\nOps=a\r\nMs=7\r\n[Other]\r\n");
+        QTest::newRow("CR LF, new group after a last line without end")
+            << QByteArray("[ini]\r\nMs=1") << QByteArray("[ini]\r\nMs=1\r\n\r\n[INI]\r\nMs=7\r\n");
+        QTest::newRow("byte-order mark before the group kept")
+            << QByteArray("\xEF\xBB\xBF[INI]\nMs=1\n") << QByteArray("\xEF\xBB\xBF[INI]\nMs=7\n");
     }
     void editInPlace()
     {

@@ -9,45 +9,32 @@ class TestSharedText : public QObject
 {
     Q_OBJECT
 private slots:
-    void cp932RoundTrip_data()
+    // Both ways, and the JIS forms Linux input methods type written as the
+    // code page's look-alikes, which read back as the code page's own.
+    void cp932BothWays_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ideographic space") << QStringLiteral("\u3000") << QByteArray("\x81\x40");
-        QTest::newRow("kanji") << QStringLiteral("第") << QByteArray("\x91\xe6");
-        QTest::newRow("half-width kana") << QStringLiteral("ﾌ") << QByteArray("\xcc");
-        QTest::newRow("platform extension") << QStringLiteral("①") << QByteArray("\x87\x40");
-    }
-    void cp932RoundTrip()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(Cp932::fromUnicode(text), bytes);
-        QCOMPARE(Cp932::toUnicode(bytes), text);
-    }
-
-    // The JIS forms Linux input methods type are written as the code page's
-    // look-alikes, which read back as the code page's own characters.
-    void lookAlikes_data()
-    {
-        QTest::addColumn<QString>("jis");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("own");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ideographic space") << "\u3000" << "\u3000" << QByteArray("\x81\x40");
+        QTest::newRow("kanji") << "第" << "第" << QByteArray("\x91\xe6");
+        QTest::newRow("half-width kana") << "ﾌ" << "ﾌ" << QByteArray("\xcc");
+        QTest::newRow("platform extension") << "①" << "①" << QByteArray("\x87\x40");
         QTest::newRow("wave dash") << "〜" << "～" << QByteArray("\x81\x60");
         QTest::newRow("minus") << "−" << "－" << QByteArray("\x81\x7C");
         QTest::newRow("em dash") << "—" << "―" << QByteArray("\x81\x5C");
         QTest::newRow("broken bar") << "¦" << "￤" << QByteArray("\xFA\x55");
         QTest::newRow("yen") << "¥100" << "￥100" << QByteArray("\x81\x8F" "100");
     }
-    void lookAlikes()
+    void cp932BothWays()
     {
-        QFETCH(QString, jis);
+        QFETCH(QString, typed);
         QFETCH(QString, own);
         QFETCH(QByteArray, bytes);
-        QCOMPARE(Cp932::fromUnicode(jis), bytes);
+        QCOMPARE(Cp932::fromUnicode(typed), bytes);
         QCOMPARE(Cp932::fromUnicode(own), bytes);
         QCOMPARE(Cp932::toUnicode(bytes), own);
-        QCOMPARE(Cp932::characters(jis).first().text, own.left(1));
+        QCOMPARE(Cp932::characters(typed).first().text, own.left(1));
     }
 
     // What a byte-cell layout sees: bytes per character, two for one the
@@ -76,15 +63,17 @@ private slots:
         QTEST(bytes, "bytes");
     }
 
+    // Lead bytes are 0x80..0x9F and 0xE0..0xFF; a cut never splits one
+    // from its second byte.
     void cutAtCharBoundary_data()
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("limit");
         QTest::addColumn<int>("kept");
-        const QByteArray kana = Cp932::fromUnicode(QStringLiteral("あいう"));
-        QTest::newRow("fits") << kana << 6 << 6;
-        QTest::newRow("inside a character") << kana << 5 << 4;
-        QTest::newRow("after a single byte") << QByteArray("a") + kana << 2 << 1;
+        QTest::newRow("fits") << Cp932::fromUnicode(QStringLiteral("あい")) << 4 << 4;
+        for (const auto &[byte, lead] : {std::pair{0x7F, false}, {0x80, true}, {0x9F, true}, {0xA0, false},
+                                         {0xDF, false}, {0xE0, true}, {0xFF, true}})
+            QTest::addRow("after a, byte %X", byte) << QByteArray("a") + char(byte) + "b" << 2 << (lead ? 1 : 2);
     }
     void cutAtCharBoundary()
     {
@@ -105,6 +94,10 @@ private slots:
         QTest::newRow("no digits") << QByteArray("abc") << 0;
         QTest::newRow("double sign") << QByteArray("--5") << 0;
         QTest::newRow("unsigned form of -16") << QByteArray("4294967280") << -16;
+        QTest::newRow("largest") << QByteArray("2147483647") << 2147483647;
+        QTest::newRow("one past the largest") << QByteArray("2147483648") << int(0x80000000);
+        QTest::newRow("one past the smallest") << QByteArray("-2147483649") << 2147483647;
+        QTest::newRow("2 to the 32nd") << QByteArray("4294967296") << 0;
     }
     void parseDecimal()
     {

@@ -1,6 +1,6 @@
+#include "fakes/modaldialog.h"
 #include "fakes/scripteddialogbinding.h"
 #include "widgets/commondlg.h"
-#include "widgets/qtcommondlgbinding.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -18,20 +18,6 @@ static void run(CommonDlg &dlg, const QString &operation)
         {"print", &CommonDlg::showPrinter},
     };
     (dlg.*operations.value(operation))();
-}
-
-// Answers the next modal dialog the moment it is up.
-static void whenDialogShows(std::function<void(QDialog *)> answer)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(10);
 }
 
 // Stands in for the desktop's viewer of local files.
@@ -55,71 +41,67 @@ class TestCommonDlg : public QObject
 private slots:
     void init() { m_dialogs = ScriptedDialogBinding(); }
 
-    // A fresh instance's file dialog; the name is cut to the 255-character buffer.
-    void freshInstanceOffersAllFiles()
+    // A fresh instance's defaults, and the filter as the dialog takes it;
+    // the name is cut to the 255-character buffer less its NUL.
+    void fileRequest_data()
     {
-        CommonDlg dlg(m_dialogs);
-        QCOMPARE(dlg.filter(), QString());
-        dlg.setFileName(QString(300, 'x'));
-        dlg.showOpen();
-        const auto &request = m_dialogs.fileRequests.first();
-        QCOMPARE(request.platformFilter, QString("All Files (*.*)") + NUL + "*.*" + NUL);
-        QCOMPARE(std::tuple(request.title, request.initDir, request.maxFileSize),
-                 std::tuple(QString("Open File"), QDir::currentPath(), 255));
-        QCOMPARE(request.fileName, QString(254, 'x'));
-    }
-
-    void filterBecomesPlatformFilter_data()
-    {
-        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("filter"); // null: never set
         QTest::addColumn<QString>("platform");
+        QTest::newRow("fresh") << QString() << QString("All Files (*.*)%1*.*%1").arg(NUL);
         QTest::newRow("two pairs") << "A|*.a|B|*.b" << QString("A%1*.a%1B%1*.b%1").arg(NUL);
         QTest::newRow("ends in bar") << "A|*.a|" << QString("A%1*.a%1").arg(NUL);
     }
-    void filterBecomesPlatformFilter()
+    void fileRequest()
     {
         QFETCH(QString, filter);
         CommonDlg dlg(m_dialogs);
-        dlg.setFilter(filter);
-        dlg.showSave();
+        QCOMPARE(std::tuple(dlg.fileTitle(), dlg.defaultExt(), dlg.maxFileSize(), dlg.flags()),
+                 std::tuple(QString(254, ' '), QString(NUL), 255, 0u));
+        if (!filter.isNull())
+            dlg.setFilter(filter);
+        dlg.setFileName(QString(300, 'x'));
+        dlg.showOpen();
         QCOMPARE(dlg.filter(), filter);
-        QTEST(m_dialogs.fileRequests.first().platformFilter, "platform");
-        QVERIFY(m_dialogs.fileRequests.first().save);
+        const auto &request = m_dialogs.fileRequests.first();
+        QTEST(request.platformFilter, "platform");
+        QCOMPARE(std::tuple(request.title, request.initDir, request.maxFileSize, request.defaultExt, request.save),
+                 std::tuple(QString("Open File"), QDir::currentPath(), 255, QString(NUL), false));
+        QCOMPARE(request.fileName, QString(254, 'x'));
     }
 
-    // The chosen names come back whole, or the dialog fails as too small.
+    // The chosen names come back whole, or the dialog fails as too small;
+    // a multiple selection ends with two NULs.
     void chosenFilesFillTheBuffer_data()
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<int>("maxFileSize");
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<int>("errNumber");
-        QTest::newRow("several") << QStringList{"/d/a", "/d/b"} << 255 << QString("/d%1a%1b").arg(NUL) << 0;
+        const QString several = QString("/d%1a%1b").arg(NUL);
         QTest::newRow("one fits exactly") << QStringList{"/d/a.txt"} << 9 << "/d/a.txt" << 0;
         QTest::newRow("one too long") << QStringList{"/d/a.txt"} << 8 << "kept" << 0x3003;
+        QTest::newRow("several fit exactly") << QStringList{"/d/a", "/d/b"} << 8 << several << 0;
         QTest::newRow("several too long") << QStringList{"/d/a", "/d/b"} << 7 << "kept" << 0x3003;
     }
     void chosenFilesFillTheBuffer()
     {
         QFETCH(QStringList, files);
         QFETCH(int, maxFileSize);
-        QFETCH(QString, fileName);
         QFETCH(int, errNumber);
         CommonDlg dlg(m_dialogs);
         dlg.setFileName("kept");
         dlg.setMaxFileSize(maxFileSize);
         m_dialogs.fileAnswer = Answer{1, 0, files, 2};
         dlg.showOpen();
-        QCOMPARE(dlg.fileName(), fileName);
-        QCOMPARE(dlg.errNumber(), errNumber);
-        QCOMPARE(dlg.lastResult(), errNumber ? 0 : 1);
-        QCOMPARE(dlg.filterIndex(), errNumber ? 0 : 2);
+        QTEST(dlg.fileName(), "fileName");
+        QCOMPARE(std::tuple(dlg.errNumber(), dlg.lastResult(), dlg.filterIndex()),
+                 std::tuple(errNumber, errNumber ? 0 : 1, errNumber ? 0 : 2));
         if (errNumber)
             QCOMPARE(dlg.errDescription(), QString("メンバ lpstrFile が指すバッファが小さすぎます。"));
-        else
-            QCOMPARE(dlg.fileTitle(), QFileInfo(files.first()).fileName());
+        QCOMPARE(dlg.fileTitle(), errNumber ? QString(254, ' ') : QFileInfo(files.first()).fileName());
     }
 
+    // Each dialog gets the Flags property; cancels are reported by dialog.
     void cancelIsReportedPerOperation_data()
     {
         QTest::addColumn<QString>("operation");
@@ -139,13 +121,15 @@ private slots:
         QFETCH(QString, operation);
         QFETCH(bool, cancelError);
         QFETCH(bool, cancelButton);
-        QFETCH(QString, fileName);
         CommonDlg dlg(m_dialogs);
         dlg.setFileName("a.txt");
         dlg.setCancelError(cancelError);
+        dlg.setFlags(CommonDlgFlags::FileMustExist);
         run(dlg, operation);
+        QCOMPARE(m_dialogs.lastFlags,
+                 CommonDlgFlags::FileMustExist | (operation == "font" ? CommonDlgFlags::InitToLogFontStruct : 0));
         QCOMPARE(dlg.cancelButton(), cancelButton);
-        QCOMPARE(dlg.fileName(), fileName);
+        QTEST(dlg.fileName(), "fileName");
         QCOMPARE(dlg.errNumber(), 0);
         // Only a successful font dialog sets it back.
         m_dialogs.fileAnswer = Answer{1, 0, {"/d/b"}, 1};
@@ -163,8 +147,8 @@ private slots:
         QTest::addColumn<int>("fontSize");
         QTest::addColumn<bool>("bold");
         QTest::newRow("14 px is 10.5 pt") << 14 << 0.0 << 700 << 10 << true;
-        QTest::newRow("18 px is 13.5 pt") << 18 << 0.0 << 500 << 14 << true;
-        QTest::newRow("10.5 pt chosen") << 0 << 10.5 << 400 << 10 << false;
+        QTest::newRow("18 px is 13.5 pt, medium") << 18 << 0.0 << 500 << 14 << true;
+        QTest::newRow("10.5 pt chosen, below medium") << 0 << 10.5 << 499 << 10 << false;
     }
     void chosenFont()
     {
@@ -204,11 +188,8 @@ private slots:
 
         CommonDlg dlg(m_dialogs);
         dlg.setForm(&owner);
-        QCOMPARE(dlg.fontName(), QString("DejaVu Sans"));
-        QCOMPARE(dlg.fontSize(), 10);
-        QVERIFY(dlg.fontBold());
+        QCOMPARE(std::tuple(dlg.fontName(), dlg.fontSize(), dlg.fontBold()), std::tuple(QString("DejaVu Sans"), 10, true));
         dlg.setFontName("IPAGothic");
-        dlg.setFlags(CommonDlgFlags::ScreenFonts);
         dlg.setColor(0x0000FF);
         dlg.setMin(8);
         dlg.setMax(20);
@@ -216,16 +197,13 @@ private slots:
         dlg.showFont();
 
         const auto &request = m_dialogs.fontRequests.first();
-        QCOMPARE(request.font.family(), QString("IPAGothic"));
-        QCOMPARE(request.font.pointSize(), 10);
-        QVERIFY(request.font.bold());
-        QCOMPARE(request.flags, CommonDlgFlags::ScreenFonts | CommonDlgFlags::InitToLogFontStruct);
+        QCOMPARE(std::tuple(request.font.family(), request.font.pointSize(), request.font.bold()),
+                 std::tuple(QString("IPAGothic"), 10, true));
         QCOMPARE(request.color, QColor(Qt::red));
         QCOMPARE(std::pair(request.minSize, request.maxSize), std::pair(8, 20));
 
         QVERIFY(dlg.cancelButton());
-        QVERIFY(dlg.fontName().isEmpty() && !dlg.fontBold() && dlg.fontSize() == 0);
-        QCOMPARE(dlg.color(), 0u);
+        QVERIFY(dlg.fontName().isEmpty() && !dlg.fontBold() && dlg.fontSize() == 0 && dlg.color() == 0);
         QCOMPARE(dlg.errDescription(), QString("フォントが存在しません。"));
         QCOMPARE(owner.font(), ownerFont);
         QCOMPARE(owner.palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
@@ -255,34 +233,47 @@ private slots:
         QCOMPARE(dlg.action(), action);
         QCOMPARE(m_dialogs.fileRequests.size(), fileCalls);
         QCOMPARE(m_dialogs.calls(), fileCalls + otherCalls);
-        if (action == 2)
-            QVERIFY(m_dialogs.fileRequests.first().save);
+        if (fileCalls)
+            QCOMPARE(m_dialogs.fileRequests.first().save, action == 2);
         // Called by itself, the font dialog leaves Action as it was.
         dlg.showFont();
         QCOMPARE(dlg.action(), action);
     }
 
-    void printerPagesAreSixteenBit()
+    // Pages and copies go to the dialog as 16-bit numbers; one beyond them
+    // ends the operation before the dialog, as no cancel.
+    void printerTakesSixteenBitNumbers_data()
     {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("largest") << 32767 << true;
+        QTest::newRow("one above") << 32768 << false;
+        QTest::newRow("smallest") << -32768 << true;
+        QTest::newRow("one below") << -32769 << false;
+    }
+    void printerTakesSixteenBitNumbers()
+    {
+        QFETCH(int, value);
+        QFETCH(bool, shown);
         CommonDlg dlg(m_dialogs);
         dlg.setCancelError(true);
-        dlg.setCopies(40000);
-        dlg.showPrinter();
-        QVERIFY(m_dialogs.printRequests.isEmpty());
-        QCOMPARE(dlg.action(), int(CommonDlg::Print));
-        QVERIFY(!dlg.cancelButton());
-
-        dlg.setCopies(1);
         dlg.setFromPage(2);
         dlg.setToPage(3);
-        dlg.setMin(1);
+        dlg.setMin(value);
         dlg.setMax(9);
+        dlg.setCopies(value);
         m_dialogs.printAnswer = {1, 0, 4, 5, 1, 9, 2};
         dlg.showPrinter();
-        const auto &request = m_dialogs.printRequests.first();
-        QCOMPARE(std::tuple(request.fromPage, request.toPage, request.minPage, request.maxPage, request.copies),
-                 std::tuple(2, 3, 1, 9, 1));
-        QCOMPARE(std::tuple(dlg.fromPage(), dlg.toPage(), dlg.copies()), std::tuple(4, 5, 2));
+        QCOMPARE(dlg.action(), int(CommonDlg::Print));
+        QVERIFY(!dlg.cancelButton());
+        QCOMPARE(m_dialogs.printRequests.size(), shown ? 1 : 0);
+        QCOMPARE(dlg.copies(), shown ? 2 : value);
+        if (shown) {
+            const auto &request = m_dialogs.printRequests.first();
+            QCOMPARE(std::tuple(request.fromPage, request.toPage, request.minPage, request.maxPage, request.copies),
+                     std::tuple(2, 3, value, 9, value));
+            QCOMPARE(std::tuple(dlg.fromPage(), dlg.toPage(), dlg.min()), std::tuple(4, 5, 1));
+        }
     }
 
     void colorIsBgr()
@@ -314,6 +305,25 @@ private slots:
         dlg.showColor();
         QCOMPARE(dlg.errNumber(), errNumber);
         QTEST(dlg.errDescription(), "message");
+    }
+
+    // A 32-bit number, halves to even; anything else is 0.
+    void helpKey_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("largest") << "2147483647" << "2147483647";
+        QTest::newRow("one above") << "2147483648" << "0";
+        QTest::newRow("smallest") << " -2147483648 " << "-2147483648";
+        QTest::newRow("half") << "2.5" << "2";
+        QTest::newRow("text") << "F1" << "0";
+    }
+    void helpKey()
+    {
+        CommonDlg dlg(m_dialogs);
+        QFETCH(QString, key);
+        dlg.setHelpKey(key);
+        QTEST(dlg.helpKey(), "held");
     }
 
     // The real binding: filter pairs in, the chosen pair and a multiple selection back.
@@ -360,8 +370,7 @@ private slots:
         dlg.showFont();
         QCOMPARE(startFamily, QString("DejaVu Sans"));
         QVERIFY(!dlg.cancelButton());
-        QCOMPARE(dlg.fontName(), QString("IPAGothic"));
-        QCOMPARE(dlg.fontSize(), 14);
+        QCOMPARE(std::tuple(dlg.fontName(), dlg.fontSize()), std::tuple(QString("IPAGothic"), 14));
     }
 
     void qtHelpOpensAnExistingPage_data()
@@ -391,7 +400,6 @@ private slots:
         QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(desktop.opened, opened ? QList<QUrl>{QUrl::fromLocalFile(m_dir.filePath(file))} : QList<QUrl>());
     }
-
 };
 
 QTEST_MAIN(TestCommonDlg)
