@@ -88,9 +88,10 @@ private slots:
         QTest::addColumn<ViewerSettings>("stored");
         QTest::addColumn<QString>("selected");
         QTest::addColumn<ViewerSettings>("saved");
+        QTest::addColumn<int>("viewerSaves"); // a reading position the viewer saves while the window is open
         const auto row = [](const char *name, const ViewerSettings &s, const char *selected,
-                            const std::optional<ViewerSettings> &saved = {}) {
-            QTest::newRow(name) << s << QString(selected) << saved.value_or(s);
+                            const std::optional<ViewerSettings> &saved = {}, int viewerSaves = -1) {
+            QTest::newRow(name) << s << QString(selected) << saved.value_or(s) << viewerSaves;
         };
         const QString userFile = QDir::temp().filePath("自分の名言.txt");
         const ViewerSettings defaults = stored("tamber.vmf", 20, 0, 1, 1);
@@ -110,6 +111,11 @@ private slots:
         row("Ms beyond the file", stored("tamber.vmf", 10, 0, 80, 1), "10 15 12 16", stored("tamber.vmf", 10, 0, 50, 1));
         row("random, Ms beyond the bar and the file", stored("tamber.vmf", 20, 0, 20000, 1), "10 21 12 16",
             stored("tamber.vmf", 20, 0, 50, 1));
+        // Only what the window changed is written: the viewer's own save stays.
+        row("the viewer moved on meanwhile", stored("tamber.vmf", 10, 0, 3, 1), "10 15 12 16",
+            stored("tamber.vmf", 10, 0, 7, 1), 7);
+        row("the viewer moved on meanwhile, Ms lowered to the last line", stored("tamber.vmf", 10, 0, 80, 1),
+            "10 15 12 16", stored("tamber.vmf", 10, 0, 50, 1), 7);
     }
     void startUpAndSave()
     {
@@ -127,6 +133,9 @@ private slots:
                 QCOMPARE(rig.text("Text4"), stored.quoteSource);
             rig.settle();
             QVERIFY(rig.child("fraTabSheet(0)")->isVisible());
+            QFETCH(int, viewerSaves);
+            if (viewerSaves >= 0)
+                rig.store.stored.linePosition = qint16(viewerSaves);
             rig.click("Command1");
         }});
         QCOMPARE(ran, 1);
