@@ -213,8 +213,8 @@ void SystemTrayView::hideFallbackWindow()
 
 void SystemTrayView::removeIcon()
 {
-    // The stand-in window stays while the view lives: the icon is removed
-    // and added again on every pause, and the window must not jump.
+    // The stand-in window stays: the icon is removed and added again on
+    // every pause, and the window must not jump.
     m_wanted = false;
     m_poll.stop();
     if (m_icon)
