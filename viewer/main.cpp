@@ -106,6 +106,7 @@ int main(int argc, char *argv[])
     channel.setGate([&controller] { return controller.takesHandOvers(); });
     QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
                      &ViewerController::showHandedOver);
+    QObject::connect(&channel, &ResidentChannel::reloadRequested, &controller, &ViewerController::reloadSettings);
     if (resident && !channel.listen())
         std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
                      "later starts cannot reach this viewer (no local socket)");

@@ -60,6 +60,9 @@ public:
     void pauseRequested();
     void openProperties();
     void propertyLinkChanged(const QString &value);
+    // The settings were saved by a property window this viewer did not
+    // start: read them again as after the link's "OK", the pause aside.
+    void reloadSettings();
     void quit();
     // Every way out ends here; running it twice does nothing more. False
     // when the reading position could not be saved.
@@ -83,6 +86,8 @@ private:
     void togglePause();
     void setPaused(bool paused);
     void applyInterval();
+    void readSavedSettings();
+    void endIfShowingOnce();
     void errorPath();
     void close(int exitCode);
     void endPropertySession();

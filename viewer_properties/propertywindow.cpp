@@ -60,6 +60,7 @@ PropertyWindow::PropertyWindow(const PropertyServices &services, QWidget *parent
     setFont(dialogFont());
     // The viewer links to ok2 right after starting this program; without
     // the item it simply hears nothing, and the window still saves.
+    connect(&m_link, &DataLinkSource::clientConnected, this, [this] { m_linkFollowed = true; });
     if (!m_link.listen())
         std::fprintf(stderr, "velmoinit: the change notification cannot be published: %s\n",
                      qPrintable(m_link.errorString()));
@@ -212,6 +213,8 @@ void PropertyWindow::confirm()
         return;
     }
     m_published->setText(PropertyLinkContract::kSaved);
+    if (!m_linkFollowed)
+        emit savedUnheard();
     accept();
 }
 
@@ -228,7 +231,7 @@ PropertyValues::SaveOutcome PropertyWindow::ok()
     m_state.mirwinSaved = mirwin;
     // The viewer beside this window's program, the one OK is enabled by.
     outcome = PropertyValues::applyLoginStart(m_state.loginStartSaved, m_state.loginStart, AutostartEntry::path(),
-                                              m_services.programFolder + QLatin1Char('/') + ProgramNames::kVelmo);
+                                              AutostartEntry::program(m_services.programFolder));
     if (!outcome.saved)
         return outcome;
     m_state.loginStartSaved = m_state.loginStart;
