@@ -8,6 +8,7 @@
 #include "shared/ui/japanesetranslation.h"
 #include "shared/ui/helpviewer.h"
 #include "shared/ui/messagebox.h"
+#include "viewer/desktopnotification.h"
 #include "viewer/viewersettings.h"
 #include "widgets/commondlg.h"
 
@@ -34,8 +35,9 @@ int main(int argc, char *argv[])
     // mirwin.ini and tambwin.ini share a folder in either layout: the
     // program folder as built, the user's suite folder when installed.
     const QString settingsFolder = QFileInfo(MirwinSettingsFile::path()).absolutePath();
-    const PropertyServices services{store,           starter,           messages, help, CommonDlg::defaultBinding(),
-                                    programFolder(), QDir::currentPath(), settingsFolder};
+    SessionBusNotifier notifier;
+    const PropertyServices services{store,           starter,           messages,       help, CommonDlg::defaultBinding(),
+                                    programFolder(), QDir::currentPath(), settingsFolder, &notifier};
     PropertyWindow window(services);
     // The program ends with the dialog, however it closes.
     window.exec();
