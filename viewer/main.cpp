@@ -1,5 +1,6 @@
 #include "shared/ui/japanesetranslation.h"
 #include "shared/ui/messagebox.h"
+#include "desktopnotification.h"
 #include "platformservices.h"
 #include "randomsource.h"
 #include "residentchannel.h"
@@ -72,8 +73,9 @@ int main(int argc, char *argv[])
     ProcessStarter starter;
     ClockSeededRandom random;
     LocalPropertyLink link;
-    const ViewerController::Services services{store,    tray, timer, starter,         messages,
-                                              random,   link, programFolder(), QDir::currentPath()};
+    SessionBusNotifier notifier;
+    const ViewerController::Services services{store,  tray, timer,           starter,             messages,
+                                              random, link, programFolder(), QDir::currentPath(), &notifier};
     ViewerController controller(services, commandLine);
 
     QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);

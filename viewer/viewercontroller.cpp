@@ -16,7 +16,7 @@ ViewerController::ViewerController(const Services &services, const QString &comm
                                    QObject *parent)
     : QObject(parent), m_services(services),
       m_player(services.starter, services.messages, services.random, services.programFolder,
-               services.workingFolder)
+               services.workingFolder, services.notifier)
 {
     m_player.state().commandLine = commandLine;
     m_services.timer.setHandler([this] { tick(); });

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class DesktopNotifier;
 class MessageBoxService;
 class ProgramStarter;
 class PropertyLink;
@@ -33,6 +34,7 @@ public:
         PropertyLink &link;
         QString programFolder;
         QString workingFolder;
+        DesktopNotifier *notifier = nullptr; // the notification output; a box without it
     };
 
     static inline const QString kTitle = QStringLiteral("ヴェルモ for Windows95");

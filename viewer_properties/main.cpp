@@ -10,6 +10,7 @@
 #include "shared/ui/messagebox.h"
 #include "shared/ui/singlewindow.h"
 #include "viewer/residentchannel.h"
+#include "viewer/desktopnotification.h"
 #include "viewer/viewersettings.h"
 #include "widgets/commondlg.h"
 
@@ -41,8 +42,9 @@ int main(int argc, char *argv[])
     // mirwin.ini and tambwin.ini share a folder in either layout: the
     // program folder as built, the user's suite folder when installed.
     const QString settingsFolder = QFileInfo(MirwinSettingsFile::path()).absolutePath();
-    const PropertyServices services{store,           starter,           messages, help, CommonDlg::defaultBinding(),
-                                    programFolder(), QDir::currentPath(), settingsFolder};
+    SessionBusNotifier notifier;
+    const PropertyServices services{store,           starter,           messages,       help, CommonDlg::defaultBinding(),
+                                    programFolder(), QDir::currentPath(), settingsFolder, &notifier};
     PropertyWindow window(services);
     single.setWindow(&window);
     // Started from the menu: a running viewer reads the saved settings too.

@@ -8,6 +8,7 @@
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
+#include "viewer/viewerseams.h"
 #include "widgets/commondlg.h"
 
 #include <QGroupBox>
@@ -20,6 +21,9 @@ MethodPage::MethodPage(PropertyState &state, const PropertyServices &services, Q
     : QFrame(parent), m_state(state), m_services(services)
 {
     buildControls();
+    // Like a missing title-card program: the option stays, disabled.
+    m_methods.value(ShowCode::Output::Notification)
+        ->setEnabled(m_services.notifier && m_services.notifier->available());
 }
 
 void MethodPage::buildControls()
@@ -86,7 +90,8 @@ void MethodPage::buildMirwinFrame()
 
 void MethodPage::selectOutput(ShowCode::Output output)
 {
-    m_methods.value(output)->click();
+    // Checked even when disabled: the stored code stays as it is.
+    m_methods.value(output)->setChecked(true);
 }
 
 void MethodPage::showMirwin(const MirwinSettings &settings)
