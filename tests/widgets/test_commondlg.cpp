@@ -7,23 +7,12 @@
 using Answer = CommonDlgBinding::FileAnswer;
 static const QChar NUL(0);
 
-// Stands in for the desktop's viewer of local files.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
 // The wrapper against scripted dialogs: what each dialog is given, and
 // what the properties say afterwards.
 class TestCommonDlg : public QObject
 {
     Q_OBJECT
     ScriptedDialogBinding m_dialogs;
-    QTemporaryDir m_dir;
 
 private slots:
     void init() { m_dialogs = ScriptedDialogBinding(); }
@@ -209,8 +198,6 @@ private slots:
         QFETCH(bool, shown);
         CommonDlg dlg(m_dialogs);
         dlg.setCancelError(true);
-        dlg.setFromPage(2);
-        dlg.setToPage(3);
         dlg.setMin(value);
         dlg.setMax(9);
         dlg.setCopies(value);
@@ -219,12 +206,9 @@ private slots:
         QCOMPARE(std::tuple(dlg.action(), dlg.cancelButton(), m_dialogs.printRequests.size()),
                  std::tuple(int(CommonDlg::Print), false, qsizetype(shown)));
         QCOMPARE(std::tuple(dlg.fromPage(), dlg.toPage(), dlg.min(), dlg.copies()),
-                 shown ? std::tuple(4, 5, 1, 2) : std::tuple(2, 3, value, value));
-        if (shown) {
-            const auto &request = m_dialogs.printRequests.first();
-            QCOMPARE(std::tuple(request.fromPage, request.toPage, request.minPage, request.maxPage, request.copies),
-                     std::tuple(2, 3, value, 9, value));
-        }
+                 shown ? std::tuple(4, 5, 1, 2) : std::tuple(0, 0, value, value));
+        for (const auto &request : m_dialogs.printRequests)
+            QCOMPARE(std::tuple(request.minPage, request.maxPage, request.copies), std::tuple(value, 9, value));
     }
 
     // 0x00BBGGRR both ways; the platform's extended codes read as the table's numbers.
@@ -268,34 +252,6 @@ private slots:
         QFETCH(QString, key);
         dlg.setHelpKey(key);
         QTEST(dlg.helpKey(), "held");
-    }
-
-    // Only an existing page opens, and never for the quit command.
-    void qtHelpOpensAnExistingPage_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("command");
-        QTest::newRow("page") << "help.html" << 3;
-        QTest::newRow("no file") << "" << 3;
-        QTest::newRow("command 0") << "help.html" << 0;
-        QTest::newRow("quit command") << "help.html" << 2;
-        QTest::newRow("missing page") << "missing.html" << 3;
-        QTest::newRow("folder") << "." << 3;
-    }
-    void qtHelpOpensAnExistingPage()
-    {
-        QFETCH(QString, file);
-        QFETCH(int, command);
-        QVERIFY(QFile(m_dir.filePath("help.html")).open(QIODevice::WriteOnly));
-        UrlRecorder desktop;
-        QDesktopServices::setUrlHandler("file", &desktop, "open");
-        CommonDlg dlg;
-        dlg.setHelpFile(file.isEmpty() ? file : m_dir.filePath(file));
-        dlg.setHelpCommand(command);
-        dlg.showHelp();
-        QDesktopServices::unsetUrlHandler("file");
-        const bool opens = QByteArray(QTest::currentDataTag()) == "page";
-        QCOMPARE(desktop.opened, opens ? QList<QUrl>{QUrl::fromLocalFile(m_dir.filePath(file))} : QList<QUrl>());
     }
 };
 

@@ -94,13 +94,14 @@ private slots:
         QVERIFY(!TabGeometry::nextTab(tabs, "too wide", 32767 - 116 - 16 + 1, 12));
     }
 
-    void drawsTheStrip_data()
+    // Four tabs, the third selected: raised above and over its neighbours,
+    // with the dotted focus mark, which is all there is in the text colour.
+    void drawsTheStrip()
     {
-        QTest::addColumn<int>("tabs");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("selected");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("four tabs, third selected") << 4 << 76 << 2 << expand({
+        makeStrip(QSize(76, 24), QStringList(4, QString()));
+        m_strip->setSelectedIndex(2);
+        m_strip->gotFocus();
+        const QStringList expected = expand({
             "....................................HHHHHHHHHHHHHHHHH.......................",
             "...................................H.................D......................",
             "....HHHHHHHHHHHHH....HHHHHHHHHHHHHH..TT.T.T.T.T.T.TT.SDHHHHHHHHHHHHH........",
@@ -114,18 +115,7 @@ private slots:
             "HSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSD",
             "DDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDDD",
         });
-    }
-    void drawsTheStrip()
-    {
-        QFETCH(int, tabs);
-        QFETCH(int, width);
-        QFETCH(int, selected);
-        QFETCH(QStringList, expected);
-        makeStrip(QSize(width, 24), QStringList(tabs, QString()));
-        m_strip->setSelectedIndex(selected);
-        m_strip->gotFocus();
         QCOMPARE(picture(m_surface->image()), expected);
-        // The dotted focus mark is all there is in the text colour.
         m_strip->lostFocus();
         QCOMPARE(picture(m_surface->image()), QStringList(expected).replaceInStrings("T", "."));
     }
@@ -223,7 +213,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(pages[0]->geometry(), QRect(9, 28, 197, 78));
         QVERIFY(pages[0]->isVisible() && !pages[1]->isVisible());
-
         QTest::mouseClick(m_surface, Qt::LeftButton, {}, m_strip->tabRect(1).center());
         QVERIFY(m_surface->hasFocus());
         QVERIFY(!pages[0]->isVisible() && pages[1]->isVisible());
