@@ -120,6 +120,7 @@ private slots:
         row(v, "Option21", A::RadioButton, "ランダム");
         row(v, "Text3", A::EditableText, "スタート時の表示内容");
         row(v, "HScroll2", A::ScrollBar, "スタート時の表示内容");
+        row(v, "fraTabSheet(1)", A::Border, "表示方法");
         row(v, "Option12", A::RadioButton, "タンバー for Win95");
         row(v, "Option7", A::RadioButton, "ミレル for Win95");
         row(v, "Option13", A::RadioButton, "ダストル for Win");
@@ -206,8 +207,9 @@ private slots:
         }
     }
 
-    // Whatever a window gains later is named too. A control hidden for
-    // good (the published item of velmoinit) is no one's to name.
+    // Every input control has a name, those the table leaves out (or a
+    // window gains later) too. A control hidden for good (velmoinit's
+    // published item) is shown to no one.
     void everyInputNamed_data()
     {
         QTest::addColumn<QString>("program");
