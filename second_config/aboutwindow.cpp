@@ -3,6 +3,7 @@
 #include "formstyle.h"
 
 #include "shared/ui/abouttable.h"
+#include "shared/ui/accessiblename.h"
 #include "shared/ui/dialogunits.h"
 
 #include <QGroupBox>
@@ -23,6 +24,10 @@ const AboutLine kLines[] = {
     {"Label1", "ミレル for Windows95", 960, 240},
     {"Label2", "ミレル for Windows95 環境設定", 960, 480},
     {"Label4", "Copyright (C) 星環カード制作室", 240, 1080},
+};
+
+// Beside the address fields, placed right after the lines above.
+const AboutLine kAddressLabels[] = {
     {"Label5", "E-mail: ", 240, 1560},
     {"Label6", "Home Page:", 240, 1920},
 };
@@ -51,16 +56,18 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     auto *picture = form.place(new QLabel(this), "Image1", 240, 240, 480, 480);
     picture->setPixmap(QPixmap(kIconPath).scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     placeAboutLines(form, kLines, 0);
+    const QList<QLabel *> addressLabels = placeAboutLines(form, kAddressLabels, 0);
     form.label("Label3", QStringLiteral("version ") + kVersion, 960, 720, 0);
 
     // Read-only, on the window's background rather than the button face.
-    const auto address = [&](const char *name, const QString &text, int top) {
+    const auto address = [&](const char *name, const QString &text, int top, const QLabel *label) {
         auto *field = form.place(new QLineEdit(text, this), name, 1380, top, 2130, 315);
         field->setReadOnly(true);
         field->setCursorPosition(0);
+        nameAfter(field, label);
     };
-    address("Text1", QStringLiteral("mirelle@example.org"), 1500);
-    address("Text2", QStringLiteral("https://example.org/mirelle/"), 1860);
+    address("Text1", QStringLiteral("mirelle@example.org"), 1500, addressLabels[0]);
+    address("Text2", QStringLiteral("https://example.org/mirelle/"), 1860, addressLabels[1]);
 
     auto *sources = form.place(new QGroupBox(QStringLiteral("引用元"), this), "Frame1", 120, 2400, 3510, 2520);
     placeAboutLines(FormPlacer(sources, kFormStyle), kCredits, 0);

@@ -5,6 +5,7 @@
 #include "risingscrollbar.h"
 #include "mirwinsettings.h"
 
+#include "shared/ui/accessiblename.h"
 #include "shared/ui/dialogunits.h"
 
 #include <QGroupBox>
@@ -63,14 +64,14 @@ Form1Controls buildForm1(QWidget *form)
     const FormPlacer f1(c.frame1, kFormStyle);
     c.option1 = f1.option("Option1", QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 180, 420, 2955);
     c.option2 = f1.option("Option2", QStringLiteral("指定した内容を表示させる(&M)"), 180, 780, 2595);
-    f1.label("Label1", QStringLiteral("表示させる内容"), 660, 1080, 1215);
+    const QLabel *episodeLabel = f1.label("Label1", QStringLiteral("表示させる内容"), 660, 1080, 1215);
     c.text3 = f1.field("Text3", 660, 1320, 4635, true);
     c.hScroll1 = f1.place(horizontalBar(c.frame1, EpisodeTitles::kFirst, EpisodeTitles::kLast, 5),
                           "HScroll1", 660, 1680, 4635, 255);
     c.option3 = f1.option("Option3", QStringLiteral("指定した文字列を表示させる(&S)"), 180, 2100, 2715);
     c.text1 = f1.field("Text1", 720, 2400, 4575, false);
     setFieldBackground(c.text1, FieldBackground::ButtonFace);
-    f1.label("Label8", QStringLiteral("表示位置調整"), 180, 2940, 1155);
+    const QLabel *positionLabel = f1.label("Label8", QStringLiteral("表示位置調整"), 180, 2940, 1155);
     c.hScroll2 = f1.place(horizontalBar(c.frame1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax, 1),
                           "HScroll2", 1620, 2880, 1935, 255);
     c.vScroll2 = f1.place(verticalBar(c.frame1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax),
@@ -84,13 +85,23 @@ Form1Controls buildForm1(QWidget *form)
     const FormPlacer f2(c.frame2, kFormStyle);
     c.text2 = f2.field("Text2", 240, 360, 2955, true);
     c.command4 = f2.button("Command4", QStringLiteral("選択(&F)"), 3180, 360, 735, 375);
-    f2.label("Label2", QStringLiteral("フォントサイズ"), 1920, 960, 1095);
+    const QLabel *sizeLabel = f2.label("Label2", QStringLiteral("フォントサイズ"), 1920, 960, 1095);
     c.label3 = f2.label("Label3", QString(), 3120, 960, 495, 255);
     c.label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.label3->setFont(labelFont());
     f2.fitText(c.label3, sizeText(MirwinSettings::kSizeMax));
     c.vScroll1 = f2.place(verticalBar(c.frame2, MirwinSettings::kSizeMin, MirwinSettings::kSizeMax),
                           "VScroll1", 3660, 900, 255, 315);
+
+    // Fields and bars are announced by the caption that tells what they
+    // hold; the frames they sit in would say less, or something else.
+    nameAfter(c.text3, episodeLabel);
+    nameAfter(c.hScroll1, episodeLabel);
+    nameAfter(c.text1, c.option3);
+    nameAfter(c.hScroll2, positionLabel);
+    nameAfter(c.vScroll2, positionLabel);
+    nameAfter(c.text2, c.frame2);
+    nameAfter(c.vScroll1, sizeLabel);
 
     c.command1 = layout.button("Command1", QStringLiteral("実行(&R)"), 4320, 4440, 1395, 315);
     c.command2 = layout.button("Command2", QStringLiteral("バージョン(&A)"), 4320, 4920, 1395, 315);

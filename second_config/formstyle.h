@@ -5,7 +5,9 @@
 // mirinit's forms are laid out in twips, in the 9-point Japanese face;
 // buttons and labels grow to the installed face's line, and read-only
 // fields lie on the button face.
-inline const FormStyle kFormStyle = {195, 375, std::nullopt, FieldBackground::ButtonFace, true};
+// (Not inline: the programs' styles share a name and stay apart where
+// their forms are linked into one binary.)
+const FormStyle kFormStyle = {195, 375, std::nullopt, FieldBackground::ButtonFace, true};
 
 // Room left beside and below a control that outgrew its container.
 constexpr int kFormMarginTwips = 120;

@@ -7,6 +7,7 @@
 #include "shared/ui/dialogunits.h"
 
 #include "shared/textencoding.h"
+#include "shared/ui/accessiblename.h"
 #include "shared/ui/messagebox.h"
 
 #include <QDir>
@@ -73,10 +74,14 @@ void ConfigDialog::buildControls()
     p.place(new QGroupBox(QStringLiteral("表示させる内容"), this), ControlNames::kContentGroup, 5, 5, 210, 200);
     m_modeButtons[Mode::Automatic] = radio(1003, QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 15, 20, 127);
     m_modeButtons[Mode::Episode] = radio(1004, QStringLiteral("指定した内容を表示させる(&M)"), 15, 35, 111);
-    p.label(QStringLiteral("staticEpisode"), QStringLiteral("表示させる内容"), 25, 50, 51);
+    const QLabel *episodeLabel =
+        p.label(QStringLiteral("staticEpisode"), QStringLiteral("表示させる内容"), 25, 50, 51);
     m_episodeName = p.field(controlName(1005), 25, 60, 150, true);
-    p.button(controlName(1007), QStringLiteral("&-"), 175, 60, 15, 15);
-    p.button(controlName(1006), QStringLiteral("&+"), 190, 60, 15, 15);
+    nameAfter(m_episodeName, episodeLabel);
+    p.button(controlName(1007), QStringLiteral("&-"), 175, 60, 15, 15)
+        ->setAccessibleName(QStringLiteral("前の内容"));
+    p.button(controlName(1006), QStringLiteral("&+"), 190, 60, 15, 15)
+        ->setAccessibleName(QStringLiteral("次の内容"));
     m_modeButtons[Mode::OwnText] = radio(1021, QStringLiteral("指定した文字列を表示させる(&S)"), 15, 85, 107);
 
     struct TextRow
@@ -97,14 +102,20 @@ void ConfigDialog::buildControls()
         {Field::Line3, "３行目", "staticLine3", 19, 185, 180},
     };
     for (const TextRow &row : rows) {
-        p.label(QString::fromLatin1(row.labelName), QString::fromUtf8(row.label), 25, row.y, row.labelWidth);
+        const QLabel *label =
+            p.label(QString::fromLatin1(row.labelName), QString::fromUtf8(row.label), 25, row.y, row.labelWidth);
         QLineEdit *edit = p.field(controlName(static_cast<int>(row.field)), 45, row.editY, 150, false);
+        nameAfter(edit, label);
         edit->setValidator(new Cp932ByteValidator(ConfigState::kTextLimitBytes, edit));
         m_textEdits[row.field] = edit;
     }
 
-    p.place(new QGroupBox(QStringLiteral("ﾌｫﾝﾄ"), this), ControlNames::kFontGroup, 5, 215, 150, 50);
+    const QGroupBox *fontGroup =
+        p.place(new QGroupBox(QStringLiteral("ﾌｫﾝﾄ"), this), ControlNames::kFontGroup, 5, 215, 150, 50);
     m_faceName = p.field(controlName(1027), 15, 230, 105, true);
+    // Its frame's caption is its only one; the frame is not its parent,
+    // so accessibility tools would not find it there.
+    nameAfter(m_faceName, fontGroup);
     p.button(controlName(1001), QStringLiteral("選択(&F)"), 120, 230, 27, 15);
     m_fixedPitchOnly = p.checkBox(controlName(1002), QStringLiteral("固定ﾋﾟｯﾁﾌｫﾝﾄのみ選択(&I)"), 15, 250, 101,
                                   kOptionHeight);

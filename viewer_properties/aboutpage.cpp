@@ -3,11 +3,14 @@
 #include "formstyle.h"
 
 #include "shared/ui/abouttable.h"
+#include "shared/ui/accessiblename.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+
+#include <iterator>
 
 namespace {
 
@@ -52,11 +55,17 @@ AboutPage::AboutPage(QWidget *parent) : QFrame(parent)
                               QStringLiteral("aboutThanks"), 240, 1560, 6120, 1350);
     placeAboutLines(FormPlacer(thanks, kFormStyle), kCredits, 5400);
 
-    form.label(QStringLiteral("aboutWebLabel"), QStringLiteral("ホームページ"), 240, 3450, 1200);
-    form.label(QStringLiteral("aboutMailLabel"), QStringLiteral("メール"), 240, 3840, 1200);
-    for (const AboutLine &address : kAddresses) {
+    // Beside the addresses, in their order.
+    const QLabel *const labels[] = {
+        form.label(QStringLiteral("aboutWebLabel"), QStringLiteral("ホームページ"), 240, 3450, 1200),
+        form.label(QStringLiteral("aboutMailLabel"), QStringLiteral("メール"), 240, 3840, 1200),
+    };
+    static_assert(sizeof labels / sizeof *labels == std::size(kAddresses));
+    for (std::size_t i = 0; i < std::size(kAddresses); ++i) {
+        const AboutLine &address = kAddresses[i];
         QLineEdit *field = form.field(QString::fromLatin1(address.name), 1560, address.top, 4800, true);
         field->setText(QString::fromUtf8(address.text));
         field->setCursorPosition(0);
+        nameAfter(field, labels[i]);
     }
 }

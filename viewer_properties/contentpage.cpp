@@ -6,11 +6,13 @@
 #include "startlinepreview.h"
 #include "valuebar.h"
 
+#include "shared/ui/accessiblename.h"
 #include "viewer/quotesources.h"
 
 #include <QButtonGroup>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -50,9 +52,11 @@ void ContentPage::buildControls()
         }
     }
     m_fileName = form.field(QStringLiteral("Text4"), 540, top, 4440, false);
+    nameAfter(m_fileName, m_fileSource);
     m_fileName->setEnabled(false);
     connect(m_fileName, &QLineEdit::textChanged, this, &ContentPage::fileNameRefresh);
     m_browse = form.button(QStringLiteral("Command7"), QStringLiteral("..."), 5040, top, 420, 315);
+    m_browse->setAccessibleName(QStringLiteral("ファイルを選ぶ"));
     connect(m_browse, &QPushButton::clicked, this, &ContentPage::chooseFile);
 
     auto *order = form.place(new QGroupBox(QStringLiteral("表示順序"), this), QStringLiteral("Frame1"), 3720,
@@ -64,10 +68,13 @@ void ContentPage::buildControls()
     connect(m_inFileOrder, &QRadioButton::clicked, this, &ContentPage::jun);
     connect(m_randomOrder, &QRadioButton::clicked, this, &ContentPage::run);
 
-    form.label(QStringLiteral("Label1"), QStringLiteral("スタート時の表示内容"), 240, top + 480, 3000);
+    const QLabel *startLabel =
+        form.label(QStringLiteral("Label1"), QStringLiteral("スタート時の表示内容"), 240, top + 480, 3000);
     m_preview = form.field(QStringLiteral("Text3"), 240, top + 780, 6120, true);
+    nameAfter(m_preview, startLabel);
     m_startLine = form.place(new ValueBar(Qt::Horizontal, 1, kFirstMaximum, this), QStringLiteral("HScroll2"),
                              240, top + 1140, 6120, 255);
+    nameAfter(m_startLine, startLabel);
     m_startLine->setBarValue(1);
     m_startLine->setPageStep(kPageStep);
     connect(m_startLine, &ValueBar::barValueChanged, this, &ContentPage::lineRefresh);

@@ -89,6 +89,7 @@ void PropertyWindow::buildForm()
     for (int i = 0; i < sheets.size(); ++i) {
         sheets[i]->setObjectName(pageName(i));
         sheets[i]->setFrameShape(QFrame::NoFrame);
+        sheets[i]->setAccessibleName(kTabCaptions[i]); // the page as its tab calls it
     }
     buildButtons();
     m_published = new QLineEdit(this);
