@@ -1,7 +1,5 @@
 #include "propertyrig.h"
 
-#include "viewer_properties/valuebar.h"
-
 #include <QRadioButton>
 
 Q_DECLARE_METATYPE(ViewerSettings)
@@ -49,7 +47,7 @@ private slots:
         if (content == "missing")
             QVERIFY(QFile::remove(rig.path(source)));
         else if (content != "keep")
-            place(rig.path(source), content);
+            QVERIFY(writeAll(rig.path(source), content));
         rig.store.stored = stored(source.endsWith(".vmf") ? source : rig.path(source), code, 0, start, 1);
         rig.open();
         rig.settle();
@@ -128,7 +126,7 @@ private slots:
         rig.open();
         rig.settle();
         rig.act(steps);
-        QCOMPARE(rig.lookLike(shown), shown);
+        QCOMPARE(rig.look(shown), shown);
     }
 
     // "...": the file option, the three filter pairs with the first one
@@ -146,7 +144,7 @@ private slots:
         QFETCH(bool, chosen);
         QFETCH(QString, before);
         PropertyRig rig(stored(before.isEmpty() ? "tamber.vmf" : before, 10, 0, 2, 1));
-        writeFile(rig.path("own.txt"), numberedLines("自分の行", 7));
+        QVERIFY(writeAll(rig.path("own.txt"), numberedLines("自分の行", 7)));
         if (chosen)
             rig.dialogs.fileAnswer = {1, 0, {rig.path("own.txt")}, 1};
         rig.open();
@@ -168,7 +166,7 @@ private slots:
     void mirwinFace()
     {
         PropertyRig rig;
-        writeFile(rig.path("mirwin.ini"), "Old Face\r\n0\r\n 0 \r\n 0 \r\n");
+        QVERIFY(writeAll(rig.path("mirwin.ini"), "Old Face\r\n0\r\n 0 \r\n 0 \r\n"));
         rig.open();
         rig.click("Command5");
         QCOMPARE(rig.text("Text6"), QStringLiteral("Old Face"));
