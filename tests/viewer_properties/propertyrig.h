@@ -12,8 +12,6 @@
 #include "fakes/scripteddialogbinding.h"
 #include "shared/cp932.h"
 
-#include <QTemporaryDir>
-
 #include <memory>
 
 // Lines word1 .. wordN in code page 932, CR LF.
