@@ -13,7 +13,7 @@
 #include "shared/ui/japanesetranslation.h"
 #include "titlecard_config/fontselection.h"
 
-#include "second_config/filebytes.h"
+#include "fakes/filebytes.h"
 
 #include <QtTest>
 #include <QtWidgets>
