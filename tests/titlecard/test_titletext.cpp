@@ -22,7 +22,7 @@
 constexpr std::int64_t kWrappingSeconds = 4294967297LL;
 
 static QByteArray le(quint32 v, int bytes) { QByteArray b(4, '\0'); qToLittleEndian(v, b.data()); return b.left(bytes); }
-static QByteArray wave(const QByteArray &chunks) { return "RIFF" + le(4 + chunks.size(), 4) + "WAVE" + chunks; }
+static QByteArray wave(const QByteArray &chunks) { return "RIFF" + le(quint32(4 + chunks.size()), 4) + "WAVE" + chunks; }
 // PCM, mono, 11025 Hz, 8 bits.
 static const QByteArray kFmt = "fmt " + le(16, 4) + le(1, 2) + le(1, 2) + le(11025, 4) + le(11025, 4) + le(1, 2) + le(8, 2);
 static const QByteArray kIdeoSpace = Cp932::fromUnicode(QStringLiteral("\u3000"));
@@ -50,7 +50,7 @@ private slots:
         QFETCH(int, episode);
         const QList<QByteArray> f = Cp932::fromUnicode(TitleTable::record(episode)).split(',');
         QCOMPARE(f.size(), 5);
-        const int L = f[0].size();
+        const int L = int(f[0].size());
         QVERIFY2(QList<int>({16, 18, 20, 22}).contains(L) && f[1].size() == L, f[0] + " / " + f[1]);
         QVERIFY(!f[0].startsWith(kIdeoSpace) && f[1].startsWith(kIdeoSpace) && !f[1].endsWith(kIdeoSpace));
         for (const QByteArray &ruby : {f[2], f[3]})

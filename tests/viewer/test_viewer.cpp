@@ -122,7 +122,7 @@ struct Rig : Fakes
         starter.succeed = startsOk;
         controller.load();
     }
-    int displays() const { return starter.calls.size() + boxes.boxes.size(); }
+    int displays() const { return int(starter.calls.size() + boxes.boxes.size()); }
 };
 } // namespace
 
