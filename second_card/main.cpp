@@ -2,6 +2,7 @@
 
 #include "second_config/mirwinsettingsfile.h"
 #include "shared/argumentstring.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "titlecard/cardprogram.h"
 #include "viewer/quotesources.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kMirwin, argc, argv))
+        return *answered;
     const CardProgram mirwin{ProgramNames::kMirwin, QuoteSources::findFixedFile(QuoteSources::kMirelle)->series,
                              MirwinCard::kIcon, MirwinCard::kSound,
                              true}; // a key or a click ends the card early

@@ -4,6 +4,7 @@
 #include "shared/ui/questionbox.h"
 
 #include "shared/programfolder.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/ui/japanesetranslation.h"
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int, char *argv[])
+int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kMirinit, argc, argv))
+        return *answered;
     // mirinit reads no command line: Qt gets none of the arguments either,
     // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
     int qtArgc = 1;

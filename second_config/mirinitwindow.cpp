@@ -65,7 +65,6 @@ void MirinitWindow::connectControls()
 void MirinitWindow::load()
 {
     const MirwinSettingsFile::ReadResult file = MirwinSettingsFile::read(m_settingsPath);
-    m_fileUnreadable = file.status == MirwinSettingsFile::Status::Unreadable;
     if (file.status == MirwinSettingsFile::Status::Loaded) {
         const MirwinSettings &s = file.settings;
         m_c.text2->setText(s.faceName);
@@ -124,29 +123,33 @@ MirwinSettings MirinitWindow::settings() const
     return s;
 }
 
-// False when the settings could not be written; the old file is kept.
-bool MirinitWindow::save()
+// False, with error saying why, when the settings could not be written;
+// the old file is kept. Only the values changed in this window are written,
+// into the file as it is now: a save of another program's made meanwhile
+// stays, and a file that could not be read is never written over.
+bool MirinitWindow::save(QString *error)
 {
     const MirwinSettings current = settings();
-    // Writing the defaults over a file that could not be read would lose
-    // it; it is replaced only once the person has changed a setting.
-    if (m_fileUnreadable && current == m_loaded)
-        return true;
-    return MirwinSettingsFile::write(m_settingsPath, current);
+    if (!MirwinSettingsFile::update(m_settingsPath, current, MirwinSettingsFile::differences(m_loaded, current),
+                                    error))
+        return false;
+    m_loaded = current;
+    return true;
 }
 
 // After a failed save the person decides: leave without saving, or stay
 // with the window and the settings in it.
-bool MirinitWindow::leaveUnsaved()
+bool MirinitWindow::leaveUnsaved(const QString &reason)
 {
-    const QString text = QStringLiteral("設定を保存できませんでした。\n%1\n\n保存しないで終了しますか？")
-                             .arg(QDir::toNativeSeparators(m_settingsPath));
+    const QString text = QStringLiteral("設定を保存できませんでした。\n%1\n%2\n\n保存しないで終了しますか？")
+                             .arg(QDir::toNativeSeparators(m_settingsPath), reason);
     return m_services.questions.ask(text, kTitle, this);
 }
 
 void MirinitWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_saveOnClose && !save() && !leaveUnsaved()) {
+    QString reason;
+    if (m_saveOnClose && !save(&reason) && !leaveUnsaved(reason)) {
         event->ignore();
         return;
     }
@@ -154,15 +157,16 @@ void MirinitWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-// The settings are written once, whole, before mirwin starts and reads
-// them; closing afterwards writes nothing new. The window closes right
+// The settings are written once before mirwin starts and reads them;
+// closing afterwards writes nothing new. The window closes right
 // after the start rather than hiding before it: a window hidden first
 // would no longer count as the program's last, and the program would
 // linger without one.
 void MirinitWindow::run()
 {
-    const bool saved = save();
-    if (!saved && !leaveUnsaved())
+    QString reason;
+    const bool saved = save(&reason);
+    if (!saved && !leaveUnsaved(reason))
         return;
     m_saveOnClose = false;
     if (saved && !m_trialRun.start(mode(), m_c.hScroll1->value(), m_c.text1->text())) {

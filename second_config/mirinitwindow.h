@@ -44,8 +44,8 @@ private:
     void showSize(int size);
     void showPosition();
     MirwinSettings settings() const;
-    bool save();
-    bool leaveUnsaved();
+    bool save(QString *error);
+    bool leaveUnsaved(const QString &reason);
     void run();
     void showAbout();
     void chooseFont();
@@ -58,6 +58,5 @@ private:
     // The settings shown after loading, and whether a file was there that
     // could not be read: it is not replaced until a setting changes.
     MirwinSettings m_loaded;
-    bool m_fileUnreadable = false;
     bool m_saveOnClose = true;
 };

@@ -1,19 +1,20 @@
 #include "mirwinsettingsfile.h"
 
+#include "shared/atomicwrite.h"
+#include "shared/errorreason.h"
 #include "shared/cp932.h"
+#include "shared/folderlock.h"
 #include "shared/programfolder.h"
+#include "shared/regularfile.h"
 #include "shared/settingslocation.h"
 
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QList>
 #include <QStringDecoder>
 
 #include <algorithm>
-#include <cerrno>
-#include <fcntl.h>
 #include <optional>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace MirwinSettingsFile {
 
@@ -86,24 +87,12 @@ QByteArray numberForm(int value)
     return (value < 0 ? "-" : " ") + QByteArray::number(qAbs(value)) + ' ';
 }
 
-// Reads up to maxBytes from fd; nullopt on a read error.
-std::optional<QByteArray> readHead(int fd, qsizetype maxBytes)
+// Why a file that is there cannot be read, for the person.
+QString unreadableReason(const RegularFile::Head &head)
 {
-    QByteArray head(maxBytes, Qt::Uninitialized);
-    qsizetype got = 0;
-    while (got < maxBytes) {
-        const ssize_t n = ::read(fd, head.data() + got, static_cast<size_t>(maxBytes - got));
-        if (n == 0)
-            break;
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return std::nullopt;
-        }
-        got += n;
-    }
-    head.truncate(got);
-    return head;
+    if (head.status == RegularFile::Status::Ok)
+        return ErrorReason::tooLarge(kMaxBytesRead);
+    return RegularFile::reason(head.status, head.errorCode);
 }
 
 } // namespace
@@ -146,43 +135,101 @@ QByteArray serialize(const MirwinSettings &settings)
 ReadResult read(const QString &path)
 {
     ReadResult result;
-    if (path.isEmpty())
-        return result;
-    // Non-blocking, so that opening a named pipe returns at once; fstat on
-    // the opened descriptor then tells what was really opened.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        if (errno != ENOENT && errno != ENOTDIR)
-            result.status = Status::Unreadable;
-        return result;
-    }
-    struct stat info;
-    std::optional<QByteArray> head;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
-        head = readHead(fd, kMaxBytesRead);
-    ::close(fd);
-    if (!head) {
+    const RegularFile::Head head = RegularFile::readHead(path, kMaxBytesRead);
+    switch (head.status) {
+    case RegularFile::Status::Missing:
+        break;
+    case RegularFile::Status::Ok:
+        // Only the first lines count; what lies beyond the head is no setting.
+        result.status = Status::Loaded;
+        result.settings = parse(head.bytes);
+        break;
+    case RegularFile::Status::NotRegular:
+    case RegularFile::Status::Unreadable:
         result.status = Status::Unreadable;
-        return result;
+        result.reason = unreadableReason(head);
+        break;
     }
-    result.status = Status::Loaded;
-    result.settings = parse(*head);
     return result;
 }
 
 bool write(const QString &path, const MirwinSettings &settings)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray data = serialize(settings);
-    // commit() does not notice a buffer that failed to flush (a full disk)
-    // and would put a cut-off file in place of the old one.
-    if (file.write(data) != data.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
+    return writeFileAtomically(path, serialize(settings));
+}
+
+Fields differences(const MirwinSettings &a, const MirwinSettings &b)
+{
+    Fields fields;
+    fields.setFlag(Field::Face, a.faceName != b.faceName);
+    fields.setFlag(Field::Size, a.size != b.size);
+    fields.setFlag(Field::Vertical, a.vertical != b.vertical);
+    fields.setFlag(Field::Horizontal, a.horizontal != b.horizontal);
+    return fields;
+}
+
+QByteArray withValues(const QByteArray &text, const MirwinSettings &values, Fields fields)
+{
+    QList<QByteArray> lines; // each with its end, as in the file
+    for (qsizetype pos = 0; pos < text.size();) {
+        const qsizetype newline = text.indexOf('\n', pos);
+        const qsizetype end = newline < 0 ? text.size() : newline + 1;
+        lines.append(text.mid(pos, end - pos));
+        pos = end;
     }
-    return file.commit();
+    const QList<std::pair<Field, QByteArray>> forms = {
+        {Field::Face, encodeFace(values.faceName)},
+        {Field::Size, Cp932::fromUnicode(sizeText(values.size))},
+        {Field::Vertical, numberForm(values.vertical)},
+        {Field::Horizontal, numberForm(values.horizontal)},
+    };
+    // Up to the last line replaced, every line needs its end.
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < forms.size(); ++i) {
+        if (fields.testFlag(forms[i].first))
+            last = i;
+    }
+    for (qsizetype i = 0; i <= last; ++i) {
+        if (i == lines.size())
+            lines.append(QByteArray());
+        QByteArray &line = lines[i];
+        if (!line.endsWith('\n'))
+            line += "\r\n";
+        if (fields.testFlag(forms[i].first))
+            line = forms[i].second + (line.endsWith("\r\n") ? "\r\n" : "\n");
+    }
+    return lines.join();
+}
+
+bool update(const QString &path, const MirwinSettings &values, Fields fields, QString *error)
+{
+    const auto fail = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    // Two programs saving at once never lose each other's change.
+    const FolderLock lock(QFileInfo(path).absolutePath());
+    if (!lock.isLocked())
+        return fail(QStringLiteral("保存先のフォルダを使えません（%1）。").arg(lock.errorString()));
+    const RegularFile::Head head = RegularFile::readHead(path, kMaxBytesRead);
+    QByteArray text;
+    if (head.status == RegularFile::Status::Missing) {
+        text = serialize(values);
+    } else if (!fields) {
+        return true;
+    } else if (head.status != RegularFile::Status::Ok || !head.complete) {
+        // Written over, it would lose what could not be read.
+        return fail(unreadableReason(head));
+    } else {
+        text = withValues(head.bytes, values, fields);
+        if (text == head.bytes)
+            return true;
+    }
+    QString why;
+    if (!writeFileAtomically(path, text, &why))
+        return fail(why);
+    return true;
 }
 
 } // namespace MirwinSettingsFile

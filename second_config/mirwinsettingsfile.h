@@ -3,6 +3,7 @@
 #include "mirwinsettings.h"
 
 #include <QByteArray>
+#include <QFlags>
 #include <QString>
 
 // mirwin.ini: four lines in code page 932, each ended by CR LF - the face
@@ -38,6 +39,7 @@ struct ReadResult
 {
     Status status = Status::Missing;
     MirwinSettings settings;
+    QString reason; // why it is unreadable, for the person
 };
 
 // Reads the head of the file, never more than a few kilobytes and never
@@ -48,4 +50,33 @@ ReadResult read(const QString &path);
 // cannot be written whole.
 bool write(const QString &path, const MirwinSettings &settings);
 
+// The four values, one flag for each line of the file.
+enum class Field
+{
+    Face = 0x1,
+    Size = 0x2,
+    Vertical = 0x4,
+    Horizontal = 0x8,
+};
+Q_DECLARE_FLAGS(Fields, Field)
+
+// The values in which a and b differ.
+Fields differences(const MirwinSettings &a, const MirwinSettings &b);
+
+// text with the lines of fields replaced by the forms of values; every
+// other byte (the other lines, their ends, lines after the fourth) stays.
+// Lines missing before a replaced one are added empty.
+QByteArray withValues(const QByteArray &text, const MirwinSettings &values, Fields fields);
+
+// A save of the values a window changed, against the file as it is on
+// disk now, under a lock on its folder: no file yet - all four values
+// written; a file - only the lines of fields rewritten, and nothing written
+// when they already hold the values; anything that cannot be read (a
+// folder, a pipe, no rights) is never written over, and is an error only
+// when fields asks for a change. False with error (Japanese, for the
+// person) when the file was not saved.
+bool update(const QString &path, const MirwinSettings &values, Fields fields, QString *error);
+
 } // namespace MirwinSettingsFile
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(MirwinSettingsFile::Fields)

@@ -1,5 +1,7 @@
 #include "programstarter.h"
 
+#include "programfolder.h"
+
 #include <QProcess>
 
 QString cutToUtf8Bytes(const QString &text, qsizetype maxBytes)
@@ -30,4 +32,9 @@ bool ProcessStarter::start(const QString &program, const QStringList &arguments)
                  static_cast<long long>(fitted.at(i).toUtf8().size()));
     }
     return QProcess::startDetached(program, fitted);
+}
+
+QString ProcessStarter::locate(const QString &bareName, const QString &folder) const
+{
+    return findProgram(bareName, folder);
 }

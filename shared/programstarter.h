@@ -11,6 +11,10 @@ public:
     virtual ~ProgramStarter() = default;
     // program is a path or a bare name; returns false when it could not be started.
     virtual bool start(const QString &program, const QStringList &arguments) = 0;
+    // Where a program started by bare name is: the program folder first,
+    // then wherever the starter's own world keeps programs. Empty when it is
+    // found nowhere.
+    virtual QString locate(const QString &bareName, const QString &folder) const = 0;
 };
 
 // The real starter, through QProcess::startDetached. Linux refuses to start
@@ -22,6 +26,8 @@ class ProcessStarter : public ProgramStarter
 public:
     static constexpr qsizetype kMaxArgumentBytes = 32 * 4096 - 1;
     bool start(const QString &program, const QStringList &arguments) override;
+    // The program folder, then the directories of PATH.
+    QString locate(const QString &bareName, const QString &folder) const override;
 };
 
 // The longest start of text whose UTF-8 form, the bytes a started program

@@ -2,6 +2,7 @@
 
 #include "shared/argumentstring.h"
 #include "shared/programfolder.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "titlecard/cardprogram.h"
 #include "viewer/quotesources.h"
@@ -10,6 +11,8 @@
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kDastor, argc, argv))
+        return *answered;
     const CardProgram dastor{ProgramNames::kDastor, QuoteSources::findFixedFile(QuoteSources::kDastor)->series,
                              DastorCard::kIcon, DastorCard::kSound,
                              true}; // a key or a click ends the card early

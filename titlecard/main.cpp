@@ -5,10 +5,13 @@
 #include "wavesound.h"
 
 #include "shared/argumentstring.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kTambwin, argc, argv))
+        return *answered;
     // What to show is known before Qt starts; a card kept from an earlier
     // run then needs no fonts at all.
     const CardRequest request =

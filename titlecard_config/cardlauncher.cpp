@@ -1,6 +1,5 @@
 #include "cardlauncher.h"
 
-#include "shared/programfolder.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 
@@ -11,7 +10,7 @@ CardLauncher::CardLauncher(ProgramStarter &starter, const QString &programFolder
 
 bool CardLauncher::start(const QStringList &arguments)
 {
-    const QString program = findProgram(ProgramNames::kTambwin, m_folder);
+    const QString program = m_starter.locate(ProgramNames::kTambwin, m_folder);
     if (program.isEmpty())
         return false;
     return m_starter.start(program, arguments);

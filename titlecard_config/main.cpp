@@ -6,6 +6,7 @@
 #include "shared/ui/installedfaces.h"
 #include "shared/ui/japanesetranslation.h"
 #include "shared/ui/messagebox.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "titlecard/titlefontfile.h"
@@ -13,8 +14,10 @@
 #include <QApplication>
 #include <QIcon>
 
-int main(int, char *argv[])
+int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kTambinit, argc, argv))
+        return *answered;
     // tambinit reads no command line: Qt gets none of the arguments either,
     // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
     int qtArgc = 1;

@@ -3,11 +3,13 @@
 #include "platformservices.h"
 #include "randomsource.h"
 #include "residentchannel.h"
+#include "residentstart.h"
 #include "terminationwatcher.h"
 #include "viewercontroller.h"
 
 #include "shared/argumentstring.h"
 #include "shared/programfolder.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "viewersettings.h"
@@ -18,6 +20,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 
 #include <fontconfig/fontconfig.h>
 
@@ -36,6 +39,8 @@ struct FontConfigTeardown
 
 int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kVelmo, argc, argv))
+        return *answered;
     const QStringList arguments = programArguments(argc, argv);
     int qtArgc = 1; // a quote on the command line may look like one of Qt's options
     QApplication app(qtArgc, argv);
@@ -52,17 +57,19 @@ int main(int argc, char *argv[])
 
     ViewerSettingsFile store;
     const QString commandLine = argumentString(arguments);
+    QtMessageBoxService messages;
     // One resident viewer: a later start hands its command line to the
     // running one and ends. A viewer that shows once and ends runs anyway.
     ResidentChannel channel;
     const bool resident = store.readAll().residentMode != 0;
-    if (resident && channel.handOver(commandLine))
-        return 0;
+    if (resident) {
+        if (const std::optional<int> exitCode = ResidentStart::settle(channel, commandLine, messages))
+            return *exitCode;
+    }
 
     SystemTrayView tray;
     QtTickTimer timer;
     ProcessStarter starter;
-    QtMessageBoxService messages;
     ClockSeededRandom random;
     LocalPropertyLink link;
     const ViewerController::Services services{store,    tray, timer, starter,         messages,
@@ -96,6 +103,7 @@ int main(int argc, char *argv[])
     });
     // Listening before the first display: a start during it already finds
     // this viewer, and its text waits for the event loop.
+    channel.setGate([&controller] { return controller.takesHandOvers(); });
     QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
                      &ViewerController::showHandedOver);
     if (resident && !channel.listen())

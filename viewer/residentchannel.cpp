@@ -5,72 +5,172 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QPointer>
+
+#include <limits>
+#include <memory>
+#include <utility>
 
 namespace {
-// A command line is one line of UTF-8; the answer is this line.
 constexpr char kAccepted[] = "OK\n";
-// A command line longer than this is no command line.
-constexpr qint64 kMaxLineBytes = 256 * 1024;
+constexpr char kRefused[] = "NO\n";
+constexpr char kGo[] = "GO\n";
+// "8388608\n" and the answers fit with room to spare.
+constexpr qsizetype kMaxShortLine = 16;
+
+int remainingMs(const QDeadlineTimer &deadline)
+{
+    const qint64 ms = deadline.remainingTime(); // -1: no deadline, as for waitFor...()
+    return static_cast<int>(qMin<qint64>(ms, std::numeric_limits<int>::max()));
+}
+
+// A length strictly in decimal digits, or -1.
+qint64 parseLength(const QByteArray &text)
+{
+    if (text.isEmpty() || text.size() > 10)
+        return -1;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return -1;
+    }
+    return text.toLongLong();
+}
 } // namespace
+
+struct ResidentChannel::Incoming
+{
+    QByteArray buffer;
+    qint64 length = -1;     // of the command line, once its header has come
+    bool accepted = false;  // "OK" sent: waiting for "GO"
+    bool done = false;
+    QString commandLine;
+};
 
 QString ResidentChannel::defaultPath()
 {
     return dataLinkSocketPath(ProgramNames::kVelmo, QStringLiteral("resident"), QStringLiteral("commandline"));
 }
 
-ResidentChannel::ResidentChannel(const QString &path, QObject *parent) : QObject(parent), m_path(path)
+ResidentChannel::ResidentChannel(const QString &path, QObject *parent)
+    : QObject(parent), m_path(path), m_lock(path.isEmpty() ? QString() : path + QStringLiteral(".lock"))
 {
 }
 
-bool ResidentChannel::handOver(const QString &commandLine, int timeoutMs) const
+ResidentChannel::~ResidentChannel() = default;
+
+ResidentChannel::HandOver ResidentChannel::handOver(const QString &commandLine, QDeadlineTimer deadline) const
 {
+    const QByteArray bytes = commandLine.toUtf8();
+    if (bytes.size() > kMaxCommandLineBytes)
+        return HandOver::Refused;
+    if (m_path.isEmpty())
+        return HandOver::NoAnswer;
     QLocalSocket socket;
     socket.connectToServer(m_path);
-    if (!socket.waitForConnected(timeoutMs))
-        return false;
-    QString line = commandLine;
-    line.replace(QLatin1Char('\n'), QLatin1Char(' ')).replace(QLatin1Char('\r'), QLatin1Char(' '));
-    socket.write(line.toUtf8() + '\n');
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return false;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return false;
+    if (!socket.waitForConnected(remainingMs(deadline)))
+        return HandOver::NoAnswer;
+    socket.write(QByteArray::number(bytes.size()) + '\n' + bytes);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(remainingMs(deadline)))
+            return HandOver::NoAnswer;
     }
-    return socket.readLine() == kAccepted;
+    while (!socket.canReadLine()) {
+        if (socket.bytesAvailable() > kMaxShortLine || !socket.waitForReadyRead(remainingMs(deadline)))
+            return HandOver::NoAnswer;
+    }
+    const QByteArray answer = socket.readLine();
+    if (answer == kRefused)
+        return HandOver::Refused;
+    if (answer != kAccepted)
+        return HandOver::NoAnswer;
+    // Once in the socket the word reaches the viewer even if this program
+    // ends at once.
+    socket.write(kGo);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(remainingMs(deadline)))
+            return HandOver::NoAnswer;
+    }
+    return HandOver::Accepted;
 }
 
 bool ResidentChannel::listen()
 {
     if (m_server)
         return m_server->isListening();
+    if (m_path.isEmpty())
+        return false;
     m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
+    // No socket options: the folder keeps others out, and the name is
+    // ours to take (the holder of the lock is the only viewer listening).
+    m_server->setSocketOptions(QLocalServer::NoOptions);
     connect(m_server, &QLocalServer::newConnection, this, &ResidentChannel::accept);
-    // Nobody answered on it: the socket file is left by a viewer that died.
-    QLocalServer::removeServer(m_path);
+    QLocalServer::removeServer(m_path); // left by a viewer that died
     return m_server->listen(m_path);
 }
 
 void ResidentChannel::accept()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
+        auto incoming = std::make_shared<Incoming>();
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        QPointer<QLocalSocket> guarded(socket);
-        connect(socket, &QLocalSocket::readyRead, this, [this, guarded] {
-            if (!guarded)
-                return;
-            if (!guarded->canReadLine()) {
-                if (guarded->bytesAvailable() > kMaxLineBytes)
-                    guarded->abort();
-                return;
-            }
-            const QByteArray line = guarded->readLine().chopped(1);
-            guarded->write(kAccepted);
-            guarded->flush();
-            guarded->disconnectFromServer();
-            emit commandLineReceived(QString::fromUtf8(line));
-        });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket, incoming] { receive(socket, *incoming); });
     }
+}
+
+void ResidentChannel::receive(QLocalSocket *socket, Incoming &in)
+{
+    if (in.done)
+        return;
+    in.buffer += socket->readAll();
+    const auto drop = [&] {
+        in.done = true;
+        in.buffer.clear();
+        socket->abort();
+    };
+    if (in.length < 0) {
+        const qsizetype end = in.buffer.indexOf('\n');
+        if (end < 0) {
+            if (in.buffer.size() > kMaxShortLine)
+                drop();
+            return;
+        }
+        in.length = parseLength(in.buffer.left(end));
+        in.buffer.remove(0, end + 1);
+        if (in.length < 0) {
+            drop();
+            return;
+        }
+        if (in.length > kMaxCommandLineBytes) {
+            in.done = true;
+            socket->write(kRefused);
+            socket->disconnectFromServer();
+            return;
+        }
+    }
+    if (!in.accepted) {
+        if (in.buffer.size() < in.length)
+            return;
+        in.commandLine = QString::fromUtf8(in.buffer.left(in.length));
+        in.buffer.remove(0, in.length);
+        in.accepted = m_gate && m_gate();
+        socket->write(in.accepted ? kAccepted : kRefused);
+        socket->flush();
+        if (!in.accepted) {
+            in.done = true;
+            socket->disconnectFromServer();
+            return;
+        }
+    }
+    if (in.buffer.size() < qsizetype(sizeof kGo - 1))
+        return;
+    const bool go = in.buffer.startsWith(kGo);
+    in.done = true;
+    in.buffer.clear();
+    socket->disconnectFromServer();
+    if (!go)
+        return;
+    // From the event loop: its display may open a box, and this socket's
+    // handler is no place to wait for a person.
+    QMetaObject::invokeMethod(
+        this, [this, commandLine = std::exchange(in.commandLine, QString())] { emit commandLineReceived(commandLine); },
+        Qt::QueuedConnection);
 }

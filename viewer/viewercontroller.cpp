@@ -5,12 +5,12 @@
 #include "viewersettings.h"
 
 #include "shared/linkcontract.h"
-#include "shared/programfolder.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
 
 #include <cstdio>
+#include <utility>
 
 ViewerController::ViewerController(const Services &services, const QString &commandLine,
                                    QObject *parent)
@@ -60,21 +60,48 @@ void ViewerController::trayDoubleClick()
     showQuote();
 }
 
+bool ViewerController::takesHandOvers() const
+{
+    return !m_closed && !m_endAfterDisplay && m_handOvers.size() < kMaxWaitingHandOvers;
+}
+
 void ViewerController::showHandedOver(const QString &commandLine)
 {
-    if (commandLine.isEmpty()) {
-        showQuote();
+    if (m_closed)
         return;
+    m_handOvers.append(commandLine);
+    showWaitingHandOvers();
+}
+
+void ViewerController::showWaitingHandOvers()
+{
+    // One loop shows them in turn; what comes during one of its displays
+    // joins the queue it is working through.
+    if (m_showingHandOvers)
+        return;
+    m_showingHandOvers = true;
+    while (!m_closed && !m_playing && !m_handOvers.isEmpty()) {
+        const QString commandLine = m_handOvers.takeFirst();
+        if (commandLine.isEmpty())
+            showQuote();
+        else
+            showCommandLineOnce(commandLine);
     }
-    if (m_closed || m_playing)
-        return;
+    m_showingHandOvers = false;
+}
+
+void ViewerController::showCommandLineOnce(const QString &commandLine)
+{
     ViewerState &s = m_player.state();
     const QString ownSource = s.settings.quoteSource;
     const QString ownCommandLine = s.commandLine;
+    const int reloads = m_reloads;
     s.settings.quoteSource = QuoteSources::kCommandLine;
     s.commandLine = commandLine;
     showQuote();
-    s.settings.quoteSource = ownSource;
+    // Settings confirmed during the display are the viewer's own now.
+    if (m_reloads == reloads)
+        s.settings.quoteSource = ownSource;
     s.commandLine = ownCommandLine;
 }
 
@@ -97,7 +124,7 @@ void ViewerController::openProperties()
     m_pausedBeforeProperties = m_paused;
     togglePause();
     savePosition(false);
-    const QString program = findProgram(ProgramNames::kVelmoinit, m_services.programFolder);
+    const QString program = m_services.starter.locate(ProgramNames::kVelmoinit, m_services.programFolder);
     const bool started = !program.isEmpty() && m_services.starter.start(program, {});
     if (!started) {
         setPaused(m_pausedBeforeProperties);
@@ -120,6 +147,11 @@ void ViewerController::propertyLinkChanged(const QString &value)
     if (value == PropertyLinkContract::kSaved) {
         ViewerState &s = m_player.state();
         s.settings = m_services.store.readAll();
+        ++m_reloads;
+        // A start line moved while a display is open is the line the person
+        // wants next; the display must not advance past it when it ends.
+        if (m_playing && s.settings.linePosition != m_positionAtDisplay)
+            m_chosenPosition = s.settings.linePosition;
         m_confirmed = true;
         // The pause made when the window opened is over; the new interval
         // decides whether the timer runs.
@@ -163,6 +195,8 @@ bool ViewerController::showQuote()
     if (m_closed || m_playing)
         return !m_closed;
     m_playing = true;
+    m_positionAtDisplay = m_player.state().settings.linePosition;
+    m_chosenPosition.reset();
     const bool ok = m_player.play();
     m_playing = false;
     if (m_closed)
@@ -171,18 +205,23 @@ bool ViewerController::showQuote()
         errorPath();
         return false;
     }
+    if (m_chosenPosition)
+        m_player.state().settings.linePosition = *std::exchange(m_chosenPosition, std::nullopt);
     // Saved after every display, so a crash or a power cut loses at most
     // the display in progress instead of everything since the start.
     savePosition(false);
     if (m_closed)
         return false; // ended while the failure was being reported
     if (m_endAfterDisplay) {
+        // What later starts were promised comes before the last display.
         m_endAfterDisplay = false;
+        showWaitingHandOvers();
         if (showQuote())
             close(0);
         return false;
     }
-    return true;
+    showWaitingHandOvers();
+    return !m_closed;
 }
 
 void ViewerController::togglePause()

@@ -4,6 +4,9 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class MessageBoxService;
 class ProgramStarter;
@@ -45,9 +48,13 @@ public:
     void load();
     void tick();
     void trayDoubleClick();
-    // A later start's command line: none shows the next quote at once, as
-    // a double click does; a text is shown once as the command-line mode
-    // shows it, and the viewer then goes on with its own source.
+    // Whether a later start's command line is taken now: not once the
+    // viewer is closing, nor beyond a few waiting behind an open display.
+    bool takesHandOvers() const;
+    // A later start's command line: none shows the next quote, as a double
+    // click does; a text is shown once as the command-line mode shows it,
+    // and the viewer then goes on with its own source. One that comes while
+    // a display is open (a message box) waits for it to close.
     void showHandedOver(const QString &commandLine);
     void playNow();
     void pauseRequested();
@@ -68,7 +75,11 @@ signals:
     void finished(int exitCode);
 
 private:
+    static constexpr int kMaxWaitingHandOvers = 8;
+
     bool showQuote();
+    void showWaitingHandOvers();
+    void showCommandLineOnce(const QString &commandLine);
     void togglePause();
     void setPaused(bool paused);
     void applyInterval();
@@ -88,4 +99,9 @@ private:
     bool m_confirmed = false;
     bool m_endAfterDisplay = false; // a confirmed residency mode 0 waits for the open display
     bool m_saveFailureShown = false; // one box per run of failed saves
+    qint16 m_positionAtDisplay = 0;   // the reading position the open display started from
+    std::optional<qint16> m_chosenPosition; // a start line confirmed while the display was open
+    int m_reloads = 0;                      // confirmed changes read so far
+    QStringList m_handOvers;                // waiting for the open display to close
+    bool m_showingHandOvers = false;
 };

@@ -173,6 +173,7 @@ void ContentPage::chooseFile()
 void ContentPage::read(ReadKind kind)
 {
     m_readKind = kind;
+    m_previewReplaced = false;
     const QString path = QuoteSources::locateQuoteFile(m_state.values.quoteSource, m_services.workingFolder,
                                                        m_services.programFolder);
     m_reader.request(path, m_state.values.linePosition, m_state.currentLine);
@@ -183,6 +184,8 @@ void ContentPage::showRead(const StartLine &result)
     PropertyState &s = m_state;
     const int number = result.ok ? result.position : s.values.linePosition;
     if (!result.ok) {
+        if (m_previewReplaced)
+            return;
         s.lineCount = 0;
         if (m_readKind != ReadKind::LineRefresh)
             setBarMaximum(kUnknownMaximum);
@@ -191,6 +194,9 @@ void ContentPage::showRead(const StartLine &result)
                                     : StartLinePreview::fromFile(s.values.quoteSource));
         return;
     }
+    // The start line keeps within the file even when the field has moved
+    // on to something newer (random order's title), as it would have had
+    // the read been done at once.
     s.lineCount = result.lineCount;
     s.currentLine = result.line;
     s.values.linePosition = qint16(number);
@@ -200,6 +206,8 @@ void ContentPage::showRead(const StartLine &result)
         m_startLine->setEnds(qMin(1, number), result.lineCount);
         m_startLine->setBarValue(number);
     }
+    if (m_previewReplaced)
+        return;
     m_preview->setText(m_readKind == ReadKind::FileName
                            ? StartLinePreview::byLineNumber(number, result.line)
                            : StartLinePreview::inFileOrder(s.values.quoteSource, number, result.line));
@@ -207,8 +215,9 @@ void ContentPage::showRead(const StartLine &result)
 
 void ContentPage::showNow(const QString &text)
 {
-    // An answer still to come belongs to an older question.
-    m_reader.cancel();
+    // A read still to report keeps its effect on the start line, not on
+    // the field.
+    m_previewReplaced = true;
     m_preview->setText(text);
 }
 

@@ -60,6 +60,7 @@ private:
     const PropertyServices &m_services;
     StartLineReader m_reader;
     ReadKind m_readKind = ReadKind::FileOrder;
+    bool m_previewReplaced = false; // the field shows something newer than the read in progress
 
     QList<QRadioButton *> m_sources; // the built-in files, as PropertyChoices lists them
     QRadioButton *m_fileSource = nullptr; // Option20

@@ -2,6 +2,7 @@
 
 #include "second_config/mirwinsettingsfile.h"
 #include "shared/programfolder.h"
+#include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/ui/japanesetranslation.h"
@@ -15,8 +16,10 @@
 #include <QFileInfo>
 #include <QIcon>
 
-int main(int, char *argv[])
+int main(int argc, char *argv[])
 {
+    if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kVelmoinit, argc, argv))
+        return *answered;
     // The program takes no command line, and none of Qt's options either.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
@@ -34,8 +37,7 @@ int main(int, char *argv[])
     const PropertyServices services{store,           starter,           messages, help, CommonDlg::defaultBinding(),
                                     programFolder(), QDir::currentPath(), settingsFolder};
     PropertyWindow window(services);
-    // OK hides the window before it saves, so the end is the dialog's end,
-    // not the last visible window's.
+    // The program ends with the dialog, however it closes.
     window.exec();
     return 0;
 }

@@ -4,7 +4,6 @@
 #include "propertychoices.h"
 #include "valuebar.h"
 
-#include "shared/programfolder.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
@@ -138,7 +137,7 @@ void MethodPage::startProgram(const QString &name)
 {
     // From the program folder first, then the search path, as the other
     // programs of the suite find each other.
-    const QString program = findProgram(name, m_services.programFolder);
+    const QString program = m_services.starter.locate(name, m_services.programFolder);
     if (program.isEmpty() || !m_services.starter.start(program, {}))
         m_services.messages.show(QStringLiteral("%1 を起動できませんでした。").arg(name), window()->windowTitle(),
                                  false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "second_config/mirwinsettings.h"
 #include "viewer/viewersettings.h"
 
 #include <QString>
@@ -12,15 +13,17 @@ class ViewerSettingsStore;
 
 // What the property window works on while it is open: the five values
 // (the interval is taken from its field only at the save), the line the
-// content page read last, and the login start as the box shows it and as
-// it was found at opening.
+// content page read last, and the login start as the box shows it. OK
+// saves what changed since the window opened, or since a save of it
+// succeeded: the login start and mirwin.ini's values as they were then.
 struct PropertyState
 {
     ViewerSettings values;
     QString currentLine;
     int lineCount = 0;
     bool loginStart = false;
-    bool loginStartAtOpen = false;
+    bool loginStartSaved = false;
+    MirwinSettings mirwinSaved;
 };
 
 // The platform services and folders the window uses, each replaceable by

@@ -8,6 +8,11 @@
 
 namespace PropertyValues {
 
+namespace {
+// Said after a failure before the last step.
+const QString kViewerNotSaved = QStringLiteral("\n\nヴェルモの設定はまだ保存していません。");
+} // namespace
+
 ViewerSettings forWindow(ViewerSettings stored)
 {
     if (stored.quoteSource.isEmpty())
@@ -17,32 +22,40 @@ ViewerSettings forWindow(ViewerSettings stored)
     return stored;
 }
 
-SaveOutcome save(ViewerSettingsStore &store, const ViewerSettings &values, const QString &mirwinPath,
-                 const MirwinSettings &mirwin)
+SaveOutcome saveMirwin(const QString &path, const MirwinSettings &base, const MirwinSettings &now)
 {
     SaveOutcome outcome;
-    if (!store.writeAll(values)) {
-        outcome.message = QStringLiteral("設定を保存できませんでした。\n%1").arg(store.errorString());
-        return outcome;
-    }
-    if (!MirwinSettingsFile::write(mirwinPath, mirwin)) {
-        // The store has the new values already; the file keeps its old ones.
-        outcome.message = QStringLiteral("ヴェルモの設定は保存しましたが、%1 を保存できませんでした。\n%2")
-                              .arg(MirwinSettingsFile::kFileName, QDir::toNativeSeparators(mirwinPath));
+    QString error;
+    if (!MirwinSettingsFile::update(path, now, MirwinSettingsFile::differences(base, now), &error)) {
+        outcome.message = QStringLiteral("%1 を保存できませんでした。\n%2\n%3")
+                              .arg(MirwinSettingsFile::kFileName, QDir::toNativeSeparators(path), error)
+                          + kViewerNotSaved;
         return outcome;
     }
     outcome.saved = true;
     return outcome;
 }
 
-SaveOutcome applyLoginStart(bool atOpen, bool wanted, const QString &entryPath, const QString &viewer)
+SaveOutcome applyLoginStart(bool base, bool wanted, const QString &entryPath, const QString &viewer)
 {
     SaveOutcome outcome;
     QString error;
-    if (wanted != atOpen && !AutostartEntry::apply(entryPath, wanted, viewer, &error)) {
-        outcome.message = QStringLiteral("ヴェルモの設定は保存しましたが、ログイン時の起動を%1できませんでした。\n%2\n%3")
+    if (wanted != base && !AutostartEntry::apply(entryPath, wanted, viewer, &error)) {
+        outcome.message = QStringLiteral("ログイン時の起動を%1できませんでした。\n%2\n%3")
                               .arg(wanted ? QStringLiteral("設定") : QStringLiteral("解除"),
-                                   QDir::toNativeSeparators(entryPath), error);
+                                   QDir::toNativeSeparators(entryPath), error)
+                          + kViewerNotSaved;
+        return outcome;
+    }
+    outcome.saved = true;
+    return outcome;
+}
+
+SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &values)
+{
+    SaveOutcome outcome;
+    if (!store.writeAll(values)) {
+        outcome.message = QStringLiteral("ヴェルモの設定を保存できませんでした。\n%1").arg(store.errorString());
         return outcome;
     }
     outcome.saved = true;

@@ -7,7 +7,9 @@
 
 class ViewerSettingsStore;
 
-// The values the property window opens with and what its OK saves.
+// The values the property window opens with and what its OK saves. OK
+// saves in three steps, each reported on its own; the five values go last,
+// so that the viewer's settings never change while the viewer is not told.
 namespace PropertyValues {
 
 // The stored settings as the window takes them: an empty source becomes
@@ -23,15 +25,18 @@ struct SaveOutcome
     QString message; // for the person, when not saved
 };
 
-// OK's save: the five values through the store, then mirwin.ini replaced
-// whole. Stops at the first failure, with the old files in place.
-SaveOutcome save(ViewerSettingsStore &store, const ViewerSettings &values, const QString &mirwinPath,
-                 const MirwinSettings &mirwin);
+// mirwin.ini: the values changed since base (what the window loaded, or
+// saved last) written against the file as it is now, all four when there
+// is no file yet. A file that cannot be read is never written over.
+SaveOutcome saveMirwin(const QString &path, const MirwinSettings &base, const MirwinSettings &now);
 
-// The login start, after the settings are saved. Applied only when the
-// box differs from what it showed at opening, so an entry the person did
-// not touch (one of another program, or one the desktop switched off)
-// stays as it is. viewer is the program the entry starts.
-SaveOutcome applyLoginStart(bool atOpen, bool wanted, const QString &entryPath, const QString &viewer);
+// The login start. Applied only when the box differs from base (what it
+// showed at opening, or saved last), so an entry the person did not touch
+// (one of another program, or one the desktop switched off) stays as it
+// is. viewer is the program the entry starts.
+SaveOutcome applyLoginStart(bool base, bool wanted, const QString &entryPath, const QString &viewer);
+
+// The five values through the store.
+SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &values);
 
 } // namespace PropertyValues

@@ -23,8 +23,10 @@
 #include "widgets/drawingsurface.h"
 #include "widgets/tabpages.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -156,8 +158,8 @@ void PropertyWindow::load()
     // 11., 12. mirwin.ini and tambwin.ini.
     loadSettingsFiles();
     // Whether the viewer starts at login, as the autostart entry says now.
-    m_state.loginStartAtOpen = AutostartEntry::isOn(AutostartEntry::path());
-    m_interval->showLoginStart(m_state.loginStartAtOpen);
+    m_state.loginStartSaved = AutostartEntry::isOn(AutostartEntry::path());
+    m_interval->showLoginStart(m_state.loginStartSaved);
 }
 
 void PropertyWindow::checkPresence()
@@ -170,23 +172,40 @@ void PropertyWindow::checkPresence()
     }
 }
 
+QString PropertyWindow::mirwinPath() const
+{
+    return m_services.settingsFolder + QLatin1Char('/') + MirwinSettingsFile::kFileName;
+}
+
 void PropertyWindow::loadSettingsFiles()
 {
-    const QString folder = m_services.settingsFolder + QLatin1Char('/');
-    const MirwinSettingsFile::ReadResult mirwin = MirwinSettingsFile::read(folder + MirwinSettingsFile::kFileName);
+    const MirwinSettingsFile::ReadResult mirwin = MirwinSettingsFile::read(mirwinPath());
     if (mirwin.status == MirwinSettingsFile::Status::Loaded)
         m_method->showMirwin(mirwin.settings);
-    m_method->showTambwinFace(PropertyFiles::tambwinFace(folder + TitleFontFile::kFileName));
+    // As the page shows them, so that only a change by the person differs.
+    m_state.mirwinSaved = m_method->mirwinSettings();
+    if (mirwin.status == MirwinSettingsFile::Status::Unreadable) {
+        // Told once the window is on the screen, over it.
+        const QString text = QStringLiteral("%1 を読み込めませんでした。\n%2\n%3\n\n"
+                                            "「ミレル for Win95 の設定」には既定の値を表示しています。"
+                                            "読み込めないファイルを書き換えることはありません。")
+                                 .arg(MirwinSettingsFile::kFileName, QDir::toNativeSeparators(mirwinPath()),
+                                      mirwin.reason);
+        QTimer::singleShot(0, this, [this, text] { m_services.messages.show(text, windowTitle(), false); });
+    }
+    m_method->showTambwinFace(
+        PropertyFiles::tambwinFace(m_services.settingsFolder + QLatin1Char('/') + TitleFontFile::kFileName));
 }
 
 void PropertyWindow::confirm()
 {
-    hide();
+    // The window stays on the screen while it saves: hidden, it would end
+    // the dialog's loop, and with it the program and the person's changes,
+    // when a save fails.
     const PropertyValues::SaveOutcome outcome = ok();
     if (!outcome.saved) {
-        // Nothing is lost: the window comes back with every change in it,
-        // and the viewer hears nothing of a save that did not happen.
-        show();
+        // Nothing is lost: the window keeps every change, and the viewer
+        // hears nothing until every save succeeded.
         m_services.messages.show(outcome.message, windowTitle(), false);
         return;
     }
@@ -194,17 +213,24 @@ void PropertyWindow::confirm()
     accept();
 }
 
+// The viewer's five values last: a failure before them leaves the viewer
+// with the settings it runs with. Each step that succeeds becomes the base
+// of the next OK, so a second OK after a failure repeats nothing.
 PropertyValues::SaveOutcome PropertyWindow::ok()
 {
     m_state.values.intervalMinutes = IntervalText::toMinutes(m_interval->intervalText());
-    const PropertyValues::SaveOutcome outcome = PropertyValues::save(
-        m_services.store, m_state.values,
-        m_services.settingsFolder + QLatin1Char('/') + MirwinSettingsFile::kFileName, m_method->mirwinSettings());
+    const MirwinSettings mirwin = m_method->mirwinSettings();
+    PropertyValues::SaveOutcome outcome = PropertyValues::saveMirwin(mirwinPath(), m_state.mirwinSaved, mirwin);
     if (!outcome.saved)
         return outcome;
+    m_state.mirwinSaved = mirwin;
     // The viewer beside this window's program, the one OK is enabled by.
-    return PropertyValues::applyLoginStart(m_state.loginStartAtOpen, m_state.loginStart, AutostartEntry::path(),
-                                           m_services.programFolder + QLatin1Char('/') + ProgramNames::kVelmo);
+    outcome = PropertyValues::applyLoginStart(m_state.loginStartSaved, m_state.loginStart, AutostartEntry::path(),
+                                              m_services.programFolder + QLatin1Char('/') + ProgramNames::kVelmo);
+    if (!outcome.saved)
+        return outcome;
+    m_state.loginStartSaved = m_state.loginStart;
+    return PropertyValues::saveViewer(m_services.store, m_state.values);
 }
 
 void PropertyWindow::showHelp()

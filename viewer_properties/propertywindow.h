@@ -44,6 +44,7 @@ private:
     void setFocusOrder();
     void load();
     void checkPresence();
+    QString mirwinPath() const;
     void loadSettingsFiles();
     void confirm();
     PropertyValues::SaveOutcome ok();

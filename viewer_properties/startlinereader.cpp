@@ -46,12 +46,6 @@ void StartLineReader::request(const QString &path, int position, const QString &
         start(next);
 }
 
-void StartLineReader::cancel()
-{
-    m_expected = 0;
-    m_waiting.reset();
-}
-
 void StartLineReader::start(const Request &request)
 {
     m_running = true;

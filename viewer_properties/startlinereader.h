@@ -36,8 +36,6 @@ public:
     ~StartLineReader() override;
 
     void request(const QString &path, int position, const QString &previousLine);
-    // Forgets every request made so far: no result of them is reported.
-    void cancel();
     // A request is waiting for its result.
     bool isBusy() const { return m_expected != 0; }
 

@@ -1,5 +1,8 @@
+#include "second_config/mirwinsettingsfile.h"
 #include "shared/programnames.h"
 #include "shared/settingslocation.h"
+#include "shared/suitehelp.h"
+#include "titlecard/titlefontfile.h"
 
 #include <QtTest>
 
@@ -102,16 +105,48 @@ private slots:
     void treeHasProgramsDataAndMarker()
     {
         for (const QString &name : {ProgramNames::kVelmo, ProgramNames::kTambinit, ProgramNames::kMirinit,
-                                    ProgramNames::kTambwin}) {
+                                    ProgramNames::kTambwin, ProgramNames::kVelmoinit}) {
             const QFileInfo link(m_prefix.filePath("bin/" + name));
             QVERIFY2(link.isSymLink(), qPrintable(name));
             QCOMPARE(link.canonicalFilePath(), QFileInfo(programFolder() + "/" + name).canonicalFilePath());
             QVERIFY(link.isExecutable());
+            // Every program a person starts has its manual page, in English and Japanese.
+            for (const char *folder : {"share/man/man1/", "share/man/ja/man1/"})
+                QVERIFY2(QFileInfo(m_prefix.filePath(folder + name + ".1.gz")).size() > 0, qPrintable(folder + name));
         }
+        for (const char *name : {"copyright", "changelog.Debian.gz"})
+            QVERIFY2(QFileInfo(m_prefix.filePath("share/doc/" + SettingsLocation::suiteFolderName() + "/" + name)).size()
+                         > 0,
+                     qPrintable(name));
         for (const QString &name : {ProgramNames::kMirwin, ProgramNames::kDastor})
             QVERIFY2(QFileInfo(programFolder() + "/" + name).isExecutable(), qPrintable(name));
         QVERIFY(QFileInfo(programFolder() + "/tamber.vmf").size() > 0);
         QVERIFY(SettingsLocation::isInstalled(programFolder()));
+    }
+
+    // Everything the build puts into the program folder is installed with
+    // it (the help page ヘルプ opens among them), the data files byte for
+    // byte; only the settings files a run in the build folder may leave
+    // there are not.
+    void programFolderHoldsEveryFileOfTheBuild()
+    {
+        const QDir built(qEnvironmentVariable("SUITE_BINARY_DIR") + "/suite");
+        const QStringList names = built.entryList(QDir::Files | QDir::NoDotAndDotDot);
+        QVERIFY(names.contains(SuiteHelp::kPageName));
+        for (const QString &name : names) {
+            if (name == MirwinSettingsFile::kFileName || name == TitleFontFile::kFileName)
+                continue;
+            const QFileInfo builtFile(built.filePath(name));
+            QFile installed(programFolder() + "/" + name);
+            QVERIFY2(installed.open(QIODevice::ReadOnly), qPrintable(name + " is not installed"));
+            if (builtFile.isExecutable()) {
+                QVERIFY2(QFileInfo(installed).isExecutable(), qPrintable(name));
+                continue; // the install step may rewrite a program's library path
+            }
+            QFile source(builtFile.filePath());
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            QVERIFY2(installed.readAll() == source.readAll(), qPrintable(name + " differs"));
+        }
     }
 
     // Show once as a tambwin card and end: velmo finds tambwin beside its

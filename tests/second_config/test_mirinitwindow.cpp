@@ -151,9 +151,10 @@ private slots:
                                  << full;
         QTest::newRow("size 0") << QByteArray("\r\n0\r\n 0 \r\n 0 \r\n") << QStringList{"", "0", "( 0 , 0 )"}
                                 << QList<int>{0, 0, 0} << QByteArray("\r\n0\r\n 0 \r\n 0 \r\n");
+        // Shown within the bars; left as it is, since nothing was changed.
+        const QByteArray beyond = "F\r\n-40\r\n 101 \r\n99999\r\n";
         QTest::newRow("beyond the bars")
-            << QByteArray("F\r\n-40\r\n 101 \r\n99999\r\n") << QStringList{"F", "-39", "( 100 , 100 )"}
-            << QList<int>{-39, 100, 100} << QByteArray("F\r\n-39\r\n 100 \r\n 100 \r\n");
+            << beyond << QStringList{"F", "-39", "( 100 , 100 )"} << QList<int>{-39, 100, 100} << beyond;
     }
     void loadAndClose()
     {
@@ -284,6 +285,7 @@ private slots:
         alt(Qt::Key_X);
         QTRY_COMPARE(m_questions.questions.size(), 1);
         QVERIFY(m_questions.questions.at(0).contains(m_settingsPath));
+        QVERIFY(m_questions.questions.at(0).contains("ファイルまたはフォルダがありません"));
         alt(Qt::Key_R);
         QTRY_COMPARE(m_questions.questions.size(), 2);
         m_window->close();
@@ -296,17 +298,28 @@ private slots:
     }
 
     // Something at the file's place that is no readable file (here a named
-    // pipe) is kept while the settings stay as shown; a change replaces it.
-    void unreadableFile()
+    // pipe) is never written over: unchanged settings leave quietly, a
+    // change asks. A file another program saved meanwhile keeps every value
+    // this window did not change.
+    void saveAgainstTheFileOnDisk()
     {
         QCOMPARE(mkfifo(QFile::encodeName(ini()).constData(), 0600), 0);
         open();
         exitAndWait();
-        QVERIFY(QFileInfo(ini()).exists() && !QFileInfo(ini()).isFile());
         open();
         keys("VScroll2", Qt::Key_Up);
+        alt(Qt::Key_X);
+        QTRY_COMPARE(m_questions.questions.size(), 1);
+        QVERIFY(m_questions.questions.at(0).contains("通常のファイルではありません"));
+        QVERIFY(QFileInfo(ini()).exists() && !QFileInfo(ini()).isFile());
+        m_window->hide();
+
+        QVERIFY(QFile::remove(ini()) && writeAll(ini(), "Mine\r\n+3\r\n 0 \r\n 0 \r\n"));
+        open();
+        QVERIFY(writeAll(ini(), SnapshotStarter::kOtherWriter));
+        keys("VScroll2", Qt::Key_Up);
         exitAndWait();
-        QCOMPARE(readAll(ini()), QByteArray("\r\n\r\n 1 \r\n 0 \r\n"));
+        QCOMPARE(readAll(ini()), QByteArray("Other\r\n+2\r\n 1 \r\n 2 \r\n"));
     }
 
     // The font dialog starts at the face shown; a cancel keeps it, and of a

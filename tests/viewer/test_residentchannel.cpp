@@ -1,56 +1,148 @@
 #include "viewer/residentchannel.h"
+#include "viewer/residentstart.h"
+#include "viewer/viewercontroller.h"
+
+#include "fakes/fakepropertylink.h"
+#include "fakes/faketicktimer.h"
+#include "fakes/faketray.h"
+#include "fakes/fixedrandom.h"
+#include "fakes/memorysettingsstore.h"
+#include "fakes/recordingmessagebox.h"
+#include "fakes/recordingstarter.h"
 
 #include <QtTest>
 
 #include <future>
 
-// The hand-over between a later start and the resident viewer, over a
-// socket of the test's own. The later start blocks, as a starting program
-// may, so it runs on a thread of its own while the viewer's loop answers.
+using HandOver = ResidentChannel::HandOver;
+
+// One resident viewer: the hand-over between a later start and the resident
+// one over a socket of the test's own, what a later start does when the
+// lock is held, and a hand-over that comes while a box is open. A later
+// start blocks, as a starting program may, so where the resident must
+// answer it runs on a thread of its own while the test's loop answers.
 class TestResidentChannel : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_dir;
+    QString path() const { return m_dir.filePath("resident"); }
+
 private slots:
-    void commandLineReachesTheResidentViewer_data()
+    void handOver_data()
     {
         QTest::addColumn<QString>("commandLine");
-        QTest::newRow("none") << QString();
-        QTest::newRow("japanese with shell syntax") << QStringLiteral("今日の一言; rm -rf ~ $(x)");
-        QTest::newRow("line ends become blanks") << QStringLiteral("一\n二\r三");
+        QTest::addColumn<bool>("taken"); // what the resident viewer says to it
+        QTest::addColumn<HandOver>("outcome");
+        QTest::newRow("none") << QString() << true << HandOver::Accepted;
+        QTest::newRow("japanese with shell syntax") << QStringLiteral("今日の一言; rm -rf ~ $(x)") << true
+                                                  << HandOver::Accepted;
+        QTest::newRow("line ends") << QStringLiteral("一\n二\r三") << true << HandOver::Accepted;
+        QTest::newRow("900 KiB") << QString(300 * 1024, u'星') << true << HandOver::Accepted;
+        QTest::newRow("not taken now") << QStringLiteral("x") << false << HandOver::Refused;
+        QTest::newRow("beyond any command line")
+            << QString(ResidentChannel::kMaxCommandLineBytes + 1, 'x') << true << HandOver::Refused;
     }
-    void commandLineReachesTheResidentViewer()
+    void handOver()
     {
         QFETCH(QString, commandLine);
-        QTemporaryDir dir;
-        const QString path = dir.filePath("resident");
-        ResidentChannel resident(path);
+        QFETCH(bool, taken);
+        QFETCH(HandOver, outcome);
+        ResidentChannel resident(path());
+        QCOMPARE(resident.claim(), ResidentLock::State::Held);
         QVERIFY(resident.listen());
+        resident.setGate([taken] { return taken; });
         QStringList received;
         connect(&resident, &ResidentChannel::commandLineReceived, this,
                 [&](const QString &line) { received << line; });
 
-        std::future<bool> handed = std::async(std::launch::async, [&] {
-            return ResidentChannel(path).handOver(commandLine, 10000);
+        std::future<HandOver> handed = std::async(std::launch::async, [&] {
+            return ResidentChannel(path()).handOver(commandLine, QDeadlineTimer(20000));
         });
-        QTRY_VERIFY(handed.wait_for(std::chrono::seconds(0)) == std::future_status::ready);
-        QVERIFY(handed.get());
-        QString expected = commandLine;
-        expected.replace('\n', ' ').replace('\r', ' ');
-        QCOMPARE(received, QStringList{expected});
+        QTRY_VERIFY_WITH_TIMEOUT(handed.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
+        QCOMPARE(handed.get(), outcome);
+        if (outcome == HandOver::Accepted)
+            QTRY_COMPARE(received, QStringList{commandLine});
+        else
+            QCOMPARE(received, QStringList());
     }
 
-    void noResidentViewerMeansNoHandOver()
+    // The test's own thread holds the lock and never answers, as a stopped
+    // or hung viewer: the later start waits its time, says so and ends
+    // instead of taking the socket. Without a holder it is the resident one.
+    void laterStart_data()
     {
-        QTemporaryDir dir;
-        QVERIFY(!ResidentChannel(dir.filePath("resident")).handOver("x", 1000));
-        // A socket file left by a viewer that died answers nobody either,
-        // and does not stop the next viewer from listening.
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<int>("exitCode"); // -1: becomes the resident viewer
+        QTest::addColumn<QStringList>("boxes");
+        QTest::newRow("no viewer runs") << false << false << -1 << QStringList();
+        QTest::newRow("viewer stopped") << true << true << 1 << QStringList{ResidentStart::kNotAnsweringMessage};
+        QTest::newRow("viewer hung before listening")
+            << true << false << 1 << QStringList{ResidentStart::kNotAnsweringMessage};
+    }
+    void laterStart()
+    {
+        QFETCH(bool, held);
+        QFETCH(bool, listening);
+        QFETCH(QStringList, boxes);
         {
-            ResidentChannel dead(dir.filePath("resident"));
-            QVERIFY(dead.listen());
+            ResidentChannel running(path());
+            if (held)
+                QCOMPARE(running.claim(), ResidentLock::State::Held);
+            if (listening)
+                QVERIFY(running.listen());
+            ResidentChannel later(path());
+            RecordingMessageBox messages;
+            QTEST(ResidentStart::settle(later, QStringLiteral("x"), messages, 300).value_or(-1), "exitCode");
+            QStringList shown;
+            for (const RecordingMessageBox::Box &box : messages.boxes)
+                shown << box.text;
+            QCOMPARE(shown, boxes);
         }
-        QVERIFY(!ResidentChannel(dir.filePath("resident")).handOver("x", 1000));
-        QVERIFY(ResidentChannel(dir.filePath("resident")).listen());
+        // Whoever held it let go on ending: the next start is resident.
+        QCOMPARE(ResidentChannel(path()).claim(), ResidentLock::State::Held);
+    }
+
+    // A hand-over that comes while the box of a display is open is taken,
+    // and shown once the box is closed; the viewer's own order goes on.
+    void handOverDuringABox_data()
+    {
+        QTest::addColumn<QString>("handed");
+        QTest::addColumn<QStringList>("shown");
+        QTest::newRow("next quote") << QString() << QStringList{"言葉1", "言葉2", "言葉3"};
+        QTest::newRow("a text") << QStringLiteral("手渡し") << QStringList{"言葉1", "手渡し", "言葉2"};
+    }
+    void handOverDuringABox()
+    {
+        QFETCH(QString, handed);
+        QFile quotes(m_dir.filePath("tamber.vmf"));
+        QVERIFY(quotes.open(QIODevice::WriteOnly));
+        quotes.write(QStringLiteral("言葉1\r\n言葉2\r\n言葉3\r\n").toUtf8());
+        quotes.close();
+        MemorySettingsStore store;
+        FakeTray tray;
+        FakeTickTimer timer;
+        RecordingStarter starter;
+        RecordingMessageBox boxes;
+        FixedRandom random;
+        FakePropertyLink link;
+        store.stored = {"tamber.vmf", ShowCode(11), 0, 1, 2}; // boxes, in order, nothing at start
+        ViewerController controller({store, tray, timer, starter, boxes, random, link, m_dir.path(), m_dir.path()},
+                                    {});
+        controller.load();
+        boxes.onShow = [&] {
+            if (boxes.boxes.size() > 1)
+                return;
+            QVERIFY(controller.takesHandOvers());
+            controller.showHandedOver(handed);
+            QCOMPARE(boxes.boxes.size(), 1); // not inside the open one
+        };
+        controller.trayDoubleClick();
+        controller.playNow();
+        QStringList shown;
+        for (const RecordingMessageBox::Box &box : boxes.boxes)
+            shown << box.text;
+        QTEST(shown, "shown");
     }
 };
 

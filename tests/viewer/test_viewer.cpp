@@ -377,7 +377,12 @@ private slots:
         if (pausedBefore)
             rig.controller.pauseRequested();
         rig.store.stored.linePosition = 99;
+        // Missing means on the PATH too, where an installed suite has one.
+        const QByteArray path = qgetenv("PATH");
+        if (ending == "missing")
+            qputenv("PATH", QFile::encodeName(noProgram.path()));
         rig.controller.openProperties();
+        qputenv("PATH", path);
         QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
         QCOMPARE(rig.link.opens, starts ? 1 : 0);
         // Only a window that could not be had is reported, and each way apart.
@@ -410,8 +415,8 @@ private slots:
         QTest::addColumn<int>("savedMs");
         QTest::newRow("idle") << false << QStringList{"言葉3"} << 4;
         // The box of a double click is still open when "OK" comes: it is
-        // not cut short, and the last display follows it.
-        QTest::newRow("while a box is open") << true << QStringList{"言葉1", "言葉2"} << 3;
+        // not cut short, and the last display follows it from the new start line.
+        QTest::newRow("while a box is open") << true << QStringList{"言葉1", "言葉3"} << 4;
     }
     void confirmedChangeToModeZero()
     {
@@ -432,6 +437,32 @@ private slots:
         QCOMPARE(rig->exits, QList<int>{0});
         QVERIFY(!rig->tray.shown && !rig->link.isOpen);
         QTEST(int(rig->store.saved.last()), "savedMs");
+    }
+
+    // "OK" comes while the box of a display is open: a start line moved in
+    // the property window is the next quote; one left as it was advances.
+    void startLineConfirmedDuringBox_data()
+    {
+        QTest::addColumn<int>("confirmed"); // the stored start line when "OK" comes
+        QTest::addColumn<int>("next");
+        QTest::newRow("moved") << 2 << 2;
+        QTest::newRow("left as it was") << 4 << 5;
+    }
+    void startLineConfirmedDuringBox()
+    {
+        QFETCH(int, confirmed);
+        QFETCH(int, next);
+        Rig rig(cfg(11, 0, 1, "tamber.vmf", 3), m_prog.path(), m_work.path()); // shows line 3
+        rig.controller.openProperties();
+        rig.boxes.onShow = [&] {
+            rig.store.stored.linePosition = qint16(confirmed);
+            rig.link.deliver("OK");
+        };
+        rig.controller.playNow(); // line 4
+        QCOMPARE(rig.store.stored.linePosition, qint16(next));
+        rig.boxes.onShow = nullptr;
+        rig.controller.playNow();
+        QCOMPARE(rig.boxes.boxes.last().text, QStringLiteral("言葉%1").arg(next));
     }
 
     // What a later start hands to the resident viewer: no text is the next

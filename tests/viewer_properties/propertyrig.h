@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 
 #include <sys/stat.h>
@@ -67,6 +68,7 @@ struct PropertyRig
     RecordingMessageBox boxes;
     RecordingHelpViewer help;
     ScriptedDialogBinding dialogs;
+    ViewerSettingsStore *usedStore = &store; // a test may give the window a real one
     std::unique_ptr<PropertyWindow> window;
     QStringList published; // every text of ok2
 
@@ -82,14 +84,40 @@ struct PropertyRig
 
     QString path(const QString &name) const { return folder.filePath(name); }
 
-    PropertyWindow &open()
+    // shown: as a plain window; otherwise it waits for exec().
+    PropertyWindow &open(bool shown = true)
     {
         const QString dir = folder.path();
-        window = std::make_unique<PropertyWindow>(PropertyServices{store, starter, boxes, help, dialogs, dir, dir, dir});
+        window = std::make_unique<PropertyWindow>(
+            PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir});
         QObject::connect(child<QLineEdit>("ok2"), &QLineEdit::textChanged,
                          [this](const QString &text) { published << text; });
-        window->show();
+        if (shown)
+            window->show();
         return *window;
+    }
+
+    // Opens the window and runs it as the program does, in the dialog's
+    // own loop, with each step run from that loop after the one before. A
+    // window still open after the last step is closed with キャンセル. The
+    // number of steps that ran before the loop ended.
+    int exec(const QList<std::function<void()>> &steps)
+    {
+        open(false);
+        int ran = 0;
+        QObject pacer; // its end drops the steps that never ran
+        std::function<void()> next = [&] {
+            if (ran == steps.size()) {
+                if (window->isVisible())
+                    window->reject();
+                return;
+            }
+            steps[ran++]();
+            QTimer::singleShot(0, &pacer, next);
+        };
+        QTimer::singleShot(0, &pacer, next);
+        window->exec();
+        return ran;
     }
 
     template <typename T = QWidget>

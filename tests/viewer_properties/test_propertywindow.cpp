@@ -2,6 +2,7 @@
 
 #include "viewer/viewersettings.h"
 #include "viewer_properties/autostartentry.h"
+#include "viewer_properties/valuebar.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -111,8 +112,11 @@ private slots:
         const QString userFile = QDir::temp().filePath("自分の名言.txt");
         const ViewerSettings defaults = stored("tamber.vmf", 20, 0, 1, 1);
         row("nothing stored", ViewerSettings(), "10 21 12 16", defaults);
-        row("Sh 1 becomes 20", stored("tamber.vmf", 1, 0, 1, 1), "10 21 12 16", defaults);
-        row("Sh 5 selects nothing, kept", stored("tamber.vmf", 5, 0, 1, 1), "10 16");
+        // The start line ends at the file's last line in every order.
+        row("Sh 1 becomes 20, Ms the last line", stored("tamber.vmf", 1, 0, 80, 1), "10 21 12 16",
+            stored("tamber.vmf", 20, 0, 50, 1));
+        row("Sh 5 selects nothing, kept, Ms the last line", stored("tamber.vmf", 5, 0, 80, 1), "10 16",
+            stored("tamber.vmf", 5, 0, 50, 1));
         row("Jo 7 kept, interval kept", stored("tamber.vmf", 21, 15, 1, 7), "10 21 14");
         row("empty source", stored("", 22, 0, 1, 0), "10 21 13 3", stored("tamber.vmf", 22, 0, 1, 0));
         row("a full path", stored(userFile, 23, 0, 1, 1), "20 21 7 16");
@@ -121,29 +125,33 @@ private slots:
             stored("tamber.vmf", 20, 0, 1, 2));
         row("Ms below the bar", stored("tamber.vmf", 10, 0, -5, 1), "10 15 12 16", stored("tamber.vmf", 10, 0, 1, 1));
         row("Ms beyond the file", stored("tamber.vmf", 10, 0, 80, 1), "10 15 12 16", stored("tamber.vmf", 10, 0, 50, 1));
-        row("Ms beyond the bar", stored("tamber.vmf", 20, 0, 20000, 1), "10 21 12 16", stored("tamber.vmf", 20, 0, 10000, 1));
+        row("random, Ms beyond the bar and the file", stored("tamber.vmf", 20, 0, 20000, 1), "10 21 12 16",
+            stored("tamber.vmf", 20, 0, 50, 1));
     }
     void startUpAndSave()
     {
         QFETCH(ViewerSettings, stored);
         PropertyRig rig(stored);
-        rig.open();
-        QStringList selected;
-        for (int option : kOptions) {
-            if (rig.child<QRadioButton>(QStringLiteral("Option%1").arg(option))->isChecked())
-                selected << QString::number(option);
-        }
-        QTEST(selected.join(' '), "selected");
-        if (rig.child<QRadioButton>("Option20")->isChecked())
-            QCOMPARE(rig.text("Text4"), stored.quoteSource);
-        rig.settle();
-        QVERIFY(rig.child("fraTabSheet(0)")->isVisible());
-        rig.click("Command1");
+        // In the dialog's own loop, as the program runs it.
+        const int ran = rig.exec({[&] {
+            QStringList selected;
+            for (int option : kOptions) {
+                if (rig.child<QRadioButton>(QStringLiteral("Option%1").arg(option))->isChecked())
+                    selected << QString::number(option);
+            }
+            QTEST(selected.join(' '), "selected");
+            if (rig.child<QRadioButton>("Option20")->isChecked())
+                QCOMPARE(rig.text("Text4"), stored.quoteSource);
+            rig.settle();
+            QVERIFY(rig.child("fraTabSheet(0)")->isVisible());
+            rig.click("Command1");
+        }});
+        QCOMPARE(ran, 1);
+        QCOMPARE(rig.window->result(), int(QDialog::Accepted));
         QFETCH(ViewerSettings, saved);
         QCOMPARE(describe(rig.store.stored), describe(saved));
         QCOMPARE(rig.mirwinIni(), kDefaultMirwinIni);
         QCOMPARE(rig.published, (QStringList{"OK", "end"}));
-        QVERIFY(!rig.window->isVisible());
     }
 
     void closingWithoutSave_data()
@@ -223,74 +231,140 @@ private slots:
         QTEST(rig.text("Text7"), "face");
     }
 
+    // OK writes mirwin.ini only where the person changed a value, against
+    // the file as it is then (another program may have saved meanwhile),
+    // and never over a file it could not read.
     void mirwinIni_data()
     {
-        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QByteArray>("before"); // "fifo": a named pipe; "link": a link to it in another folder
         QTest::addColumn<QStringList>("shown"); // Text6, Label13, Label15
-        QTest::addColumn<QByteArray>("saved");
-        const QByteArray values = Cp932::fromUnicode("ＭＳ ゴシック") + "\r\n+12\r\n 25 \r\n-7 \r\n";
-        QTest::newRow("values") << values << QStringList{"ＭＳ ゴシック", "+12", "( -7 , 25 )"} << values;
-        QTest::newRow("beyond the bars") << QByteArray("F\r\n-500\r\n 300 \r\n-300 \r\n")
-                                         << QStringList{"F", "-39", "( -100 , 100 )"}
-                                         << QByteArray("F\r\n-39\r\n 100 \r\n-100 \r\n");
-        QTest::newRow("lines that do not convert") << QByteArray("F\r\nabc\r\nxyz\r\n")
-                                                   << QStringList{"F", "", "( 0 , 0 )"} << QByteArray("F\r\n\r\n 0 \r\n 0 \r\n");
-        QTest::newRow("named pipe") << QByteArray("fifo") << QStringList{"", "", ""} << kDefaultMirwinIni;
+        QTest::addColumn<QByteArray>("meanwhile"); // saved by another program while the window is open
+        QTest::addColumn<int>("size"); // moved to by the person; 0: not touched
+        QTest::addColumn<QByteArray>("after"); // "fifo": still the pipe
+        const QByteArray values = Cp932::fromUnicode("ＭＳ ゴシック") + "\r\n+12\r\n 25 \r\n-7 \r\nextra\r\n";
+        const QStringList shown = {"ＭＳ ゴシック", "+12", "( -7 , 25 )"};
+        const QByteArray other = "Other\n-3\n 4 \n 5 \n";
+        QTest::newRow("untouched: left to the byte") << values << shown << QByteArray() << 0 << values;
+        const QByteArray beyond("F\r\n-500\r\n 300 \r\n-300 \r\n");
+        QTest::newRow("beyond the bars, untouched")
+            << beyond << QStringList{"F", "-39", "( -100 , 100 )"} << QByteArray() << 0 << beyond;
+        QTest::newRow("saved meanwhile, untouched: the other save stays")
+            << values << shown << other << 0 << other;
+        QTest::newRow("saved meanwhile, size moved: only that line")
+            << values << shown << other << 5 << QByteArray("Other\n+5\n 4 \n 5 \n");
+        QTest::newRow("short file, size moved") << QByteArray("F") << QStringList{"F", "", "( 0 , 0 )"}
+                                                << QByteArray() << -1 << QByteArray("F\r\n-1\r\n");
+        QTest::newRow("no file at opening, saved meanwhile, untouched")
+            << QByteArray("none") << QStringList{"", "", ""} << other << 0 << other;
+        QTest::newRow("a link to the user's own folder, size moved")
+            << QByteArray("link") << QStringList{"F", "+1", "( 3 , 2 )"} << QByteArray() << 7
+            << QByteArray("F\r\n+7\r\n 2 \r\n 3 \r\n");
+        QTest::newRow("named pipe: told at opening, left") << QByteArray("fifo") << QStringList{"", "", ""}
+                                                           << QByteArray() << 0 << QByteArray("fifo");
     }
     void mirwinIni()
     {
-        QFETCH(QByteArray, content);
+        QFETCH(QByteArray, before);
+        QFETCH(QByteArray, meanwhile);
+        QFETCH(int, size);
         PropertyRig rig;
-        place(rig.path("mirwin.ini"), content);
-        rig.open();
-        const QStringList shown = {rig.text("Text6"), rig.child<QLabel>("Label13")->text(),
-                                   rig.child<QLabel>("Label15")->text()};
-        QTEST(shown, "shown");
-        rig.click("Command1");
-        QTEST(rig.mirwinIni(), "saved");
+        const QString ini = rig.path("mirwin.ini");
+        QTemporaryDir dotfiles;
+        if (before == "link") {
+            writeFile(dotfiles.filePath("mirwin.ini"), "F\r\n+1\r\n 2 \r\n 3 \r\n");
+            QVERIFY(QFile::link(dotfiles.filePath("mirwin.ini"), ini));
+        } else if (before != "none") {
+            place(ini, before);
+        }
+        const int ran = rig.exec({[&] {
+            QCOMPARE(rig.boxes.boxes.size(), before == "fifo" ? 1 : 0);
+            if (before == "fifo")
+                QVERIFY(rig.boxes.boxes[0].text.contains("mirwin.ini を読み込めませんでした"));
+            const QStringList shown = {rig.text("Text6"), rig.child<QLabel>("Label13")->text(),
+                                       rig.child<QLabel>("Label15")->text()};
+            QTEST(shown, "shown");
+            if (!meanwhile.isEmpty())
+                writeFile(ini, meanwhile);
+            if (size)
+                rig.child<ValueBar>("VScroll1")->setBarValue(size);
+            rig.click("Command1");
+        }});
+        QCOMPARE(ran, 1);
+        QCOMPARE(rig.published, (QStringList{"OK", "end"}));
+        QFETCH(QByteArray, after);
+        if (after == "fifo") {
+            struct stat info;
+            QVERIFY(::lstat(QFile::encodeName(ini).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        } else {
+            QCOMPARE(rig.mirwinIni(), after);
+        }
+        if (before == "link")
+            QVERIFY(QFileInfo(ini).isSymLink());
     }
 
-    // A save that fails is told, publishes nothing and keeps the window
-    // with its change; OK works again once the cause is gone.
+    // A save that fails is told, publishes nothing, writes nothing of the
+    // viewer's values and keeps the window, in its own loop, with its
+    // change; OK works again once the cause is gone, and closing without
+    // it publishes only the end.
     void failedSave_data()
     {
         QTest::addColumn<QString>("cause");
         QTest::addColumn<QString>("told");
-        QTest::newRow("settings store") << "store" << "設定を保存できませんでした";
-        QTest::newRow("mirwin.ini") << "mirwin.ini" << "mirwin.ini";
-        QTest::newRow("login start") << "autostart" << "ログイン時の起動";
+        QTest::addColumn<QString>("then"); // "OK" once the cause is gone, or "Command2"
+        QTest::newRow("settings folder a file") << "store" << "ヴェルモの設定を保存できませんでした" << "OK";
+        QTest::newRow("mirwin.ini a folder") << "mirwin.ini" << "mirwin.ini を保存できませんでした" << "OK";
+        QTest::newRow("autostart folder a file") << "autostart" << "ログイン時の起動を設定できませんでした"
+                                                 << "OK";
+        QTest::newRow("mirwin.ini a folder, then キャンセル") << "mirwin.ini" << "mirwin.ini" << "Command2";
     }
     void failedSave()
     {
         QFETCH(QString, cause);
+        QFETCH(QString, then);
         QTemporaryDir config;
         const QString entry = useConfigFolder(config), entryFolder = QFileInfo(entry).path();
+        const QString storeFolder = config.filePath("Velmo");
+        ViewerSettingsFile store(storeFolder + "/Velmo.conf");
         PropertyRig rig;
-        rig.store.failSaves = cause == "store";
+        rig.usedStore = &store;
+        if (cause == "store")
+            writeFile(storeFolder, "a file where the settings folder belongs");
         if (cause == "mirwin.ini")
             QVERIFY(QDir().mkpath(rig.path("mirwin.ini"))); // no file can replace a folder
         if (cause == "autostart")
             writeFile(entryFolder, "a file where the autostart folder belongs");
-        rig.open();
         const QString change = cause == "autostart" ? "Check1" : "Option14";
-        rig.click(change);
-        rig.click("Command1");
-        QCOMPARE(rig.boxes.boxes.size(), 1);
-        QFETCH(QString, told);
-        QVERIFY(rig.boxes.boxes[0].text.contains(told));
-        QVERIFY(rig.published.isEmpty());
-        QVERIFY(rig.window->isVisible());
-        QVERIFY(rig.child<QAbstractButton>(change)->isChecked());
-
-        rig.store.failSaves = false;
-        QFile::remove(entryFolder);
-        QVERIFY(QDir(rig.path("mirwin.ini")).removeRecursively());
-        rig.click("Command1");
-        QCOMPARE(rig.published, (QStringList{"OK", "end"}));
+        const int atOpening = cause == "mirwin.ini" ? 1 : 0; // the box of the unreadable file
+        const int ran = rig.exec({
+            [&] {
+                rig.click(change);
+                if (cause == "mirwin.ini")
+                    rig.child<ValueBar>("VScroll1")->setBarValue(9);
+                rig.click("Command1");
+            },
+            [&] {
+                QCOMPARE(rig.boxes.boxes.size(), atOpening + 1);
+                QFETCH(QString, told);
+                QVERIFY2(rig.boxes.boxes.last().text.contains(told), qPrintable(rig.boxes.boxes.last().text));
+                QVERIFY(rig.published.isEmpty());
+                QVERIFY(rig.window->isVisible());
+                QVERIFY(rig.child<QAbstractButton>(change)->isChecked());
+                QVERIFY(!QFile::exists(storeFolder + "/Velmo.conf"));
+                QFile::remove(entryFolder);
+                QFile::remove(storeFolder);
+                QVERIFY(QDir(rig.path("mirwin.ini")).removeRecursively());
+                rig.click(then == "OK" ? "Command1" : then);
+            },
+        });
+        QCOMPARE(ran, 2);
+        QCOMPARE(rig.published, (then == "OK" ? QStringList{"OK", "end"} : QStringList{"end"}));
+        if (then != "OK")
+            return;
+        QCOMPARE(store.readAll().showCode.value(), quint8(cause == "autostart" ? 20 : 21));
         if (cause == "autostart")
             QVERIFY(AutostartEntry::isOn(entry));
-        else
-            QCOMPARE(rig.store.stored.showCode.value(), quint8(21));
+        if (cause == "mirwin.ini")
+            QCOMPARE(rig.mirwinIni(), QByteArray("\r\n+9\r\n 0 \r\n 0 \r\n"));
     }
 
     void helpAndConfigurationPrograms_data()

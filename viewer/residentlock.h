@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+// The mark of the one resident viewer: an advisory lock on a file in the
+// user's private folder, held while this object lives. The kernel lets go
+// of it when the process ends, however it ends, so a viewer that died never
+// blocks the next one, and one that is stopped or hung still holds it.
+class ResidentLock
+{
+public:
+    enum class State {
+        Held,           // this object holds it
+        HeldElsewhere,  // another running viewer holds it
+        Unavailable,    // no lock can be had here (see errorString)
+    };
+
+    explicit ResidentLock(const QString &path);
+    ~ResidentLock();
+    ResidentLock(const ResidentLock &) = delete;
+    ResidentLock &operator=(const ResidentLock &) = delete;
+
+    // One try, without waiting.
+    State take();
+    bool isHeld() const { return m_fd >= 0; }
+    QString errorString() const { return m_error; }
+
+private:
+    QString m_path;
+    QString m_error;
+    int m_fd = -1;
+};
