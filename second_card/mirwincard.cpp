@@ -104,17 +104,18 @@ CardRecipe recipe(const QStringList &arguments, double random, const QString &se
     CardKey key(ProgramNames::kMirwin);
     key << text.heading << text.title << settings.faceName << settings.size.has_value() << settings.size.value_or(0)
         << settings.vertical << settings.horizontal;
-    const std::shared_future<QImage> picture = CoveredCard::decode(kPicture);
+    const auto picture = std::make_shared<CoveredCard::Picture>(kPicture);
     const auto face = std::make_shared<QString>(); // found while composing
     return {key.bytes(),
             [=](const QSize &screen) {
-                return CoveredCard::compose(picture, screen, [=](const QSize &size) {
+                return CoveredCard::compose(*picture, screen, [=](const QSize &size) {
                     *face = family(settings.faceName, QFontDatabase::families(),
                                    QFontDatabase::families(QFontDatabase::Japanese));
                     return textDrawing(text, settings, *face, size);
                 });
             },
-            [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; }};
+            [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; },
+            [picture] { picture->start(); }};
 }
 
 QImage composeForArguments(const QStringList &arguments, const QSize &screen, double random,

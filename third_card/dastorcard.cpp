@@ -129,16 +129,17 @@ CardRecipe recipe(const QStringList &arguments, double random, const QString &qu
     const CardText text = DastorTitle::decide(arguments, quoteFile, random);
     CardKey key(ProgramNames::kDastor);
     key << text.heading << text.title;
-    const std::shared_future<QImage> picture = CoveredCard::decode(kPicture);
+    const auto picture = std::make_shared<CoveredCard::Picture>(kPicture);
     const auto face = std::make_shared<QString>(); // found while composing
     return {key.bytes(),
             [=](const QSize &screen) {
-                return CoveredCard::compose(picture, screen, [=](const QSize &size) {
+                return CoveredCard::compose(*picture, screen, [=](const QSize &size) {
                     *face = family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
                     return textDrawing(text, *face, size);
                 });
             },
-            [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; }};
+            [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; },
+            [picture] { picture->start(); }};
 }
 
 QImage composeForArguments(const QStringList &arguments, const QSize &screen, double random,

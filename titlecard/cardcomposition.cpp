@@ -37,7 +37,8 @@ CardRecipe recipeFor(const CardRequest &request)
             [font = request.font] {
                 const QFont face = TitleFontMapping::toQFont(font, InstalledFaces());
                 return face.families() << QFontInfo(face).family();
-            }};
+            },
+            {}}; // its picture is decoded in no time
 }
 
 QImage composeCardForArguments(const QString &argumentString, const QSize &screen,

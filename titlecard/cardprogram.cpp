@@ -40,8 +40,11 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Card
     // A card kept from an earlier run needs no fonts at all.
     const CardCache cache(CardCache::defaultFolder());
     const std::shared_future<QImage> kept = CachedCard::readKept(recipe.key, cache);
-    if (!cache.mayHold(recipe.key))
+    if (!cache.mayHold(recipe.key)) {
         FontConfigWarmUp::start();
+        if (recipe.prepare)
+            recipe.prepare();
+    }
     // Without a session bus (none named, none at the usual place) the D-Bus
     // library would try to start one for the card as its window is shown
     // (Qt's accessibility bridge asks for the bus), and the first frame

@@ -29,6 +29,9 @@ struct CardRecipe
     // The font families the card was drawn with, for the cache's stamps;
     // asked after compose, on the application's thread.
     std::function<QStringList()> families;
+    // Work for compose that needs no application, begun before it starts
+    // when the card is not kept (unset: none).
+    std::function<void()> prepare;
 };
 
 // The finished card, and work that can wait until it is on screen (given

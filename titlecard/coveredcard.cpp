@@ -10,12 +10,17 @@
 
 namespace CoveredCard {
 
-std::shared_future<QImage> decode(const QString &picture)
+void Picture::start()
 {
-    return std::async(std::launch::async | std::launch::deferred, [picture] { return QImage(picture); }).share();
+    m_decoded = std::async(std::launch::async | std::launch::deferred, [path = m_path] { return QImage(path); }).share();
 }
 
-QImage compose(const std::shared_future<QImage> &picture, const QSize &screen, const Layout &layout)
+QImage Picture::get()
+{
+    return m_decoded.valid() ? m_decoded.get() : QImage(m_path);
+}
+
+QImage compose(Picture &picture, const QSize &screen, const Layout &layout)
 {
     // Neither thread reads what the other writes until they are joined.
     QImage card;

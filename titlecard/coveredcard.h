@@ -18,14 +18,26 @@ class QPainter;
 // same drawing done after it.
 namespace CoveredCard {
 
-// The picture (a resource or file) decoded on a thread of its own;
-// decoding needs no application.
-std::shared_future<QImage> decode(const QString &picture);
+// The picture (a resource or file): decoded on a thread of its own once
+// start() is called (decoding needs no application, so a card program
+// begins before Qt starts, unless its card is kept), else when first used.
+class Picture
+{
+public:
+    explicit Picture(const QString &path) : m_path(path) {}
+    void start();
+    // Waits for the decoding started, or decodes now.
+    QImage get();
+
+private:
+    QString m_path;
+    std::shared_future<QImage> m_decoded;
+};
 
 // Lays out the text for a screen of this size (fonts may be used) and
 // returns what draws it; an empty function draws nothing.
 using Layout = std::function<std::function<void(QPainter &)>(const QSize &screen)>;
 
-QImage compose(const std::shared_future<QImage> &picture, const QSize &screen, const Layout &layout);
+QImage compose(Picture &picture, const QSize &screen, const Layout &layout);
 
 } // namespace CoveredCard

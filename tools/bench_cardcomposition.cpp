@@ -162,6 +162,7 @@ void BenchCardComposition::mirwin()
     QFETCH(Way, way);
     const QStringList arguments{QStringLiteral("12")};
     const CardRecipe recipe = MirwinCard::recipe(arguments, 0, QString());
+    recipe.prepare();
     const QImage picture(MirwinCard::kPicture);
     const CardText text = MirwinTitle::decide(arguments, EpisodeTitles::load(), 0);
     const QString family = MirwinCard::family({}, QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
@@ -178,6 +179,7 @@ void BenchCardComposition::dastor()
     QFETCH(Way, way);
     const CardText text{QStringLiteral("第3話"), QStringLiteral("砂は流れ,夜は明ける")};
     const CardRecipe recipe = DastorCard::recipe({text.heading + ',' + text.title}, 0, QString());
+    recipe.prepare();
     const QImage picture(DastorCard::kPicture);
     const QString family = DastorCard::family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
     QImage card = recipe.compose(screen);
