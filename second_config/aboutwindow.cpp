@@ -1,6 +1,10 @@
 #include "aboutwindow.h"
 
-#include "formlayout.h"
+#include "formstyle.h"
+
+#include "shared/ui/abouttable.h"
+#include "shared/ui/accessiblename.h"
+#include "shared/ui/dialogunits.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -14,25 +18,21 @@ namespace {
 constexpr int kWidth = 3750;
 constexpr int kHeight = 5430;
 
-struct Line
-{
-    const char *name;
-    const char *text;
-    int left;
-    int top;
-};
-
 // Everything here was made for this suite; the addresses are reserved
 // example domains.
-const Line kLines[] = {
+const AboutLine kLines[] = {
     {"Label1", "ミレル for Windows95", 960, 240},
     {"Label2", "ミレル for Windows95 環境設定", 960, 480},
     {"Label4", "Copyright (C) 星環カード制作室", 240, 1080},
+};
+
+// Beside the address fields, placed right after the lines above.
+const AboutLine kAddressLabels[] = {
     {"Label5", "E-mail: ", 240, 1560},
     {"Label6", "Home Page:", 240, 1920},
 };
 
-const Line kCredits[] = {
+const AboutLine kCredits[] = {
     {"Label7", "各話タイトル", 120, 300},
     {"Label8", "オリジナル（本ソフト制作室）", 360, 540},
     {"Label9", "背景画", 120, 840},
@@ -50,29 +50,31 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("ミレル for Windows95 について"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    FormLayout layout(this);
+    setFont(dialogFont());
+    const FormPlacer form(this, kFormStyle);
 
-    auto *picture = layout.place(new QLabel(this), "Image1", 240, 240, 480, 480);
+    auto *picture = form.place(new QLabel(this), "Image1", 240, 240, 480, 480);
     picture->setPixmap(QPixmap(kIconPath).scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    for (const Line &line : kLines)
-        layout.place(new QLabel(QString::fromUtf8(line.text), this), line.name, line.left, line.top, 0, 195);
-    layout.place(new QLabel(QStringLiteral("version ") + kVersion, this), "Label3", 960, 720, 0, 195);
+    placeAboutLines(form, kLines, 0);
+    const QList<QLabel *> addressLabels = placeAboutLines(form, kAddressLabels, 0);
+    form.label("Label3", QStringLiteral("version ") + kVersion, 960, 720, 0);
 
-    const auto address = [&](const char *name, const QString &text, int top) {
-        auto *field = layout.place(new QLineEdit(text, this), name, 1380, top, 2130, 315);
+    // Read-only, on the window's background rather than the button face.
+    const auto address = [&](const char *name, const QString &text, int top, const QLabel *label) {
+        auto *field = form.place(new QLineEdit(text, this), name, 1380, top, 2130, 315);
         field->setReadOnly(true);
         field->setCursorPosition(0);
+        nameAfter(field, label);
     };
-    address("Text1", QStringLiteral("mirelle@example.org"), 1500);
-    address("Text2", QStringLiteral("https://example.org/mirelle/"), 1860);
+    address("Text1", QStringLiteral("mirelle@example.org"), 1500, addressLabels[0]);
+    address("Text2", QStringLiteral("https://example.org/mirelle/"), 1860, addressLabels[1]);
 
-    auto *sources = layout.place(new QGroupBox(QStringLiteral("引用元"), this), "Frame1", 120, 2400, 3510, 2520);
-    for (const Line &line : kCredits)
-        layout.place(new QLabel(QString::fromUtf8(line.text), sources), line.name, line.left, line.top, 0, 195);
+    auto *sources = form.place(new QGroupBox(QStringLiteral("引用元"), this), "Frame1", 120, 2400, 3510, 2520);
+    placeAboutLines(FormPlacer(sources, kFormStyle), kCredits, 0);
 
-    auto *ok = layout.place(new QPushButton(QStringLiteral("&OK"), this), "Command1", 1200, 5040, 1350, 315);
+    auto *ok = form.button("Command1", QStringLiteral("&OK"), 1200, 5040, 1350, 315);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    layout.finish(kWidth, kHeight);
+    form.finish(kWidth, kHeight, kFormMarginTwips);
 }

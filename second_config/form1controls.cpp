@@ -1,9 +1,12 @@
 #include "form1controls.h"
 
 #include "episodetitles.h"
-#include "formlayout.h"
+#include "formstyle.h"
 #include "risingscrollbar.h"
 #include "mirwinsettings.h"
+
+#include "shared/ui/accessiblename.h"
+#include "shared/ui/dialogunits.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -39,62 +42,70 @@ RisingScrollBar *verticalBar(QWidget *parent, int bottom, int top)
     return bar;
 }
 
-QLineEdit *readOnlyField(QWidget *parent)
+// The 11.25-point Japanese proportional face of the form's value labels.
+QFont labelFont()
 {
-    auto *field = new QLineEdit(parent);
-    field->setReadOnly(true);
-    showOnButtonFace(field, true);
-    return field;
+    QFont font = dialogFont();
+    font.setPointSizeF(11.25);
+    return font;
 }
 
 } // namespace
 
 Form1Controls buildForm1(QWidget *form)
 {
-    FormLayout layout(form);
+    form->setFont(dialogFont());
+    const FormPlacer layout(form, kFormStyle);
     Form1Controls c{};
 
     // Positions are the form's twips within each control's container.
     c.frame1 = layout.place(new QGroupBox(QStringLiteral("表示させる内容"), form), "Frame1",
                             120, 120, 5595, 4095);
-    QWidget *f1 = c.frame1;
-    c.option1 = layout.place(new QRadioButton(QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), f1),
-                             "Option1", 180, 420, 2955, 195);
-    c.option2 = layout.place(new QRadioButton(QStringLiteral("指定した内容を表示させる(&M)"), f1),
-                             "Option2", 180, 780, 2595, 195);
-    layout.place(new QLabel(QStringLiteral("表示させる内容"), f1), "Label1", 660, 1080, 1215, 195);
-    c.text3 = layout.place(readOnlyField(f1), "Text3", 660, 1320, 4635, 375);
-    c.hScroll1 = layout.place(horizontalBar(f1, EpisodeTitles::kFirst, EpisodeTitles::kLast, 5),
-                              "HScroll1", 660, 1680, 4635, 255);
-    c.option3 = layout.place(new QRadioButton(QStringLiteral("指定した文字列を表示させる(&S)"), f1),
-                             "Option3", 180, 2100, 2715, 195);
-    c.text1 = layout.place(new QLineEdit(f1), "Text1", 720, 2400, 4575, 375);
-    showOnButtonFace(c.text1, true);
-    layout.place(new QLabel(QStringLiteral("表示位置調整"), f1), "Label8", 180, 2940, 1155, 195);
-    c.hScroll2 = layout.place(horizontalBar(f1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax, 1),
-                              "HScroll2", 1620, 2880, 1935, 255);
-    c.vScroll2 = layout.place(verticalBar(f1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax),
-                              "VScroll2", 1380, 3120, 255, 915);
-    c.label5 = layout.place(new QLabel(f1), "Label5", 1860, 3420, 1455, 255);
+    const FormPlacer f1(c.frame1, kFormStyle);
+    c.option1 = f1.option("Option1", QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 180, 420, 2955);
+    c.option2 = f1.option("Option2", QStringLiteral("指定した内容を表示させる(&M)"), 180, 780, 2595);
+    const QLabel *episodeLabel = f1.label("Label1", QStringLiteral("表示させる内容"), 660, 1080, 1215);
+    c.text3 = f1.field("Text3", 660, 1320, 4635, true);
+    c.hScroll1 = f1.place(horizontalBar(c.frame1, EpisodeTitles::kFirst, EpisodeTitles::kLast, 5),
+                          "HScroll1", 660, 1680, 4635, 255);
+    c.option3 = f1.option("Option3", QStringLiteral("指定した文字列を表示させる(&S)"), 180, 2100, 2715);
+    c.text1 = f1.field("Text1", 720, 2400, 4575, false);
+    setFieldBackground(c.text1, FieldBackground::ButtonFace);
+    const QLabel *positionLabel = f1.label("Label8", QStringLiteral("表示位置調整"), 180, 2940, 1155);
+    c.hScroll2 = f1.place(horizontalBar(c.frame1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax, 1),
+                          "HScroll2", 1620, 2880, 1935, 255);
+    c.vScroll2 = f1.place(verticalBar(c.frame1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax),
+                          "VScroll2", 1380, 3120, 255, 915);
+    c.label5 = f1.label("Label5", QString(), 1860, 3420, 1455, 255);
     c.label5->setAlignment(Qt::AlignCenter);
     c.label5->setFont(labelFont());
-    layout.fitText(c.label5, positionText(MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMin));
+    f1.fitText(c.label5, positionText(MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMin));
 
     c.frame2 = layout.place(new QGroupBox(QStringLiteral("フォント"), form), "Frame2", 120, 4320, 4095, 1395);
-    QWidget *f2 = c.frame2;
-    c.text2 = layout.place(readOnlyField(f2), "Text2", 240, 360, 2955, 375);
-    c.command4 = layout.place(new QPushButton(QStringLiteral("選択(&F)"), f2), "Command4", 3180, 360, 735, 375);
-    layout.place(new QLabel(QStringLiteral("フォントサイズ"), f2), "Label2", 1920, 960, 1095, 195);
-    c.label3 = layout.place(new QLabel(f2), "Label3", 3120, 960, 495, 255);
+    const FormPlacer f2(c.frame2, kFormStyle);
+    c.text2 = f2.field("Text2", 240, 360, 2955, true);
+    c.command4 = f2.button("Command4", QStringLiteral("選択(&F)"), 3180, 360, 735, 375);
+    const QLabel *sizeLabel = f2.label("Label2", QStringLiteral("フォントサイズ"), 1920, 960, 1095);
+    c.label3 = f2.label("Label3", QString(), 3120, 960, 495, 255);
     c.label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.label3->setFont(labelFont());
-    layout.fitText(c.label3, sizeText(MirwinSettings::kSizeMax));
-    c.vScroll1 = layout.place(verticalBar(f2, MirwinSettings::kSizeMin, MirwinSettings::kSizeMax),
-                              "VScroll1", 3660, 900, 255, 315);
+    f2.fitText(c.label3, sizeText(MirwinSettings::kSizeMax));
+    c.vScroll1 = f2.place(verticalBar(c.frame2, MirwinSettings::kSizeMin, MirwinSettings::kSizeMax),
+                          "VScroll1", 3660, 900, 255, 315);
 
-    c.command1 = layout.place(new QPushButton(QStringLiteral("実行(&R)"), form), "Command1", 4320, 4440, 1395, 315);
-    c.command2 = layout.place(new QPushButton(QStringLiteral("バージョン(&A)"), form), "Command2", 4320, 4920, 1395, 315);
-    c.command3 = layout.place(new QPushButton(QStringLiteral("終了(&X)"), form), "Command3", 4320, 5400, 1395, 315);
+    // Fields and bars are announced by the caption that tells what they
+    // hold; the frames they sit in would say less, or something else.
+    nameAfter(c.text3, episodeLabel);
+    nameAfter(c.hScroll1, episodeLabel);
+    nameAfter(c.text1, c.option3);
+    nameAfter(c.hScroll2, positionLabel);
+    nameAfter(c.vScroll2, positionLabel);
+    nameAfter(c.text2, c.frame2);
+    nameAfter(c.vScroll1, sizeLabel);
+
+    c.command1 = layout.button("Command1", QStringLiteral("実行(&R)"), 4320, 4440, 1395, 315);
+    c.command2 = layout.button("Command2", QStringLiteral("バージョン(&A)"), 4320, 4920, 1395, 315);
+    c.command3 = layout.button("Command3", QStringLiteral("終了(&X)"), 4320, 5400, 1395, 315);
 
     // The keyboard order of the form; labels and frames take no focus.
     QWidget *const order[] = {c.option1, c.option2, c.option3, c.text1, c.text2, c.command4,
@@ -103,6 +114,6 @@ Form1Controls buildForm1(QWidget *form)
     for (size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 
-    layout.finish(kFormWidth, kFormHeight);
+    layout.finish(kFormWidth, kFormHeight, kFormMarginTwips);
     return c;
 }

@@ -9,6 +9,7 @@
 #include "shared/programstarter.h"
 #include "shared/ui/japanesetranslation.h"
 #include "shared/ui/messagebox.h"
+#include "shared/ui/singlewindow.h"
 #include "widgets/commondlg.h"
 
 #include <QApplication>
@@ -26,12 +27,17 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(ProgramNames::kMirinit);
     QApplication::setApplicationVersion(AboutWindow::kVersion);
     QApplication::setWindowIcon(QIcon(AboutWindow::kIconPath));
+    // One window: a second would save over the first one's mirwin.ini.
+    SingleWindow single(SingleWindow::defaultPath(ProgramNames::kMirinit));
+    if (const std::optional<int> exitCode = single.settle())
+        return *exitCode;
 
     ProcessStarter starter;
     QtMessageBoxService messages;
     QtQuestionBox questions;
     MirinitWindow window({starter, CommonDlg::defaultBinding(), messages, questions},
                          MirwinSettingsFile::path(), programFolder());
+    single.setWindow(&window);
     window.show();
     // Every way out closes the window, which saves the settings.
     return app.exec();

@@ -1,15 +1,17 @@
 #include "mirinitwindow.h"
 
 #include "aboutwindow.h"
-#include "formlayout.h"
 #include "risingscrollbar.h"
 #include "mirwinsettingsfile.h"
 #include "shared/ui/questionbox.h"
 
 #include "shared/programnames.h"
+#include "shared/ui/fieldbackground.h"
 #include "shared/ui/messagebox.h"
 #include "widgets/commondlg.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
@@ -21,6 +23,18 @@
 
 using Mode = TrialRun::Mode;
 
+namespace {
+
+// A plain widget is a filler to accessibility tools; this one is the
+// program's window.
+QAccessibleInterface *windowFactory(const QString &, QObject *object)
+{
+    auto *window = qobject_cast<MirinitWindow *>(object);
+    return window ? new QAccessibleWidget(window, QAccessible::Window) : nullptr;
+}
+
+} // namespace
+
 MirinitWindow::MirinitWindow(const Services &services, const QString &settingsPath,
                              const QString &programFolder, QWidget *parent)
     : QWidget(parent),
@@ -29,6 +43,11 @@ MirinitWindow::MirinitWindow(const Services &services, const QString &settingsPa
       m_trialRun(services.starter, programFolder),
       m_titles(EpisodeTitles::load())
 {
+    static const bool accessible = [] {
+        QAccessible::installFactory(windowFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(kTitle);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -80,7 +99,7 @@ void MirinitWindow::load()
 
 void MirinitWindow::selectMode(Mode mode)
 {
-    showOnButtonFace(m_c.text1, mode != Mode::FreeText);
+    setFieldBackground(m_c.text1, mode == Mode::FreeText ? FieldBackground::Window : FieldBackground::ButtonFace);
     m_c.text1->setEnabled(mode == Mode::FreeText);
     m_c.text3->setEnabled(mode == Mode::Episode);
     m_c.hScroll1->setEnabled(mode == Mode::Episode);

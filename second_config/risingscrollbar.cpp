@@ -2,20 +2,11 @@
 
 RisingScrollBar::RisingScrollBar(QWidget *parent) : FormScrollBar(Qt::Vertical, parent)
 {
-    connect(this, &QScrollBar::valueChanged, this, [this](int value) { emit levelChanged(-value); });
+    setNegated(true);
+    connect(this, &QScrollBar::valueChanged, this, [this] { emit levelChanged(level()); });
 }
 
 void RisingScrollBar::setLevelRange(int bottom, int top)
 {
-    setRange(-top, -bottom);
-}
-
-int RisingScrollBar::level() const
-{
-    return -value();
-}
-
-void RisingScrollBar::setLevel(int level)
-{
-    setValue(-level);
+    setRange(shown(top), shown(bottom));
 }

@@ -6,7 +6,7 @@
 // Page Up and dragging the thumb upwards all raise it, and its largest
 // value sits at the top end. Qt's inverted appearance moves the thumb but
 // leaves the arrows working the other way, so the bar keeps the negated
-// value inside and shows the real one as level().
+// value inside (FormScrollBar) and shows the real one as level().
 class RisingScrollBar : public FormScrollBar
 {
     Q_OBJECT
@@ -15,8 +15,8 @@ public:
 
     // bottom is the smallest value, top the largest.
     void setLevelRange(int bottom, int top);
-    int level() const;
-    void setLevel(int level);
+    int level() const { return shownValue(); }
+    void setLevel(int level) { setShownValue(level); }
 
 signals:
     // While the thumb is dragged and whenever the value changes.

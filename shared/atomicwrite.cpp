@@ -127,9 +127,9 @@ bool writeFileAtomically(const QString &path, const QList<QByteArrayView> &parts
 bool makeFolderPath(const QString &path, QString *error)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
-    int from = 1;
+    qsizetype from = 1;
     while (true) {
-        const int slash = absolute.indexOf(QLatin1Char('/'), from);
+        const qsizetype slash = absolute.indexOf(QLatin1Char('/'), from);
         const QByteArray step = QFile::encodeName(slash < 0 ? absolute : absolute.left(slash));
         if (::mkdir(step.constData(), 0777) != 0) {
             const int failure = errno;

@@ -50,15 +50,6 @@ QString privateCacheFolder()
     return isPrivateFolder(native) ? folder : QString();
 }
 
-// The user of the process at the other end of a connected socket.
-bool peerIsThisUser(qintptr descriptor)
-{
-    struct ucred credentials = {};
-    socklen_t size = sizeof credentials;
-    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0
-        && credentials.uid == ::geteuid();
-}
-
 enum class NameState {
     Free,
     Stale,   // a socket nobody listens on: its source died
@@ -89,6 +80,14 @@ NameState probeName(const QString &path)
 }
 
 } // namespace
+
+bool dataLinkPeerIsThisUser(qintptr descriptor)
+{
+    struct ucred credentials = {};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(static_cast<int>(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0
+        && credentials.uid == ::geteuid();
+}
 
 QString dataLinkFolder()
 {
@@ -182,7 +181,7 @@ void DataLinkSource::flush()
 void DataLinkSource::acceptClients()
 {
     while (QLocalSocket *socket = m_server->nextPendingConnection()) {
-        if (!peerIsThisUser(socket->socketDescriptor())) {
+        if (!dataLinkPeerIsThisUser(socket->socketDescriptor())) {
             qWarning("datalink: dropped a connection from another user");
             socket->abort();
             socket->deleteLater();
@@ -258,7 +257,7 @@ void DataLinkClient::tryConnect()
     }
     m_socket = new QLocalSocket(this);
     connect(m_socket, &QLocalSocket::connected, this, [this] {
-        if (!peerIsThisUser(m_socket->socketDescriptor())) {
+        if (!dataLinkPeerIsThisUser(m_socket->socketDescriptor())) {
             qWarning("datalink: the link belongs to another user; not followed");
             finish(EndReason::Stranger);
             return;

@@ -30,6 +30,10 @@ QString dataLinkFolder();
 // hash, so any service text gives a short, safe file name.
 QString dataLinkSocketPath(const QString &service, const QString &topic, const QString &item);
 
+// Whether the process at the other end of a connected local socket runs
+// as this user.
+bool dataLinkPeerIsThisUser(qintptr descriptor);
+
 class DataLinkSource : public QObject
 {
     Q_OBJECT

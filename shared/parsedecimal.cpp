@@ -9,8 +9,8 @@ bool isSpace(char c)
 
 std::int32_t parseDecimal(const QByteArray &text)
 {
-    int i = 0;
-    const int n = text.size();
+    qsizetype i = 0;
+    const qsizetype n = text.size();
     while (i < n && isSpace(text.at(i)))
         ++i;
     bool negative = false;

@@ -45,7 +45,7 @@ QString cleanLine(const QString &text)
 
 CardText split(const QString &text)
 {
-    const int comma = text.indexOf(QLatin1Char(','));
+    const qsizetype comma = text.indexOf(QLatin1Char(','));
     if (comma < 0)
         return {QString(), cleanLine(text)};
     return {cleanLine(text.left(comma)), cleanLine(text.mid(comma + 1))};

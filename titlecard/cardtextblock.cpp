@@ -37,7 +37,7 @@ QSizeF sizeOf(const QList<Line> &lines, qreal gap)
         size.rheight() += line.height;
     }
     if (lines.size() > 1)
-        size.rheight() += gap * (lines.size() - 1);
+        size.rheight() += gap * qreal(lines.size() - 1);
     return size;
 }
 

@@ -32,8 +32,8 @@ public:
     {
         if (m_pos >= m_text.size())
             return false;
-        const int limit = qMin<qsizetype>(m_pos + kLineBufferBytes, m_text.size());
-        int end = m_pos;
+        const qsizetype limit = qMin<qsizetype>(m_pos + kLineBufferBytes, m_text.size());
+        qsizetype end = m_pos;
         while (end < limit && m_text.at(end) != '\n')
             ++end;
         if (end < limit)
@@ -45,7 +45,7 @@ public:
 
 private:
     QByteArray m_text;
-    int m_pos = 0;
+    qsizetype m_pos = 0;
 };
 
 QByteArray toTextMode(QByteArray bytes)
@@ -56,7 +56,7 @@ QByteArray toTextMode(QByteArray bytes)
 QByteArray faceFromLine(QByteArray line)
 {
     // The face field ends at the first terminator.
-    const int nul = line.indexOf('\0');
+    const qsizetype nul = line.indexOf('\0');
     if (nul >= 0)
         line.truncate(nul);
     line = TextEncoding::cutAtCharBoundary(line, TitleFont::kFaceNameBytes);

@@ -1,6 +1,9 @@
 #include "aboutdialog.h"
 
 #include "controlnames.h"
+#include "formstyle.h"
+
+#include "shared/ui/abouttable.h"
 #include "shared/ui/dialogunits.h"
 
 #include <QGroupBox>
@@ -14,31 +17,25 @@ namespace {
 constexpr int kWidthUnits = 142;
 constexpr int kHeightUnits = 239;
 
-struct Line
-{
-    const char *text;
-    int x;
-    int y;
-};
-
 // Everything the card shows was made for this suite.
-const Line kLines[] = {
-    {"タンバー for Windows95", 40, 10},
-    {"タンバー for Windows95 環境設定", 40, 21},
-    {"version 1.10", 40, 32},
-    {"制作：星環カード制作室", 10, 48},
-    {"E-mail：studio@example.org", 10, 59},
+const AboutLine kLines[] = {
+    {"aboutLine1", "タンバー for Windows95", 40, 10},
+    {"aboutLine2", "タンバー for Windows95 環境設定", 40, 21},
+    {"aboutLine3", "version 1.10", 40, 32},
+    {"aboutLine4", "制作：星環カード制作室", 10, 48},
+    {"aboutLine5", "E-mail：studio@example.org", 10, 59},
 };
 
-const Line kCredits[] = {
-    {"各話タイトル", 12, 88},
-    {"オリジナル（本ソフト制作室）", 20, 99},
-    {"背景画", 12, 114},
-    {"オリジナル（本ソフト制作室）", 20, 125},
-    {"効果音", 12, 140},
-    {"オリジナル（本ソフト制作室）", 20, 151},
-    {"登場する作品・人物・団体は", 12, 172},
-    {"すべて架空のものです。", 12, 183},
+// On the dialog, over the group box that frames them.
+const AboutLine kCredits[] = {
+    {"aboutCredit1", "各話タイトル", 12, 88},
+    {"aboutCredit2", "オリジナル（本ソフト制作室）", 20, 99},
+    {"aboutCredit3", "背景画", 12, 114},
+    {"aboutCredit4", "オリジナル（本ソフト制作室）", 20, 125},
+    {"aboutCredit5", "効果音", 12, 140},
+    {"aboutCredit6", "オリジナル（本ソフト制作室）", 20, 151},
+    {"aboutCredit7", "登場する作品・人物・団体は", 12, 172},
+    {"aboutCredit8", "すべて架空のものです。", 12, 183},
 };
 
 } // namespace
@@ -50,41 +47,23 @@ AboutDialog::AboutDialog(QWidget *parent) : QDialog(parent)
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
-    const DialogUnits units(font());
+    const FormPlacer form(this, DialogUnits(font()), kFormStyle);
 
-    auto *icon = new QLabel(this);
-    icon->setObjectName(QStringLiteral("aboutIcon"));
+    // The icon keeps its own 32 x 32 pixels.
+    auto *icon = form.place(new QLabel(this), QStringLiteral("aboutIcon"), 10, 10, 0, 0);
     icon->setPixmap(QPixmap(kIconPath));
-    icon->setGeometry(units.x(10), units.y(10), 32, 32);
+    icon->resize(32, 32);
 
-    const auto addLine = [this, &units](const Line &line, const QString &name) {
-        auto *label = new QLabel(QString::fromUtf8(line.text), this);
-        label->setObjectName(name);
-        label->setGeometry(units.rect(line.x, line.y, 0, 8));
-        widenToCaption(label);
-    };
-    int n = 0;
-    for (const Line &line : kLines)
-        addLine(line, QStringLiteral("aboutLine%1").arg(++n));
+    placeAboutLines(form, kLines, 0);
+    auto *sources = form.place(new QGroupBox(QStringLiteral("引用元"), this), ControlNames::kSourcesGroup,
+                               5, 74, 132, 140);
+    placeAboutLines(form, kCredits, 0);
 
-    auto *sources = new QGroupBox(QStringLiteral("引用元"), this);
-    sources->setObjectName(ControlNames::kSourcesGroup);
-    sources->setGeometry(units.rect(5, 74, 132, 140));
-    n = 0;
-    for (const Line &line : kCredits)
-        addLine(line, QStringLiteral("aboutCredit%1").arg(++n));
-    sources->lower();
-
-    auto *ok = new QPushButton(QStringLiteral("&OK"), this);
-    ok->setObjectName(controlName(1));
-    ok->setGeometry(units.rect(55, 220, 30, 14));
-    widenToCaption(ok);
+    auto *ok = form.button(controlName(1), QStringLiteral("&OK"), 55, 220, 30, 14);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    resize(units.x(kWidthUnits), units.y(kHeightUnits));
-    growToChildren(this, units.x(5));
+    form.finish(kWidthUnits, kHeightUnits, kFormMarginUnits);
     // A group box that frames the widened lines.
     sources->resize(width() - sources->x() * 2, sources->height());
-    setFixedSize(size());
 }

@@ -3,9 +3,11 @@
 #include "aboutdialog.h"
 #include "controlnames.h"
 #include "cp932bytevalidator.h"
+#include "formstyle.h"
 #include "shared/ui/dialogunits.h"
 
 #include "shared/textencoding.h"
+#include "shared/ui/accessiblename.h"
 #include "shared/ui/messagebox.h"
 
 #include <QDir>
@@ -27,43 +29,8 @@ using Field = ConfigState::Field;
 constexpr int kWidthUnits = 223;
 constexpr int kHeightUnits = 275;
 
-struct Placer
-{
-    QWidget *dialog;
-    DialogUnits units;
-
-    template <typename Control>
-    Control *place(Control *control, const QString &name, int x, int y, int w, int h) const
-    {
-        control->setObjectName(name);
-        control->setGeometry(units.rect(x, y, w, h));
-        widenToCaption(control);
-        return control;
-    }
-
-    QLabel *label(const QString &text, const QString &name, int x, int y, int w, int h) const
-    {
-        return place(new QLabel(text, dialog), name, x, y, w, h);
-    }
-
-    QLineEdit *edit(int id, int x, int y, int w, int h) const
-    {
-        return place(new QLineEdit(dialog), controlName(id), x, y, w, h);
-    }
-
-    QPushButton *button(int id, const QString &text, int x, int y, int w, int h) const
-    {
-        return place(new QPushButton(text, dialog), controlName(id), x, y, w, h);
-    }
-
-    QRadioButton *radio(int id, const QString &text, int x, int y, int w, int h) const
-    {
-        auto *button = place(new QRadioButton(text, dialog), controlName(id), x, y, w, h);
-        // Not a tab stop; its Alt mnemonic and a click still reach it.
-        button->setFocusPolicy(Qt::ClickFocus);
-        return button;
-    }
-};
+// The options are 10 units high.
+constexpr int kOptionHeight = 10;
 
 } // namespace
 
@@ -95,23 +62,27 @@ ConfigDialog::ConfigDialog(ProgramStarter &starter, FontPicker &picker, const Fa
 
 void ConfigDialog::buildControls()
 {
-    const DialogUnits units(font());
-    const Placer p{this, units};
+    const FormPlacer p(this, DialogUnits(font()), kFormStyle);
+    const auto radio = [&p](int id, const QString &caption, int x, int y, int w) {
+        QRadioButton *button = p.option(controlName(id), caption, x, y, w, kOptionHeight);
+        // Not a tab stop; its Alt mnemonic and a click still reach it.
+        button->setFocusPolicy(Qt::ClickFocus);
+        return button;
+    };
 
     // Created in the template's order, which is also the tab order.
-    auto *content = p.place(new QGroupBox(QStringLiteral("表示させる内容"), this),
-                            ControlNames::kContentGroup, 5, 5, 210, 200);
-    m_modeButtons[Mode::Automatic] =
-        p.radio(1003, QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 15, 20, 127, 10);
-    m_modeButtons[Mode::Episode] =
-        p.radio(1004, QStringLiteral("指定した内容を表示させる(&M)"), 15, 35, 111, 10);
-    p.label(QStringLiteral("表示させる内容"), QStringLiteral("staticEpisode"), 25, 50, 51, 8);
-    m_episodeName = p.edit(1005, 25, 60, 150, 15);
-    m_episodeName->setReadOnly(true);
-    p.button(1007, QStringLiteral("&-"), 175, 60, 15, 15);
-    p.button(1006, QStringLiteral("&+"), 190, 60, 15, 15);
-    m_modeButtons[Mode::OwnText] =
-        p.radio(1021, QStringLiteral("指定した文字列を表示させる(&S)"), 15, 85, 107, 10);
+    p.place(new QGroupBox(QStringLiteral("表示させる内容"), this), ControlNames::kContentGroup, 5, 5, 210, 200);
+    m_modeButtons[Mode::Automatic] = radio(1003, QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 15, 20, 127);
+    m_modeButtons[Mode::Episode] = radio(1004, QStringLiteral("指定した内容を表示させる(&M)"), 15, 35, 111);
+    const QLabel *episodeLabel =
+        p.label(QStringLiteral("staticEpisode"), QStringLiteral("表示させる内容"), 25, 50, 51);
+    m_episodeName = p.field(controlName(1005), 25, 60, 150, true);
+    nameAfter(m_episodeName, episodeLabel);
+    p.button(controlName(1007), QStringLiteral("&-"), 175, 60, 15, 15)
+        ->setAccessibleName(QStringLiteral("前の内容"));
+    p.button(controlName(1006), QStringLiteral("&+"), 190, 60, 15, 15)
+        ->setAccessibleName(QStringLiteral("次の内容"));
+    m_modeButtons[Mode::OwnText] = radio(1021, QStringLiteral("指定した文字列を表示させる(&S)"), 15, 85, 107);
 
     struct TextRow
     {
@@ -131,31 +102,29 @@ void ConfigDialog::buildControls()
         {Field::Line3, "３行目", "staticLine3", 19, 185, 180},
     };
     for (const TextRow &row : rows) {
-        p.label(QString::fromUtf8(row.label), QString::fromLatin1(row.labelName), 25, row.y,
-                row.labelWidth, 8);
-        QLineEdit *edit = p.edit(static_cast<int>(row.field), 45, row.editY, 150, 15);
+        const QLabel *label =
+            p.label(QString::fromLatin1(row.labelName), QString::fromUtf8(row.label), 25, row.y, row.labelWidth);
+        QLineEdit *edit = p.field(controlName(static_cast<int>(row.field)), 45, row.editY, 150, false);
+        nameAfter(edit, label);
         edit->setValidator(new Cp932ByteValidator(ConfigState::kTextLimitBytes, edit));
         m_textEdits[row.field] = edit;
     }
 
-    auto *fontGroup = p.place(new QGroupBox(QStringLiteral("ﾌｫﾝﾄ"), this), ControlNames::kFontGroup,
-                              5, 215, 150, 50);
-    m_faceName = p.edit(1027, 15, 230, 105, 15);
-    m_faceName->setReadOnly(true);
-    p.button(1001, QStringLiteral("選択(&F)"), 120, 230, 27, 15);
-    m_fixedPitchOnly = p.place(new QCheckBox(QStringLiteral("固定ﾋﾟｯﾁﾌｫﾝﾄのみ選択(&I)"), this),
-                               controlName(1002), 15, 250, 101, 10);
-    QPushButton *runButton = p.button(1008, QStringLiteral("実行(&R)"), 165, 210, 50, 14);
+    const QGroupBox *fontGroup =
+        p.place(new QGroupBox(QStringLiteral("ﾌｫﾝﾄ"), this), ControlNames::kFontGroup, 5, 215, 150, 50);
+    m_faceName = p.field(controlName(1027), 15, 230, 105, true);
+    // Its frame's caption is its only one; the frame is not its parent,
+    // so accessibility tools would not find it there.
+    nameAfter(m_faceName, fontGroup);
+    p.button(controlName(1001), QStringLiteral("選択(&F)"), 120, 230, 27, 15);
+    m_fixedPitchOnly = p.checkBox(controlName(1002), QStringLiteral("固定ﾋﾟｯﾁﾌｫﾝﾄのみ選択(&I)"), 15, 250, 101,
+                                  kOptionHeight);
+    QPushButton *runButton = p.button(controlName(1008), QStringLiteral("実行(&R)"), 165, 210, 50, 14);
     runButton->setDefault(true);
-    p.button(1009, QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), 165, 230, 51, 14);
-    p.button(1010, QStringLiteral("終了(&X)"), 165, 250, 50, 14);
+    p.button(controlName(1009), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), 165, 230, 51, 14);
+    p.button(controlName(1010), QStringLiteral("終了(&X)"), 165, 250, 50, 14);
 
-    // The frames are drawn under the controls they surround.
-    content->lower();
-    fontGroup->lower();
-    resize(units.x(kWidthUnits), units.y(kHeightUnits));
-    growToChildren(this, units.x(5));
-    setFixedSize(size());
+    p.finish(kWidthUnits, kHeightUnits, kFormMarginUnits);
 }
 
 void ConfigDialog::connectCommands()

@@ -6,7 +6,8 @@ namespace {
 
 int cp932Size(const QString &text)
 {
-    return Cp932::fromUnicode(text).size();
+    // A field holds a few hundred bytes at most.
+    return int(Cp932::fromUnicode(text).size());
 }
 
 // A surrogate pair is one character: never cut between its halves.

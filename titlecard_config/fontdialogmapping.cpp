@@ -24,7 +24,7 @@ QFont toQFont(const TitleFont &font, int logicalDpiY)
     // the dialog lists point sizes, so the size goes in as points.
     const qint64 pixels = qMin<qint64>(qAbs(qint64(font.lfHeight)), 4096);
     if (pixels > 0 && logicalDpiY > 0)
-        result.setPointSizeF(pixels * 72.0 / logicalDpiY);
+        result.setPointSizeF(double(pixels) * 72.0 / logicalDpiY);
     result.setWeight(font.lfWeight <= 0 ? QFont::Normal
                                         : QFont::Weight(qBound(1, int(font.lfWeight), 1000)));
     result.setItalic(font.lfItalic != 0);

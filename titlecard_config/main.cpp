@@ -6,6 +6,7 @@
 #include "shared/ui/installedfaces.h"
 #include "shared/ui/japanesetranslation.h"
 #include "shared/ui/messagebox.h"
+#include "shared/ui/singlewindow.h"
 #include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
@@ -25,6 +26,10 @@ int main(int argc, char *argv[])
     loadJapaneseTranslation(app);
     QApplication::setApplicationName(ProgramNames::kTambinit);
     QApplication::setWindowIcon(QIcon(AboutDialog::kIconPath));
+    // One window: a second would save over the first one's font.
+    SingleWindow single(SingleWindow::defaultPath(ProgramNames::kTambinit));
+    if (const std::optional<int> exitCode = single.settle())
+        return *exitCode;
 
     ProcessStarter starter;
     FontDialogPicker picker;
@@ -33,6 +38,7 @@ int main(int argc, char *argv[])
     // tambwin.ini where tambwin reads it: the current directory, or the
     // user's suite folder when installed.
     ConfigDialog dialog(starter, picker, faces, messages, programFolder(), TitleFontFile::path());
+    single.setWindow(&dialog);
     dialog.exec();
     // Exit, Esc and the close box all end the program normally.
     return 0;

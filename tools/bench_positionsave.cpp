@@ -45,10 +45,10 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "%s\n", qPrintable(store.errorString()));
             return 1;
         }
-        changed << timer.nsecsElapsed() / 1e6;
+        changed << double(timer.nsecsElapsed()) / 1e6;
         timer.start();
         store.savePosition(static_cast<qint16>(i + 2));
-        unchanged << timer.nsecsElapsed() / 1e6;
+        unchanged << double(timer.nsecsElapsed()) / 1e6;
     }
     std::printf("on %s\n", qPrintable(dir.path()));
     report("new position:", changed);

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Draws the suite's library and program dependencies (our targets and the
 # Qt modules they link) from CMake's --graphviz output into
-# docs/dependencies.svg. Needs graphviz (dot).
+# docs/dependencies.svg. Needs graphviz (dot). With --check it draws into a
+# scratch file instead and fails when the committed picture differs.
 set -e
 ROOT="$(cd "$(dirname "$0")/.." && pwd)"
 WORK="$(mktemp -d)"
@@ -12,8 +13,17 @@ set(GRAPHVIZ_GENERATE_PER_TARGET FALSE)
 set(GRAPHVIZ_GENERATE_DEPENDERS FALSE)
 set(GRAPHVIZ_CUSTOM_TARGETS FALSE)
 # Tests, tools, generated resource objects and Qt's own plumbing.
-set(GRAPHVIZ_IGNORE_TARGETS "^test_;_helper$;^bench_;^render_card$;^first_frame_watch$;^PkgConfig::XCB_DAMAGE$;_resources_;^Threads;^Wrap;^OpenGL;^Qt6::Platform;^Qt6::Test;^Qt6::Gui$;^Qt6::moc$;^Qt6::rcc$;^Qt::;demo")
+set(GRAPHVIZ_IGNORE_TARGETS "^test_;_helper$;^bench_;^render_card$;^first_frame_watch$;^PkgConfig::XCB_DAMAGE$;xcb;_resources_;^Threads;^Wrap;^OpenGL;^Qt6::Platform;^Qt6::Test;^Qt6::Gui$;^Qt6::moc$;^Qt6::rcc$;^Qt::;demo")
 OPTIONS
 cmake -S "$ROOT" -B "$WORK" --graphviz="$WORK/suite.dot" >/dev/null
+if [ "$1" = "--check" ]; then
+    dot -Tsvg "$WORK/suite.dot" -o "$WORK/suite.svg"
+    if ! cmp -s "$WORK/suite.svg" "$ROOT/docs/dependencies.svg"; then
+        echo "docs/dependencies.svg is out of date: run sh tools/dependency-graph.sh" >&2
+        exit 1
+    fi
+    echo "docs/dependencies.svg is up to date"
+    exit 0
+fi
 dot -Tsvg "$WORK/suite.dot" -o "$ROOT/docs/dependencies.svg"
 echo "$ROOT/docs/dependencies.svg"

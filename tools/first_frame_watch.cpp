@@ -39,7 +39,7 @@ double nowMs()
 {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000.0 + ts.tv_nsec / 1e6;
+    return double(ts.tv_sec) * 1000.0 + double(ts.tv_nsec) / 1e6;
 }
 
 // Rows spread over the screen, and the rows through the middle of the

@@ -9,14 +9,16 @@ set -e
 # symbols, emoji outlines) and Nanum (Hangul) draw what the Japanese faces
 # lack, as a card draws every character it is given. dpkg-dev gives the
 # build Debian's hardening flags and the package its library dependencies.
+# dbus-daemon runs the private message bus of the notification test
+# (libdbus only recommends it).
 PACKAGES="cmake make g++ dpkg-dev pkg-config qt6-base-dev libpulse-dev libgl-dev
 fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer imagemagick
-qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum"
+qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum dbus-daemon"
 FUZZ_PACKAGES="clang libclang-rt-14-dev llvm"
 # --ci: also the validators of the menu entries and the software centre
 # description, and man for the check of the manual pages, whose tests run
-# only where they are installed.
-[ "$1" = "--ci" ] && PACKAGES="$PACKAGES desktop-file-utils appstream man-db"
+# only where they are installed; graphviz to check the dependency picture.
+[ "$1" = "--ci" ] && PACKAGES="$PACKAGES desktop-file-utils appstream man-db graphviz"
 # --bench: what tools/measure-startup.sh compares and measures with: a plain
 # image viewer, GNU time for peak memory, and the DAMAGE headers of the
 # first-frame watcher.

@@ -1,5 +1,6 @@
 #include "shared/ui/japanesetranslation.h"
 #include "shared/ui/messagebox.h"
+#include "desktopnotification.h"
 #include "platformservices.h"
 #include "randomsource.h"
 #include "residentchannel.h"
@@ -80,8 +81,9 @@ int main(int argc, char *argv[])
     ProcessStarter starter;
     ClockSeededRandom random;
     LocalPropertyLink link;
-    const ViewerController::Services services{store,    tray, timer, starter,         messages,
-                                              random,   link, programFolder(), QDir::currentPath()};
+    SessionBusNotifier notifier;
+    const ViewerController::Services services{store,  tray, timer,           starter,             messages,
+                                              random, link, programFolder(), QDir::currentPath(), &notifier};
     ViewerController controller(services, commandLine);
 
     QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);
@@ -114,6 +116,7 @@ int main(int argc, char *argv[])
     channel.setGate([&controller] { return controller.takesHandOvers(); });
     QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
                      &ViewerController::showHandedOver);
+    QObject::connect(&channel, &ResidentChannel::reloadRequested, &controller, &ViewerController::reloadSettings);
     if (!channel.listen())
         std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
                      "later starts cannot reach this viewer (no local socket)");

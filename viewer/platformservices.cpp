@@ -5,8 +5,12 @@
 #include "shared/linkcontract.h"
 
 #include <QAction>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QMenu>
 #include <QSystemTrayIcon>
+
+#include <utility>
 
 QtTickTimer::QtTickTimer(int intervalMs)
 {
@@ -33,22 +37,36 @@ void QtTickTimer::setRunning(bool running)
 }
 
 namespace {
-QIcon loadIcon(const QString &name)
+// The theme's picture when the suite is installed; the built-in one in a
+// build folder, or under a theme that lacks it.
+QIcon loadIcon(const QString &themeName, const QString &builtIn)
 {
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/viewer/%1-32.png").arg(name), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/viewer/%1-16.png").arg(name), QSize(16, 16));
-    return icon;
+    QIcon fallback;
+    fallback.addFile(QStringLiteral(":/viewer/%1-32.png").arg(builtIn), QSize(32, 32));
+    fallback.addFile(QStringLiteral(":/viewer/%1-16.png").arg(builtIn), QSize(16, 16));
+    return QIcon::fromTheme(themeName, fallback);
+}
+
+bool statusNotifierPanel()
+{
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    const QDBusConnectionInterface *names = bus.isConnected() ? bus.interface() : nullptr;
+    return names && names->isServiceRegistered(QStringLiteral("org.kde.StatusNotifierWatcher")).value();
 }
 } // namespace
 
-SystemTrayView::SystemTrayView(QObject *parent)
-    : SystemTrayView(&QSystemTrayIcon::isSystemTrayAvailable, kWaitMs, 1000, parent)
+const QString SystemTrayView::kIconName = QStringLiteral("titlecard-suite-velmo");
+const QString SystemTrayView::kPausedIconName = QStringLiteral("titlecard-suite-velmo-paused");
+
+SystemTrayView::Desktop SystemTrayView::realDesktop()
 {
+    return {&QSystemTrayIcon::isSystemTrayAvailable, &statusNotifierPanel};
 }
 
-SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, QObject *parent)
-    : QObject(parent), m_available(std::move(available)), m_waitMs(waitMs)
+SystemTrayView::SystemTrayView(QObject *parent) : SystemTrayView(realDesktop(), kWaitMs, kPollMs, parent) {}
+
+SystemTrayView::SystemTrayView(Desktop desktop, int waitMs, int pollMs, QObject *parent)
+    : QObject(parent), m_desktop(std::move(desktop)), m_presence(waitMs)
 {
     const auto action = [this](const QString &text, const char *name) {
         auto *a = new QAction(text, this);
@@ -68,10 +86,12 @@ SystemTrayView::SystemTrayView(Availability available, int waitMs, int pollMs, Q
     connect(m_stop, &QAction::triggered, this, &SystemTrayView::stopRequested);
     connect(end, &QAction::triggered, this, &SystemTrayView::endRequested);
 
-    m_wait.setParent(this); // found by name, as the icon is
-    m_wait.setObjectName(QStringLiteral("trayWait"));
-    m_wait.setInterval(pollMs);
-    connect(&m_wait, &QTimer::timeout, this, &SystemTrayView::waitForNotificationArea);
+    m_poll.setParent(this); // found by name, as the icon is
+    m_poll.setObjectName(QStringLiteral("trayPoll"));
+    m_poll.setInterval(pollMs);
+    m_poll.setTimerType(Qt::CoarseTimer);
+    connect(&m_poll, &QTimer::timeout, this, &SystemTrayView::lookAtDesktop);
+    m_clock.start();
 }
 
 SystemTrayView::~SystemTrayView()
@@ -94,24 +114,28 @@ void SystemTrayView::makeIcon()
     m_icon->setObjectName(QStringLiteral("trayIcon"));
     m_icon->setToolTip(QStringLiteral("ヴェルモ"));
     m_icon->setContextMenu(m_menu);
-    connect(m_icon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
-        if (reason == QSystemTrayIcon::DoubleClick) {
-            m_menu->hide();
-            emit doubleClicked();
-        }
-    });
+    connect(m_icon, &QSystemTrayIcon::activated, this, &SystemTrayView::activated);
+}
+
+void SystemTrayView::activated(int reason)
+{
+    const TrayActivation::Event event = reason == QSystemTrayIcon::Trigger       ? TrayActivation::Event::Click
+                                        : reason == QSystemTrayIcon::DoubleClick ? TrayActivation::Event::DoubleClick
+                                                                                 : TrayActivation::Event::Other;
+    if (m_activation.shows(event, m_desktop.panelActivates)) {
+        m_menu->hide();
+        emit doubleClicked();
+    }
 }
 
 void SystemTrayView::addIcon(bool paused)
 {
     m_wanted = true;
-    if (m_fallback) {
-        makeIcon();
-        m_icon->setIcon(icon(paused));
-        m_fallback->setWindowIcon(m_icon->icon());
+    m_pausedIcon = paused;
+    if (m_icon) {
+        placeIcon();
         return;
     }
-    m_pausedIcon = paused;
     // Made and placed from the event loop: a viewer that shows one quote
     // and ends before its loop runs never builds its menu, reads its icons
     // or asks for a notification area, and never flashes an icon there.
@@ -129,14 +153,13 @@ void SystemTrayView::placeIcon()
 {
     makeIcon();
     m_icon->setIcon(icon(m_pausedIcon));
-    if (m_fallback) {
+    if (m_fallback)
         m_fallback->setWindowIcon(m_icon->icon());
-    } else if (m_available()) {
-        m_wait.stop();
+    if (!m_poll.isActive()) {
+        lookAtDesktop();
+        m_poll.start();
+    } else if (m_presence.place() == TrayPresence::Place::Icon) {
         m_icon->show();
-    } else if (!m_wait.isActive()) {
-        m_waited.start();
-        m_wait.start();
     }
 }
 
@@ -144,36 +167,56 @@ const QIcon &SystemTrayView::icon(bool paused)
 {
     QIcon &icon = paused ? m_paused : m_running;
     if (icon.isNull())
-        icon = loadIcon(paused ? QStringLiteral("paused") : QStringLiteral("running"));
+        icon = paused ? loadIcon(kPausedIconName, QStringLiteral("paused"))
+                      : loadIcon(kIconName, QStringLiteral("running"));
     return icon;
 }
 
-void SystemTrayView::waitForNotificationArea()
+void SystemTrayView::lookAtDesktop()
 {
-    if (m_available()) {
-        m_wait.stop();
+    if (!m_wanted || !m_icon)
+        return;
+    const TrayPresence::Place before = m_presence.place();
+    switch (m_presence.look(m_desktop.trayAvailable(), m_clock.elapsed())) {
+    case TrayPresence::Place::Icon:
+        if (before != TrayPresence::Place::Icon)
+            m_icon->hide(); // registered again with the area that came back
         m_icon->show();
-    } else if (m_waited.elapsed() >= m_waitMs) {
-        m_wait.stop();
+        hideFallbackWindow();
+        break;
+    case TrayPresence::Place::Waiting:
+        break;
+    case TrayPresence::Place::Window:
+        m_icon->hide();
         showFallbackWindow();
+        break;
     }
 }
 
 void SystemTrayView::showFallbackWindow()
 {
-    makeIcon();
+    if (m_fallback)
+        return;
     m_fallback = new TrayFallbackWindow(m_actions);
     m_fallback->setWindowIcon(m_icon->icon());
     connect(m_fallback, &TrayFallbackWindow::closeRequested, this, &SystemTrayView::endRequested);
     m_fallback->show();
 }
 
+void SystemTrayView::hideFallbackWindow()
+{
+    if (!m_fallback)
+        return;
+    m_fallback->hide();
+    std::exchange(m_fallback, nullptr)->deleteLater();
+}
+
 void SystemTrayView::removeIcon()
 {
-    // The stand-in window stays until the view goes: the icon is removed
-    // and added again on every pause, and the window must not jump.
+    // The stand-in window stays: the icon is removed and added again on
+    // every pause, and the window must not jump.
     m_wanted = false;
-    m_wait.stop();
+    m_poll.stop();
     if (m_icon)
         m_icon->hide();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "trayactivation.h"
+#include "traypresence.h"
 #include "viewerseams.h"
 
 #include "shared/datalink.h"
@@ -33,19 +35,29 @@ private:
 };
 
 // The icon in the notification area with its pop-up menu `right`. The panel
-// often starts after the programs of a login, so the view waits up to
-// waitMs for a notification area; without one it shows the menu's commands
-// in a small ordinary window instead, so the viewer is never invisible.
+// often starts after the programs of a login, and may go away and come
+// back while the viewer runs: without a notification area for waitMs the
+// view shows the menu's commands in a small ordinary window instead, so the
+// viewer is never invisible, and the window goes when an area is back.
 class SystemTrayView : public QObject, public TrayIconView
 {
     Q_OBJECT
 public:
-    // Whether the desktop has a notification area now.
-    using Availability = std::function<bool()>;
+    // What the view asks of the desktop, each a seam for the tests.
+    struct Desktop
+    {
+        std::function<bool()> trayAvailable;  // a notification area is there now
+        std::function<bool()> panelActivates; // a StatusNotifier panel is there now
+    };
     static constexpr int kWaitMs = 30000;
+    static constexpr int kPollMs = 2000;
+    static const QString kIconName; // in the icon theme, as installed
+    static const QString kPausedIconName;
+
+    static Desktop realDesktop();
 
     explicit SystemTrayView(QObject *parent = nullptr);
-    SystemTrayView(Availability available, int waitMs, int pollMs, QObject *parent = nullptr);
+    SystemTrayView(Desktop desktop, int waitMs, int pollMs, QObject *parent = nullptr);
     ~SystemTrayView() override;
 
     void addIcon(bool paused) override;
@@ -53,10 +65,14 @@ public:
     void setStopChecked(bool checked) override;
     void setStopEnabled(bool enabled) override;
 
-    // The stand-in window, once shown; null while the icon has a place.
+    // One look at the desktop, as the poll takes it while the icon is wanted.
+    void lookAtDesktop();
+
+    // The stand-in window while it is shown; null while the icon has a place.
     TrayFallbackWindow *fallbackWindow() const { return m_fallback; }
 
 signals:
+    // A double click, or the panel's activation where that is the click.
     void doubleClicked();
     void propertiesRequested();
     void playRequested();
@@ -64,16 +80,18 @@ signals:
     void endRequested();
 
 private:
-    void waitForNotificationArea();
-    void showFallbackWindow();
     void placeIcon();
     void makeIcon();
+    void activated(int reason);
+    void showFallbackWindow();
+    void hideFallbackWindow();
     const QIcon &icon(bool paused);
 
-    Availability m_available;
-    int m_waitMs;
-    QTimer m_wait; // polls for the notification area while it is missing
-    QElapsedTimer m_waited;
+    Desktop m_desktop;
+    TrayPresence m_presence;
+    QTimer m_poll; // looks at the desktop while the icon is wanted
+    QElapsedTimer m_clock;
+    TrayActivation m_activation;
     TrayFallbackWindow *m_fallback = nullptr;
     QList<QAction *> m_actions; // the menu's commands, in order
     QMenu *m_menu = nullptr;    // made with the icon, when it is first placed

@@ -15,10 +15,11 @@ QuoteOutput start(const QString &folder, const QString &name, const QStringList 
     return out;
 }
 
-QuoteOutput message(const QString &text, const QString &title)
+QuoteOutput message(const QString &text, const QString &title,
+                    QuoteOutput::Kind kind = QuoteOutput::Kind::MessageBox)
 {
     QuoteOutput out;
-    out.kind = QuoteOutput::Kind::MessageBox;
+    out.kind = kind;
     out.text = text;
     out.title = title;
     return out;
@@ -53,6 +54,9 @@ QuoteOutput chooseQuoteOutput(const QString &source, ShowCode code, int number,
         return start(programFolder, ProgramNames::kTambwin, {QStringLiteral("-s"), t});
     case Output::Mirwin:
         return start(programFolder, ProgramNames::kMirwin, {t});
+    case Output::Notification:
+        // The quote as the box shows it: mirelle's episode title framed.
+        return message(texts.quoteText, texts.sourceLine, QuoteOutput::Kind::Notification);
     case Output::MessageBox:
         break;
     }

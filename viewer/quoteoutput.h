@@ -6,10 +6,11 @@
 #include <QStringList>
 
 // Where one display goes: a title-card program started from the program
-// folder with an argument list, or a message box.
+// folder with an argument list, a message box, or the desktop's
+// notification server (text and title as the box would show them).
 struct QuoteOutput
 {
-    enum class Kind { StartProgram, MessageBox };
+    enum class Kind { StartProgram, MessageBox, Notification };
     Kind kind = Kind::MessageBox;
     QString program;
     QStringList arguments;

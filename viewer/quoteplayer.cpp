@@ -5,17 +5,20 @@
 #include "quotesources.h"
 #include "quotetexts.h"
 #include "randomsource.h"
+#include "viewerseams.h"
 
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/ui/messagebox.h"
 
 #include <QFileInfo>
 
 #include <cmath>
+#include <cstdio>
 
 QuotePlayer::QuotePlayer(ProgramStarter &starter, MessageBoxService &messages, RandomSource &random,
-                         const QString &programFolder, const QString &workingFolder)
-    : m_starter(starter), m_messages(messages), m_random(random), m_programFolder(programFolder),
+                         const QString &programFolder, const QString &workingFolder, DesktopNotifier *notifier)
+    : m_starter(starter), m_messages(messages), m_random(random), m_notifier(notifier), m_programFolder(programFolder),
       m_workingFolder(workingFolder)
 {
 }
@@ -120,6 +123,15 @@ bool QuotePlayer::output(int number)
             return true;
         m_failure = out.program + QStringLiteral(": 起動できません");
         return false;
+    }
+    if (out.kind == QuoteOutput::Kind::Notification) {
+        // The box's padding only lines up a title bar.
+        QString reason = QStringLiteral("no notifier");
+        if (m_notifier && m_notifier->show(out.title.trimmed(), out.text, &reason))
+            return true;
+        // The quote is still seen, in the box.
+        std::fprintf(stderr, "%s: no desktop notification (%s); the quote is shown in a box\n",
+                     qPrintable(ProgramNames::kVelmo), qPrintable(reason));
     }
     m_messages.show(out.text, out.title, true);
     return true;

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+class DesktopNotifier;
 class MessageBoxService;
 class ProgramStarter;
 class RandomSource;
@@ -25,8 +26,9 @@ struct ViewerState
 class QuotePlayer
 {
 public:
+    // Without a notifier the notification output shows a box.
     QuotePlayer(ProgramStarter &starter, MessageBoxService &messages, RandomSource &random,
-                const QString &programFolder, const QString &workingFolder);
+                const QString &programFolder, const QString &workingFolder, DesktopNotifier *notifier = nullptr);
 
     ViewerState &state() { return m_state; }
     const ViewerState &state() const { return m_state; }
@@ -47,6 +49,7 @@ private:
     ProgramStarter &m_starter;
     MessageBoxService &m_messages;
     RandomSource &m_random;
+    DesktopNotifier *m_notifier;
     QString m_programFolder;
     QString m_workingFolder;
     ViewerState m_state;

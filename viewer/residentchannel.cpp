@@ -14,6 +14,7 @@ namespace {
 constexpr char kAccepted[] = "OK\n";
 constexpr char kRefused[] = "NO\n";
 constexpr char kGo[] = "GO\n";
+constexpr char kReload[] = "reload";
 // "8388608\n" and the answers fit with room to spare.
 constexpr qsizetype kMaxShortLine = 16;
 
@@ -33,6 +34,26 @@ qint64 parseLength(const QByteArray &text)
             return -1;
     }
     return text.toLongLong();
+}
+
+bool writeAll(QLocalSocket &socket, const QByteArray &bytes, const QDeadlineTimer &deadline)
+{
+    socket.write(bytes);
+    while (socket.bytesToWrite() > 0) {
+        if (!socket.waitForBytesWritten(remainingMs(deadline)))
+            return false;
+    }
+    return true;
+}
+
+// The first line of the answer, or empty when none came in time.
+QByteArray readAnswer(QLocalSocket &socket, const QDeadlineTimer &deadline)
+{
+    while (!socket.canReadLine()) {
+        if (socket.bytesAvailable() > kMaxShortLine || !socket.waitForReadyRead(remainingMs(deadline)))
+            return {};
+    }
+    return socket.readLine();
 }
 } // namespace
 
@@ -66,30 +87,27 @@ ResidentChannel::HandOver ResidentChannel::handOver(const QString &commandLine, 
         return HandOver::NoAnswer;
     QLocalSocket socket;
     socket.connectToServer(m_path);
-    if (!socket.waitForConnected(remainingMs(deadline)))
+    if (!socket.waitForConnected(remainingMs(deadline))
+        || !writeAll(socket, QByteArray::number(bytes.size()) + '\n' + bytes, deadline))
         return HandOver::NoAnswer;
-    socket.write(QByteArray::number(bytes.size()) + '\n' + bytes);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(remainingMs(deadline)))
-            return HandOver::NoAnswer;
-    }
-    while (!socket.canReadLine()) {
-        if (socket.bytesAvailable() > kMaxShortLine || !socket.waitForReadyRead(remainingMs(deadline)))
-            return HandOver::NoAnswer;
-    }
-    const QByteArray answer = socket.readLine();
+    const QByteArray answer = readAnswer(socket, deadline);
     if (answer == kRefused)
         return HandOver::Refused;
     if (answer != kAccepted)
         return HandOver::NoAnswer;
     // Once in the socket the word reaches the viewer even if this program
     // ends at once.
-    socket.write(kGo);
-    while (socket.bytesToWrite() > 0) {
-        if (!socket.waitForBytesWritten(remainingMs(deadline)))
-            return HandOver::NoAnswer;
-    }
-    return HandOver::Accepted;
+    return writeAll(socket, kGo, deadline) ? HandOver::Accepted : HandOver::NoAnswer;
+}
+
+bool ResidentChannel::requestReload(QDeadlineTimer deadline) const
+{
+    if (m_path.isEmpty())
+        return false;
+    QLocalSocket socket;
+    socket.connectToServer(m_path);
+    return socket.waitForConnected(remainingMs(deadline)) && writeAll(socket, kReload + QByteArray("\n"), deadline)
+           && readAnswer(socket, deadline) == kAccepted;
 }
 
 bool ResidentChannel::listen()
@@ -133,8 +151,16 @@ void ResidentChannel::receive(QLocalSocket *socket, Incoming &in)
                 drop();
             return;
         }
-        in.length = parseLength(in.buffer.left(end));
+        const QByteArray header = in.buffer.left(end);
         in.buffer.remove(0, end + 1);
+        if (header == kReload) {
+            in.done = true;
+            socket->write(kAccepted);
+            socket->disconnectFromServer();
+            QMetaObject::invokeMethod(this, &ResidentChannel::reloadRequested, Qt::QueuedConnection);
+            return;
+        }
+        in.length = parseLength(header);
         if (in.length < 0) {
             drop();
             return;

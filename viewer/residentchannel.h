@@ -1,6 +1,6 @@
 #pragma once
 
-#include "residentlock.h"
+#include "shared/instancelock.h"
 
 #include <QDeadlineTimer>
 #include <QObject>
@@ -21,6 +21,10 @@ class QLocalSocket;
 // (it cannot now), and a later start that heard "OK" confirms with "GO".
 // Only then does the resident act, so a start that gave up waiting (the
 // resident was stopped) never has its text shown behind its back.
+//
+// The property window, when the viewer did not start it, sends the line
+// "reload" instead: its settings were saved and are to be read again. The
+// resident answers "OK" and acts on it as on the link's "OK".
 class ResidentChannel : public QObject
 {
     Q_OBJECT
@@ -37,7 +41,7 @@ public:
 
     // Takes the resident viewer's lock without waiting; it is held for the
     // life of this object.
-    ResidentLock::State claim() { return m_lock.take(); }
+    InstanceLock::State claim() { return m_lock.take(); }
     QString lockError() const { return m_lock.errorString(); }
 
     enum class HandOver {
@@ -46,6 +50,10 @@ public:
         NoAnswer, // nobody listens, or no answer came before the deadline
     };
     HandOver handOver(const QString &commandLine, QDeadlineTimer deadline) const;
+
+    // Tells the resident viewer to read its settings again. False when no
+    // viewer answered before the deadline.
+    bool requestReload(QDeadlineTimer deadline) const;
 
     // Starts listening: later starts reach this viewer.
     bool listen();
@@ -57,6 +65,8 @@ signals:
     // A later start's command line (empty when it had none), once that
     // start has heard that it will be shown.
     void commandLineReceived(const QString &commandLine);
+    // The viewer's settings were saved by a property window it did not start.
+    void reloadRequested();
 
 private:
     struct Incoming;
@@ -64,7 +74,7 @@ private:
     void receive(QLocalSocket *socket, Incoming &incoming);
 
     QString m_path;
-    ResidentLock m_lock;
+    InstanceLock m_lock;
     QLocalServer *m_server = nullptr;
     std::function<bool()> m_gate;
 };

@@ -30,9 +30,9 @@ std::optional<int> settle(ResidentChannel &channel, const QString &commandLine, 
     const QDeadlineTimer deadline(waitMs);
     for (;;) {
         switch (channel.claim()) {
-        case ResidentLock::State::Held:
+        case InstanceLock::State::Held:
             return std::nullopt;
-        case ResidentLock::State::Unavailable:
+        case InstanceLock::State::Unavailable:
             // Without the lock nothing tells whether a viewer runs: one that
             // answers on the socket gets the text, else this one stays.
             std::fprintf(stderr, "%s: %s (%s)\n", qPrintable(ProgramNames::kVelmo),
@@ -40,7 +40,7 @@ std::optional<int> settle(ResidentChannel &channel, const QString &commandLine, 
             if (channel.handOver(commandLine, deadline) == ResidentChannel::HandOver::Accepted)
                 return 0;
             return std::nullopt;
-        case ResidentLock::State::HeldElsewhere:
+        case InstanceLock::State::HeldElsewhere:
             break;
         }
         switch (channel.handOver(commandLine, deadline)) {

@@ -1,5 +1,6 @@
 #include "showonce.h"
 
+#include "desktopnotification.h"
 #include "randomsource.h"
 #include "terminationwatcher.h"
 #include "viewercontroller.h"
@@ -64,6 +65,35 @@ private:
     QtMessageBoxService m_boxes;
 };
 
+// The desktop's notifications; the first one makes the application, which
+// the session bus needs.
+class NotifierOnDemand : public DesktopNotifier
+{
+public:
+    explicit NotifierOnDemand(std::function<void()> startGui) : m_startGui(std::move(startGui)) {}
+    bool available() override
+    {
+        m_startGui();
+        return notifier().available();
+    }
+    bool show(const QString &summary, const QString &body, QString *reason) override
+    {
+        m_startGui();
+        return notifier().show(summary, body, reason);
+    }
+
+private:
+    SessionBusNotifier &notifier()
+    {
+        if (!m_notifier)
+            m_notifier = std::make_unique<SessionBusNotifier>();
+        return *m_notifier;
+    }
+
+    std::function<void()> m_startGui;
+    std::unique_ptr<SessionBusNotifier> m_notifier;
+};
+
 } // namespace
 
 int showOnce(ViewerSettingsStore &store, const QString &commandLine, const std::function<void()> &startGui)
@@ -75,7 +105,7 @@ int showOnce(ViewerSettingsStore &store, const QString &commandLine, const std::
     ClockSeededRandom random;
     ViewerController *shown = nullptr;
     std::unique_ptr<TerminationWatcher> termination;
-    MessagesOnDemand messages([&] {
+    const auto startWindows = [&] {
         startGui();
         // Ended from outside while a box is open, it still closes in order.
         if (!termination && shown) {
@@ -83,9 +113,11 @@ int showOnce(ViewerSettingsStore &store, const QString &commandLine, const std::
             QObject::connect(termination.get(), &TerminationWatcher::terminationRequested, shown,
                              &ViewerController::quit);
         }
-    });
+    };
+    MessagesOnDemand messages(startWindows);
+    NotifierOnDemand notifier(startWindows);
     ViewerController controller({store, tray, timer, starter, messages, random, link, programFolder(),
-                                 QDir::currentPath()},
+                                 QDir::currentPath(), &notifier},
                                 commandLine);
     shown = &controller;
     int exitCode = 0;

@@ -16,7 +16,7 @@ ViewerController::ViewerController(const Services &services, const QString &comm
                                    QObject *parent)
     : QObject(parent), m_services(services),
       m_player(services.starter, services.messages, services.random, services.programFolder,
-               services.workingFolder)
+               services.workingFolder, services.notifier)
 {
     m_player.state().commandLine = commandLine;
     m_services.timer.setHandler([this] { tick(); });
@@ -145,30 +145,50 @@ void ViewerController::propertyLinkChanged(const QString &value)
     if (m_closed)
         return;
     if (value == PropertyLinkContract::kSaved) {
-        ViewerState &s = m_player.state();
-        s.settings = m_services.store.readAll();
-        ++m_reloads;
-        // A start line moved while a display is open is the line the person
-        // wants next; the display must not advance past it when it ends.
-        if (m_playing && s.settings.linePosition != m_positionAtDisplay)
-            m_chosenPosition = s.settings.linePosition;
+        readSavedSettings();
         m_confirmed = true;
         // The pause made when the window opened is over; the new interval
         // decides whether the timer runs.
         m_paused = true;
         applyInterval();
         setPaused(false);
-        if (s.settings.residentMode == 0) {
-            // A display still open (a message box) ends first; the last
-            // display and the close follow it.
-            if (m_playing)
-                m_endAfterDisplay = true;
-            else if (showQuote())
-                close(0);
-        }
+        endIfShowingOnce();
     } else if (value == PropertyLinkContract::kEnded) {
         endPropertySession();
     }
+}
+
+void ViewerController::reloadSettings()
+{
+    if (m_closed)
+        return;
+    // No window this viewer opened has paused it: the person's own pause stays.
+    readSavedSettings();
+    applyInterval();
+    endIfShowingOnce();
+}
+
+void ViewerController::readSavedSettings()
+{
+    ViewerState &s = m_player.state();
+    s.settings = m_services.store.readAll();
+    ++m_reloads;
+    // A start line moved while a display is open is the line the person
+    // wants next; the display must not advance past it when it ends.
+    if (m_playing && s.settings.linePosition != m_positionAtDisplay)
+        m_chosenPosition = s.settings.linePosition;
+}
+
+void ViewerController::endIfShowingOnce()
+{
+    if (m_player.state().settings.residentMode != 0)
+        return;
+    // A display still open (a message box) ends first; the last display
+    // and the close follow it.
+    if (m_playing)
+        m_endAfterDisplay = true;
+    else if (showQuote())
+        close(0);
 }
 
 void ViewerController::quit()

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class DesktopNotifier;
 class MessageBoxService;
 class ProgramStarter;
 class PropertyLink;
@@ -33,6 +34,7 @@ public:
         PropertyLink &link;
         QString programFolder;
         QString workingFolder;
+        DesktopNotifier *notifier = nullptr; // the notification output; a box without it
     };
 
     static inline const QString kTitle = QStringLiteral("ヴェルモ for Windows95");
@@ -60,6 +62,9 @@ public:
     void pauseRequested();
     void openProperties();
     void propertyLinkChanged(const QString &value);
+    // The settings were saved by a property window this viewer did not
+    // start: read them again as after the link's "OK", the pause aside.
+    void reloadSettings();
     void quit();
     // Every way out ends here; running it twice does nothing more. False
     // when the reading position could not be saved.
@@ -83,6 +88,8 @@ private:
     void togglePause();
     void setPaused(bool paused);
     void applyInterval();
+    void readSavedSettings();
+    void endIfShowingOnce();
     void errorPath();
     void close(int exitCode);
     void endPropertySession();

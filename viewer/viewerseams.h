@@ -38,3 +38,17 @@ public:
     virtual void open(std::function<void(const QString &)> onValue, std::function<void()> onGone) = 0;
     virtual void close() = 0;
 };
+
+// The desktop's notification server, the fifth output.
+class DesktopNotifier
+{
+public:
+    virtual ~DesktopNotifier() = default;
+    // Whether a server answers now, or would be started on the first
+    // message; asked by the property window without waiting long.
+    virtual bool available() = 0;
+    // Shows summary and body (plain text) in place of the notification
+    // this notifier showed last. False, with the reason, when no server
+    // took it.
+    virtual bool show(const QString &summary, const QString &body, QString *reason) = 0;
+};

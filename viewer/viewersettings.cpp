@@ -66,13 +66,19 @@ ViewerSettings readViewerSettings(const IniFile &file)
     return result;
 }
 
-void writeViewerSettings(IniFile &file, const ViewerSettings &settings)
+void writeViewerSettings(IniFile &file, const ViewerSettings &settings, const ViewerSettings *base)
 {
-    file.setValue(kGroup, QLatin1String(ViewerKeys::kQuoteSource), settings.quoteSource);
-    setNumber(file, ViewerKeys::kShowCode, settings.showCode.value());
-    setNumber(file, ViewerKeys::kInterval, settings.intervalMinutes);
-    setNumber(file, ViewerKeys::kPosition, settings.linePosition);
-    setNumber(file, ViewerKeys::kResidence, settings.residentMode);
+    const auto changed = [&](auto ViewerSettings::*field) { return !base || settings.*field != base->*field; };
+    if (changed(&ViewerSettings::quoteSource))
+        file.setValue(kGroup, QLatin1String(ViewerKeys::kQuoteSource), settings.quoteSource);
+    if (changed(&ViewerSettings::showCode))
+        setNumber(file, ViewerKeys::kShowCode, settings.showCode.value());
+    if (changed(&ViewerSettings::intervalMinutes))
+        setNumber(file, ViewerKeys::kInterval, settings.intervalMinutes);
+    if (changed(&ViewerSettings::linePosition))
+        setNumber(file, ViewerKeys::kPosition, settings.linePosition);
+    if (changed(&ViewerSettings::residentMode))
+        setNumber(file, ViewerKeys::kResidence, settings.residentMode);
 }
 
 ViewerSettings ViewerSettingsFile::readAll() const
@@ -84,6 +90,11 @@ ViewerSettings ViewerSettingsFile::readAll() const
 bool ViewerSettingsFile::writeAll(const ViewerSettings &settings)
 {
     return IniFile::update(m_path, [&](IniFile &file) { writeViewerSettings(file, settings); }, &m_error);
+}
+
+bool ViewerSettingsFile::writeChanges(const ViewerSettings &base, const ViewerSettings &now)
+{
+    return IniFile::update(m_path, [&](IniFile &file) { writeViewerSettings(file, now, &base); }, &m_error);
 }
 
 bool ViewerSettingsFile::savePosition(qint16 linePosition)

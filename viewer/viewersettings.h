@@ -53,6 +53,11 @@ public:
     virtual ~ViewerSettingsStore() = default;
     virtual ViewerSettings readAll() const = 0;
     virtual bool writeAll(const ViewerSettings &settings) = 0;
+    // Writes only the values in which now differs from base (what a window
+    // showed when it opened), into the store as it is at this moment: a
+    // value another program saved meanwhile, such as the viewer's reading
+    // position, stays unless the person changed it too.
+    virtual bool writeChanges(const ViewerSettings &base, const ViewerSettings &now) = 0;
     virtual bool savePosition(qint16 linePosition) = 0;
     virtual QString errorString() const = 0;
 };
@@ -74,6 +79,7 @@ public:
     QString path() const { return m_path; }
     ViewerSettings readAll() const override;
     bool writeAll(const ViewerSettings &settings) override;
+    bool writeChanges(const ViewerSettings &base, const ViewerSettings &now) override;
     bool savePosition(qint16 linePosition) override;
     QString errorString() const override { return m_error; }
 
@@ -82,9 +88,10 @@ private:
     QString m_error;
 };
 
-// The five values in group "INI" of a settings file, and back.
+// The five values in group "INI" of a settings file, and back; with base,
+// only those in which settings differs from it are written.
 ViewerSettings readViewerSettings(const IniFile &file);
-void writeViewerSettings(IniFile &file, const ViewerSettings &settings);
+void writeViewerSettings(IniFile &file, const ViewerSettings &settings, const ViewerSettings *base = nullptr);
 
 // Strict decimal text ("-" allowed, no blanks, no "+") within the
 // setting's range; its default otherwise.

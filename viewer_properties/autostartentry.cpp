@@ -4,6 +4,7 @@
 #include "shared/errorreason.h"
 #include "shared/programnames.h"
 #include "shared/regularfile.h"
+#include "shared/settingslocation.h"
 
 #include <QDir>
 #include <QFile>
@@ -112,6 +113,21 @@ QString path()
            + QStringLiteral("/autostart/") + fileName();
 }
 
+QString program(const QString &programFolder, const QString &foundOnPath)
+{
+    const QString viewer = QDir(programFolder).absoluteFilePath(ProgramNames::kVelmo);
+    const QString target = QFileInfo(viewer).canonicalFilePath();
+    if (SettingsLocation::isInstalled(programFolder) && !target.isEmpty()
+        && QFileInfo(foundOnPath).canonicalFilePath() == target)
+        return ProgramNames::kVelmo;
+    return viewer;
+}
+
+QString program(const QString &programFolder)
+{
+    return program(programFolder, QStandardPaths::findExecutable(ProgramNames::kVelmo));
+}
+
 QString quoteExecArgument(const QString &argument)
 {
     QString doubled = argument;
@@ -148,10 +164,11 @@ QByteArray text(const QString &viewer)
                                                   "Type=Application\n"
                                                   "Name=Velmo\n"
                                                   "Name[ja]=ヴェルモ\n"
-                                                  "Exec=%1\n"
+                                                  "TryExec=%1\n"
+                                                  "Exec=%2\n"
                                                   "Terminal=false\n"
                                                   "X-GNOME-Autostart-enabled=true\n")
-                                      .arg(escapeValue(quoteExecArgument(viewer)));
+                                      .arg(escapeValue(viewer), escapeValue(quoteExecArgument(viewer)));
     return entry.toUtf8();
 }
 

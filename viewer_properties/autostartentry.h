@@ -26,7 +26,16 @@ QString quoteExecArgument(const QString &argument);
 // tab and carriage return escaped.
 QString escapeValue(const QString &value);
 
-// The whole entry that starts the program at absolute path viewer.
+// What the entry runs: the bare name when the suite is installed and that
+// name finds this very program on the PATH (foundOnPath, the lookup's
+// result), so the entry stays valid when the suite moves or is removed;
+// else the viewer's absolute path in programFolder, as from a build folder.
+QString program(const QString &programFolder, const QString &foundOnPath);
+QString program(const QString &programFolder);
+
+// The whole entry that starts viewer (a bare name or an absolute path);
+// TryExec names it too, so that a desktop skips the entry once the
+// program is gone.
 QByteArray text(const QString &viewer);
 
 // The arguments of an Exec value as stored in the file (string escapes

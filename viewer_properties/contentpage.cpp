@@ -1,16 +1,18 @@
 #include "contentpage.h"
 
-#include "formplacer.h"
+#include "formstyle.h"
 #include "propertychoices.h"
 #include "quotefilepicker.h"
 #include "startlinepreview.h"
 #include "valuebar.h"
 
+#include "shared/ui/accessiblename.h"
 #include "viewer/quotesources.h"
 
 #include <QButtonGroup>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -32,7 +34,7 @@ ContentPage::ContentPage(PropertyState &state, const PropertyServices &services,
 
 void ContentPage::buildControls()
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     // Qt would count the order options in their frame into the sources'
     // group, and a click on the selected source would then clear it.
     auto *sources = new QButtonGroup(this);
@@ -50,24 +52,29 @@ void ContentPage::buildControls()
         }
     }
     m_fileName = form.field(QStringLiteral("Text4"), 540, top, 4440, false);
+    nameAfter(m_fileName, m_fileSource);
     m_fileName->setEnabled(false);
     connect(m_fileName, &QLineEdit::textChanged, this, &ContentPage::fileNameRefresh);
     m_browse = form.button(QStringLiteral("Command7"), QStringLiteral("..."), 5040, top, 420, 315);
+    m_browse->setAccessibleName(QStringLiteral("ファイルを選ぶ"));
     connect(m_browse, &QPushButton::clicked, this, &ContentPage::chooseFile);
 
     auto *order = form.place(new QGroupBox(QStringLiteral("表示順序"), this), QStringLiteral("Frame1"), 3720,
                              60, 2640, 1080);
-    const FormPlacer inFrame(order);
+    const FormPlacer inFrame(order, kFormStyle);
     const QList<PropertyChoices::OrderChoice> &orders = PropertyChoices::orderChoices();
     m_inFileOrder = inFrame.option(orders[0].control, orders[0].caption, 240, 330, 2160);
     m_randomOrder = inFrame.option(orders[1].control, orders[1].caption, 240, 660, 2160);
     connect(m_inFileOrder, &QRadioButton::clicked, this, &ContentPage::jun);
     connect(m_randomOrder, &QRadioButton::clicked, this, &ContentPage::run);
 
-    form.label(QStringLiteral("Label1"), QStringLiteral("スタート時の表示内容"), 240, top + 480, 3000);
+    const QLabel *startLabel =
+        form.label(QStringLiteral("Label1"), QStringLiteral("スタート時の表示内容"), 240, top + 480, 3000);
     m_preview = form.field(QStringLiteral("Text3"), 240, top + 780, 6120, true);
+    nameAfter(m_preview, startLabel);
     m_startLine = form.place(new ValueBar(Qt::Horizontal, 1, kFirstMaximum, this), QStringLiteral("HScroll2"),
                              240, top + 1140, 6120, 255);
+    nameAfter(m_startLine, startLabel);
     m_startLine->setBarValue(1);
     m_startLine->setPageStep(kPageStep);
     connect(m_startLine, &ValueBar::barValueChanged, this, &ContentPage::lineRefresh);
@@ -103,7 +110,7 @@ void ContentPage::sourceClicked(const QString &fileName)
 {
     m_state.values.quoteSource = fileName;
     afterSourceChange();
-    setFieldWhite(m_fileName, false);
+    setFieldBackground(m_fileName, FieldBackground::Menu);
 }
 
 void ContentPage::fileSourceClicked()
@@ -235,5 +242,5 @@ bool ContentPage::fileOrderSelected() const
 void ContentPage::setFileNameField(bool enabled)
 {
     m_fileName->setEnabled(enabled);
-    setFieldWhite(m_fileName, enabled);
+    setFieldBackground(m_fileName, enabled ? FieldBackground::White : FieldBackground::Menu);
 }

@@ -1,31 +1,41 @@
 #include "intervalpage.h"
 
-#include "formplacer.h"
+#include "formstyle.h"
 #include "propertychoices.h"
 
+#include "shared/ui/accessiblename.h"
+
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
 IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(parent), m_state(state)
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     int top = 300;
+    const QRadioButton *intervalOption = nullptr;
     for (const PropertyChoices::ModeChoice &choice : PropertyChoices::modeChoices()) {
         QRadioButton *option = form.option(choice.control, choice.caption, 480, top, 3600);
         top += 360;
         m_modes << option;
+        if (choice.usesInterval)
+            intervalOption = option;
         connect(option, &QRadioButton::clicked, this, [this, choice] {
             m_state.values.residentMode = choice.residentMode;
             m_interval->setEnabled(choice.usesInterval);
-            setFieldWhite(m_interval, choice.usesInterval);
+            setFieldBackground(m_interval, choice.usesInterval ? FieldBackground::White
+                                                                         : FieldBackground::Menu);
             // Without a periodic display the interval is 0, whatever was typed.
             if (!choice.usesInterval)
                 m_interval->setText(QStringLiteral("0"));
         });
     }
     m_interval = form.field(QStringLiteral("Text1"), 840, top + 60, 1080, false);
-    form.label(QStringLiteral("minutesLabel"), QStringLiteral("分"), 2010, top + 90, 420);
+    const QLabel *unit = form.label(QStringLiteral("minutesLabel"), QStringLiteral("分"), 2010, top + 90, 420);
+    // Named after the option that uses it; the unit beside it describes it.
+    nameAfter(m_interval, intervalOption);
+    m_interval->setAccessibleDescription(unit->text());
     // In the free room under the interval; taken over by the save only.
     m_loginStart = form.checkBox(QStringLiteral("Check1"), QStringLiteral("ログイン時に起動する"), 480, top + 840, 3600);
     connect(m_loginStart, &QCheckBox::toggled, this, [this](bool on) { m_state.loginStart = on; });

@@ -1,12 +1,15 @@
 #include "methodpage.h"
 
-#include "formplacer.h"
+#include "formstyle.h"
 #include "propertychoices.h"
+#include "propertycontrols.h"
 #include "valuebar.h"
 
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
+#include "shared/ui/accessiblename.h"
 #include "shared/ui/messagebox.h"
+#include "viewer/viewerseams.h"
 #include "widgets/commondlg.h"
 
 #include <QGroupBox>
@@ -19,11 +22,14 @@ MethodPage::MethodPage(PropertyState &state, const PropertyServices &services, Q
     : QFrame(parent), m_state(state), m_services(services)
 {
     buildControls();
+    // Like a missing title-card program: the option stays, disabled.
+    m_methods.value(ShowCode::Output::Notification)
+        ->setEnabled(m_services.notifier && m_services.notifier->available());
 }
 
 void MethodPage::buildControls()
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     int top = 240;
     for (const PropertyChoices::MethodChoice &choice : PropertyChoices::methodChoices()) {
         QRadioButton *option = form.option(choice.control, choice.caption, 240, top, 2400);
@@ -36,11 +42,13 @@ void MethodPage::buildControls()
 
     auto *tambwin = form.place(new QGroupBox(QStringLiteral("タンバー for Win95 の設定"), this),
                                QStringLiteral("Frame4"), 2760, 60, 3720, 1260);
-    const FormPlacer inTambwin(tambwin);
-    inTambwin.label(QStringLiteral("tambwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
+    const FormPlacer inTambwin(tambwin, kFormStyle);
+    const QLabel *tambwinFont =
+        inTambwin.label(QStringLiteral("tambwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
     m_tambwinFace = inTambwin.field(QStringLiteral("Text7"), 900, 360, 2640, true);
-    auto *tambinit = inTambwin.button(QStringLiteral("Command6"), QStringLiteral("設定ソフト起動"), 1920, 780,
-                                      1620, 345);
+    nameAfter(m_tambwinFace, tambwinFont);
+    auto *tambinit = inTambwin.button(PropertyControls::kStartTambinit, QStringLiteral("設定ソフト起動"), 1920,
+                                      780, 1620, 345);
     connect(tambinit, &QPushButton::clicked, this, [this] { startProgram(ProgramNames::kTambinit); });
 
     buildMirwinFrame();
@@ -48,21 +56,25 @@ void MethodPage::buildControls()
 
 void MethodPage::buildMirwinFrame()
 {
-    auto *mirwin = FormPlacer(this).place(new QGroupBox(QStringLiteral("ミレル for Win95 の設定"), this),
-                                          QStringLiteral("Frame3"), 2760, 1440, 3720, 3150);
-    const FormPlacer form(mirwin);
-    form.label(QStringLiteral("mirwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
+    auto *mirwin = FormPlacer(this, kFormStyle)
+                       .place(new QGroupBox(QStringLiteral("ミレル for Win95 の設定"), this), QStringLiteral("Frame3"),
+                              2760, 1440, 3720, 3150);
+    const FormPlacer form(mirwin, kFormStyle);
+    const QLabel *mirwinFont = form.label(QStringLiteral("mirwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
     m_mirwinFace = form.field(QStringLiteral("Text6"), 900, 360, 1920, true);
+    nameAfter(m_mirwinFace, mirwinFont);
     auto *choose = form.button(QStringLiteral("Command5"), QStringLiteral("選択"), 2880, 345, 660, 345);
     connect(choose, &QPushButton::clicked, this, &MethodPage::chooseMirwinFace);
 
-    form.label(QStringLiteral("mirwinSizeLabel"), QStringLiteral("サイズ"), 150, 870, 720);
+    const QLabel *sizeLabel = form.label(QStringLiteral("mirwinSizeLabel"), QStringLiteral("サイズ"), 150, 870, 720);
     m_size = form.place(new ValueBar(Qt::Vertical, MirwinSettings::kSizeMax, MirwinSettings::kSizeMin, mirwin),
                         QStringLiteral("VScroll1"), 900, 870, 255, 1200);
+    nameAfter(m_size, sizeLabel);
     m_sizeText = form.label(QStringLiteral("Label13"), QString(), 1230, 1335, 660);
     connect(m_size, &ValueBar::barValueChanged, this, &MethodPage::showSize);
 
-    form.label(QStringLiteral("mirwinPositionLabel"), QStringLiteral("表示位置調整"), 1980, 870, 1560);
+    const QLabel *positionLabel =
+        form.label(QStringLiteral("mirwinPositionLabel"), QStringLiteral("表示位置調整"), 1980, 870, 1560);
     m_horizontal = form.place(new ValueBar(Qt::Horizontal, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax,
                                            mirwin),
                               QStringLiteral("HScroll1"), 1980, 1530, 1080, 255);
@@ -72,18 +84,22 @@ void MethodPage::buildMirwinFrame()
     m_position = form.label(QStringLiteral("Label15"), QString(), 1980, 1920, 1500);
     connect(m_horizontal, &ValueBar::barValueChanged, this, &MethodPage::scr);
     connect(m_vertical, &ValueBar::barValueChanged, this, &MethodPage::scr);
+    nameAfter(m_horizontal, positionLabel);
+    nameAfter(m_vertical, positionLabel);
     for (ValueBar *bar : {m_size, m_horizontal, m_vertical}) {
         bar->setBarValue(0);
         bar->setPageStep(1);
     }
 
-    auto *mirinit = form.button(QStringLiteral("Command9"), QStringLiteral("設定ソフト起動"), 1920, 2580, 1620, 345);
+    auto *mirinit =
+        form.button(PropertyControls::kStartMirinit, QStringLiteral("設定ソフト起動"), 1920, 2580, 1620, 345);
     connect(mirinit, &QPushButton::clicked, this, [this] { startProgram(ProgramNames::kMirinit); });
 }
 
 void MethodPage::selectOutput(ShowCode::Output output)
 {
-    m_methods.value(output)->click();
+    // Checked even when disabled: the stored code stays as it is.
+    m_methods.value(output)->setChecked(true);
 }
 
 void MethodPage::showMirwin(const MirwinSettings &settings)

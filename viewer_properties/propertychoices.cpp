@@ -56,6 +56,7 @@ const QList<MethodChoice> &methodChoices()
         {QStringLiteral("Option7"), QStringLiteral("ミレル for Win95"), Output::Mirwin},
         {QStringLiteral("Option13"), QStringLiteral("ダストル for Win"), Output::Dastor},
         {QStringLiteral("Option14"), QStringLiteral("メッセージボックス"), Output::MessageBox},
+        {QStringLiteral("Option22"), QStringLiteral("デスクトップ通知"), Output::Notification},
     };
     return table;
 }

@@ -59,12 +59,12 @@ const QList<ModeChoice> &modeChoices();
 // an interval is set. Nothing for any other Jo, which is kept as it is.
 const ModeChoice *modeFor(quint8 residentMode, qint16 intervalMinutes);
 
-// Order and output of the eight meaningful codes; nothing for any other
+// Order and output of the ten meaningful codes; nothing for any other
 // code, which selects no option and is saved back unchanged.
 std::optional<ShowCode::Order> orderOf(quint8 showCode);
 std::optional<ShowCode::Output> outputOf(quint8 showCode);
 
-// The code with the other order or output; a code outside the eight stays
+// The code with the other order or output; a code outside the ten stays
 // as it is.
 quint8 withOrder(quint8 showCode, ShowCode::Order order);
 quint8 withOutput(quint8 showCode, ShowCode::Output output);

@@ -1,5 +1,8 @@
 #include "propertyfiles.h"
 
+#include "propertychoices.h"
+#include "propertycontrols.h"
+
 #include "shared/cp932.h"
 #include "shared/programnames.h"
 #include "shared/suitehelp.h"
@@ -8,25 +11,46 @@
 
 namespace PropertyFiles {
 
+namespace {
+
+// The option of a built-in quote file.
+QString sourceOption(const QString &fileName)
+{
+    return PropertyChoices::fixedSource(fileName)->control;
+}
+
+// The option of an output that starts a card program.
+QString outputOption(ShowCode::Output output)
+{
+    for (const PropertyChoices::MethodChoice &choice : PropertyChoices::methodChoices()) {
+        if (choice.output == output)
+            return choice.control;
+    }
+    return QString();
+}
+
+} // namespace
+
 const QList<PresenceCheck> &presenceChecks()
 {
     namespace Programs = ProgramNames;
     namespace Quotes = QuoteSources;
+    using Output = ShowCode::Output;
     static const QList<PresenceCheck> table = {
-        {Programs::kTambwin, QStringLiteral("Option12")},
-        {Programs::kMirwin, QStringLiteral("Option7")},
-        {Programs::kMirinit, QStringLiteral("Command9")},
-        {Programs::kDastor, QStringLiteral("Option13")},
-        {Programs::kTambinit, QStringLiteral("Command6")},
-        {Quotes::kTamber, QStringLiteral("Option10")},
-        {Quotes::kAnitamb, QStringLiteral("Option8")},
-        {Quotes::kMirelle, QStringLiteral("Option1")},
-        {Quotes::kAnimir, QStringLiteral("Option6")},
-        {Quotes::kQuill, QStringLiteral("Option2")},
-        {Quotes::kTambkari, QStringLiteral("Option18")},
-        {Quotes::kDastor, QStringLiteral("Option5")},
-        {Programs::kVelmo, QStringLiteral("Command1")},
-        {SuiteHelp::kPageName, QStringLiteral("Command3")},
+        {Programs::kTambwin, outputOption(Output::TitleCard)},
+        {Programs::kMirwin, outputOption(Output::Mirwin)},
+        {Programs::kMirinit, PropertyControls::kStartMirinit},
+        {Programs::kDastor, outputOption(Output::Dastor)},
+        {Programs::kTambinit, PropertyControls::kStartTambinit},
+        {Quotes::kTamber, sourceOption(Quotes::kTamber)},
+        {Quotes::kAnitamb, sourceOption(Quotes::kAnitamb)},
+        {Quotes::kMirelle, sourceOption(Quotes::kMirelle)},
+        {Quotes::kAnimir, sourceOption(Quotes::kAnimir)},
+        {Quotes::kQuill, sourceOption(Quotes::kQuill)},
+        {Quotes::kTambkari, sourceOption(Quotes::kTambkari)},
+        {Quotes::kDastor, sourceOption(Quotes::kDastor)},
+        {Programs::kVelmo, PropertyControls::kOk},
+        {SuiteHelp::kPageName, PropertyControls::kHelp},
     };
     return table;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 
 class CommonDlgBinding;
+class DesktopNotifier;
 class HelpViewer;
 class MessageBoxService;
 class ProgramStarter;
@@ -19,6 +20,7 @@ class ViewerSettingsStore;
 struct PropertyState
 {
     ViewerSettings values;
+    ViewerSettings valuesSaved; // as stored when the window opened or last saved
     QString currentLine;
     int lineCount = 0;
     bool loginStart = false;
@@ -38,4 +40,5 @@ struct PropertyServices
     QString programFolder;  // the suite's programs, quote files and help page
     QString workingFolder;  // where bare quote-file names are looked up first, as by the viewer
     QString settingsFolder; // mirwin.ini and tambwin.ini
+    DesktopNotifier *notifier = nullptr; // asked whether the notification output can work here
 };

@@ -51,10 +51,10 @@ SaveOutcome applyLoginStart(bool base, bool wanted, const QString &entryPath, co
     return outcome;
 }
 
-SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &values)
+SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &base, const ViewerSettings &values)
 {
     SaveOutcome outcome;
-    if (!store.writeAll(values)) {
+    if (!store.writeChanges(base, values)) {
         outcome.message = QStringLiteral("ヴェルモの設定を保存できませんでした。\n%1").arg(store.errorString());
         return outcome;
     }

@@ -36,7 +36,8 @@ SaveOutcome saveMirwin(const QString &path, const MirwinSettings &base, const Mi
 // is. viewer is the program the entry starts.
 SaveOutcome applyLoginStart(bool base, bool wanted, const QString &entryPath, const QString &viewer);
 
-// The five values through the store.
-SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &values);
+// The values changed since base (what the window showed at opening, or
+// saved last) through the store; the others keep what is stored now.
+SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &base, const ViewerSettings &values);
 
 } // namespace PropertyValues

@@ -3,11 +3,12 @@
 #include "aboutpage.h"
 #include "autostartentry.h"
 #include "contentpage.h"
-#include "formplacer.h"
+#include "formstyle.h"
 #include "intervalpage.h"
 #include "intervaltext.h"
 #include "methodpage.h"
 #include "propertychoices.h"
+#include "propertycontrols.h"
 #include "propertyfiles.h"
 #include "propertyvalues.h"
 
@@ -59,6 +60,7 @@ PropertyWindow::PropertyWindow(const PropertyServices &services, QWidget *parent
     setFont(dialogFont());
     // The viewer links to ok2 right after starting this program; without
     // the item it simply hears nothing, and the window still saves.
+    connect(&m_link, &DataLinkSource::clientConnected, this, [this] { m_linkFollowed = true; });
     if (!m_link.listen())
         std::fprintf(stderr, "velmoinit: the change notification cannot be published: %s\n",
                      qPrintable(m_link.errorString()));
@@ -75,7 +77,7 @@ bool PropertyWindow::isReading() const
 
 void PropertyWindow::buildForm()
 {
-    const FormPlacer form(this);
+    const FormPlacer form(this, kFormStyle);
     setFixedSize(form.rect(0, 0, kFormWidth, kFormHeight).size());
     m_tabSurface = form.place(new DrawingSurface(this), QStringLiteral("picTab"), kSurfaceLeft, kSurfaceTop,
                               kSurfaceWidth, kSurfaceHeight);
@@ -87,6 +89,7 @@ void PropertyWindow::buildForm()
     for (int i = 0; i < sheets.size(); ++i) {
         sheets[i]->setObjectName(pageName(i));
         sheets[i]->setFrameShape(QFrame::NoFrame);
+        sheets[i]->setAccessibleName(kTabCaptions[i]); // the page as its tab calls it
     }
     buildButtons();
     m_published = new QLineEdit(this);
@@ -98,11 +101,11 @@ void PropertyWindow::buildForm()
 
 void PropertyWindow::buildButtons()
 {
-    const FormPlacer form(this);
-    m_ok = form.button(QStringLiteral("Command1"), QStringLiteral("OK"), 3480, kButtonTop, 1050, kButtonHeight);
+    const FormPlacer form(this, kFormStyle);
+    m_ok = form.button(PropertyControls::kOk, QStringLiteral("OK"), 3480, kButtonTop, 1050, kButtonHeight);
     m_cancel = form.button(QStringLiteral("Command2"), QStringLiteral("キャンセル"), 4635, kButtonTop, 1050,
                            kButtonHeight);
-    m_help = form.button(QStringLiteral("Command3"), QStringLiteral("ヘルプ"), 5790, kButtonTop, 1050,
+    m_help = form.button(PropertyControls::kHelp, QStringLiteral("ヘルプ"), 5790, kButtonTop, 1050,
                          kButtonHeight);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &PropertyWindow::confirm);
@@ -138,6 +141,7 @@ void PropertyWindow::load()
     // 2. The stored values; a value that does not convert reads as its default.
     ViewerSettings &values = m_state.values;
     values = m_services.store.readAll();
+    m_state.valuesSaved = values;
     // 3. The start line; 4. the interval field.
     m_content->setStartLine(values.linePosition);
     m_interval->showInterval(values.intervalMinutes);
@@ -210,6 +214,8 @@ void PropertyWindow::confirm()
         return;
     }
     m_published->setText(PropertyLinkContract::kSaved);
+    if (!m_linkFollowed)
+        emit savedUnheard();
     accept();
 }
 
@@ -226,11 +232,14 @@ PropertyValues::SaveOutcome PropertyWindow::ok()
     m_state.mirwinSaved = mirwin;
     // The viewer beside this window's program, the one OK is enabled by.
     outcome = PropertyValues::applyLoginStart(m_state.loginStartSaved, m_state.loginStart, AutostartEntry::path(),
-                                              m_services.programFolder + QLatin1Char('/') + ProgramNames::kVelmo);
+                                              AutostartEntry::program(m_services.programFolder));
     if (!outcome.saved)
         return outcome;
     m_state.loginStartSaved = m_state.loginStart;
-    return PropertyValues::saveViewer(m_services.store, m_state.values);
+    outcome = PropertyValues::saveViewer(m_services.store, m_state.valuesSaved, m_state.values);
+    if (outcome.saved)
+        m_state.valuesSaved = m_state.values;
+    return outcome;
 }
 
 void PropertyWindow::showHelp()

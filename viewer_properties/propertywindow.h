@@ -38,6 +38,11 @@ public:
 public slots:
     void done(int result) override;
 
+signals:
+    // OK saved, and no viewer follows ok2: one started from the menu may
+    // run all the same and is to be told by other means.
+    void savedUnheard();
+
 private:
     void buildForm();
     void buildButtons();
@@ -55,6 +60,7 @@ private:
     TabStrip m_strip;
     DataLinkSource m_link;
     bool m_unloaded = false;
+    bool m_linkFollowed = false; // a viewer linked to ok2
 
     DrawingSurface *m_tabSurface = nullptr; // picTab
     ContentPage *m_content = nullptr;       // fraTabSheet(0)

@@ -12,25 +12,15 @@ ValueBar::ValueBar(Qt::Orientation orientation, int startEnd, int finishEnd, QWi
 
 void ValueBar::setEnds(int startEnd, int finishEnd)
 {
-    // Qt's bars grow from the top or left; a bar that falls towards the
-    // other end keeps the negated value.
+    // A bar that falls towards the bottom or right end keeps its values
+    // negated (FormScrollBar).
     const int current = barValue();
-    m_reversed = startEnd > finishEnd;
+    setNegated(startEnd > finishEnd);
     {
         const QSignalBlocker blocker(this);
-        if (m_reversed) {
-            setRange(-startEnd, -finishEnd);
-            setValue(-std::clamp(current, finishEnd, startEnd));
-        } else {
-            setRange(startEnd, finishEnd);
-            setValue(std::clamp(current, startEnd, finishEnd));
-        }
+        setRange(shown(startEnd), shown(finishEnd));
+        setShownValue(std::clamp(current, qMin(startEnd, finishEnd), qMax(startEnd, finishEnd)));
     }
     if (barValue() != current)
         emit barValueChanged(barValue());
-}
-
-void ValueBar::setBarValue(int value)
-{
-    setValue(m_reversed ? -value : value);
 }

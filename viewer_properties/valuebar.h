@@ -16,17 +16,14 @@ public:
 
     // startEnd is the value at the top or left end, finishEnd at the other.
     void setEnds(int startEnd, int finishEnd);
-    int startEnd() const { return m_reversed ? -minimum() : minimum(); }
-    int finishEnd() const { return m_reversed ? -maximum() : maximum(); }
+    int startEnd() const { return shown(minimum()); }
+    int finishEnd() const { return shown(maximum()); }
 
-    int barValue() const { return m_reversed ? -value() : value(); }
-    void setBarValue(int value);
+    int barValue() const { return shownValue(); }
+    void setBarValue(int value) { setShownValue(value); }
 
 signals:
     // Every change: set by the program, moved by arrow, key or page, and
     // while the thumb is dragged.
     void barValueChanged(int value);
-
-private:
-    bool m_reversed = false;
 };

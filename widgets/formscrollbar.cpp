@@ -1,10 +1,13 @@
 #include "formscrollbar.h"
 
+#include "formscrollbaraccessible.h"
+
 #include <QKeyEvent>
 
 FormScrollBar::FormScrollBar(Qt::Orientation orientation, QWidget *parent) : QScrollBar(orientation, parent)
 {
     setFocusPolicy(Qt::StrongFocus);
+    FormScrollBarAccessible::install();
 }
 
 void FormScrollBar::keyPressEvent(QKeyEvent *event)

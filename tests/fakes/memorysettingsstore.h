@@ -20,6 +20,19 @@ public:
             stored = settings;
         return !failSaves;
     }
+    bool writeChanges(const ViewerSettings &base, const ViewerSettings &now) override
+    {
+        if (failSaves)
+            return false;
+        const auto take = [&](auto ViewerSettings::*field) {
+            if (now.*field != base.*field)
+                stored.*field = now.*field;
+        };
+        take(&ViewerSettings::quoteSource), take(&ViewerSettings::showCode);
+        take(&ViewerSettings::intervalMinutes), take(&ViewerSettings::linePosition);
+        take(&ViewerSettings::residentMode);
+        return true;
+    }
     bool savePosition(qint16 position) override
     {
         if (failSaves)

@@ -13,21 +13,25 @@ public:
     FileAnswer showFile(const FileRequest &request) override
     {
         fileRequests.append(request);
+        lastFlags = request.flags;
         return fileAnswer;
     }
     ColorAnswer showColor(const ColorRequest &request) override
     {
         colorRequests.append(request);
+        lastFlags = request.flags;
         return colorAnswer;
     }
     FontAnswer showFont(const FontRequest &request) override
     {
         fontRequests.append(request);
+        lastFlags = request.flags;
         return fontAnswer;
     }
     PrintAnswer showPrinter(const PrintRequest &request) override
     {
         printRequests.append(request);
+        lastFlags = request.flags;
         return printAnswer;
     }
     void showHelp(const HelpRequest &request) override { helpRequests.append(request); }
@@ -38,6 +42,7 @@ public:
                    + helpRequests.size());
     }
 
+    quint32 lastFlags = 0; // of the last dialog shown
     FileAnswer fileAnswer;
     ColorAnswer colorAnswer;
     FontAnswer fontAnswer;

@@ -48,24 +48,54 @@ class TestMirinitWindow : public QObject
         return control;
     }
     QString text(const char *name) const { return find(name)->property("text").toString(); }
-    int level(const char *name) const { return find<RisingScrollBar>(name)->level(); }
     // A mnemonic clicks its control a moment later, as a mouse click would.
     void alt(Qt::Key key) const { QTest::keyClick(m_window.get(), key, Qt::AltModifier); }
-    void chooseMode(Qt::Key key) const
-    {
-        alt(key);
-        QTRY_VERIFY(find<QRadioButton>(key == Qt::Key_U ? "Option1" : key == Qt::Key_M ? "Option2" : "Option3")
-                        ->isChecked());
-    }
-    void keys(const char *name, Qt::Key key, int times = 1) const
-    {
-        for (int i = 0; i < times; ++i)
-            QTest::keyClick(find(name), key);
-    }
     static void type(QWidget *to, const QString &text)
     {
         for (QChar c : text)
             QTest::sendKeyEvent(QTest::Click, to, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    // Steps, "; " between them: "alt M" (a mode, waited for), "key Name Key"
+    // with "*n" for n presses, "top Name" / "bottom Name" (a vertical bar's
+    // arrow), "type Name text".
+    void act(const QString &steps) const
+    {
+        for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            const QStringList w = step.split(' ');
+            QWidget *control = w[0] == "alt" ? nullptr : find(qPrintable(w[1]));
+            if (w[0] == "alt") {
+                alt(Qt::Key(QKeySequence::fromString(w[1])[0].key()));
+                const char *option = w[1] == "U" ? "Option1" : w[1] == "M" ? "Option2" : "Option3";
+                QTRY_VERIFY(find<QRadioButton>(option)->isChecked());
+            } else if (w[0] == "key") {
+                for (int i = 0; i < qMax(1, w[2].section('*', 1).toInt()); ++i)
+                    QTest::keyClick(control, QKeySequence::fromString(w[2].section('*', 0, 0))[0].key());
+            } else if (w[0] == "top" || w[0] == "bottom") {
+                QTest::mouseClick(control, Qt::LeftButton, {},
+                                  QPoint(control->width() / 2, w[0] == "top" ? 2 : control->height() - 2));
+            } else {
+                type(control, step.section(' ', 2));
+            }
+        }
+    }
+    // "Name=value" of each named control: its text, a bar's value (upwards
+    // for the vertical ones); "(disabled)" when off, "(grey)" for a text
+    // field on the button face.
+    QString look(const QStringList &names) const
+    {
+        QStringList seen;
+        for (const QString &name : names) {
+            QWidget *control = find(qPrintable(name));
+            QString value = control->property("text").toString(), flags;
+            if (auto *bar = qobject_cast<QScrollBar *>(control))
+                value = QString::number(qobject_cast<RisingScrollBar *>(bar) ? -bar->value() : bar->value());
+            if (!control->isEnabled())
+                flags += "(disabled)";
+            if (name == "Text1" && control->palette().color(QPalette::Base) != QApplication::palette().color(QPalette::Base))
+                flags += "(grey)";
+            seen << name + flags + '=' + value;
+        }
+        return seen.join(' ');
     }
     QString ini() const { return m_folder.filePath(MirwinSettingsFile::kFileName); }
     void open()
@@ -136,119 +166,86 @@ private slots:
                                       "VScroll1", "VScroll2", "HScroll2", "Option1"}));
     }
 
-    // What a file puts into the controls, and what closing writes back.
-    void loadAndClose_data()
+    // Each row: mirwin.ini at opening (empty: none), steps (act), what the
+    // named controls then show (look), and the file the close leaves. The
+    // vertical bars rise towards the top; the size label stays empty until
+    // its bar moves; the episode bar pages by 5; each mode enables its own
+    // controls, and Text1 keeps its text throughout.
+    void controls_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QStringList>("shown"); // Text2, Label3, Label5
-        QTest::addColumn<QList<int>>("bars");   // VScroll1, VScroll2, HScroll2
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
         QTest::addColumn<QByteArray>("written");
         const QByteArray defaults = "\r\n\r\n 0 \r\n 0 \r\n";
-        QTest::newRow("no file") << QByteArray() << QStringList(3) << QList<int>{0, 0, 0} << defaults;
+        const auto row = [](const char *name, const QByteArray &file, const char *steps, const QString &shown,
+                            const QByteArray &written) { QTest::newRow(name) << file << QString(steps) << shown << written; };
         const QString face = QStringLiteral("IPA Pゴシック");
         const QByteArray full = Cp932::fromUnicode(face) + "\r\n+12\r\n 20 \r\n-5 \r\n";
-        QTest::newRow("all set") << full << QStringList{face, "+12", "( -5 , 20 )"} << QList<int>{12, 20, -5}
-                                 << full;
-        QTest::newRow("size 0") << QByteArray("\r\n0\r\n 0 \r\n 0 \r\n") << QStringList{"", "0", "( 0 , 0 )"}
-                                << QList<int>{0, 0, 0} << QByteArray("\r\n0\r\n 0 \r\n 0 \r\n");
+        row("no file", {}, "", "Text2= Label3= Label5= VScroll1=0 VScroll2=0 HScroll2=0", defaults);
+        row("all set; modes change no setting", full, "alt S; alt M",
+            "Text2=" + face + " Label3=+12 Label5=( -5 , 20 ) VScroll1=12 VScroll2=20 HScroll2=-5", full);
+        row("size 0", "\r\n0\r\n 0 \r\n 0 \r\n", "", "Label3=0 VScroll1=0", "\r\n0\r\n 0 \r\n 0 \r\n");
         // Shown within the bars; left as it is, since nothing was changed.
-        const QByteArray beyond = "F\r\n-40\r\n 101 \r\n99999\r\n";
-        QTest::newRow("beyond the bars")
-            << beyond << QStringList{"F", "-39", "( 100 , 100 )"} << QList<int>{-39, 100, 100} << beyond;
+        row("beyond the bars", "F\r\n-40\r\n 101 \r\n99999\r\n", "",
+            "Label3=-39 Label5=( 100 , 100 ) VScroll1=-39 VScroll2=100 HScroll2=100", "F\r\n-40\r\n 101 \r\n99999\r\n");
+        row("horizontal right: the size label stays empty", {}, "key HScroll2 Right", "Label3= Label5=( 1 , 0 )",
+            "\r\n\r\n 0 \r\n 1 \r\n");
+        row("arrows", {}, "top VScroll1; bottom VScroll2", "Label3=+1 Label5=( 0 , -1 )", "\r\n+1\r\n-1 \r\n 0 \r\n");
+        row("size by steps and pages", {}, "key VScroll1 Down*4; key VScroll1 Up*3; key VScroll1 PgUp*3",
+            "Label3=+2", "\r\n+2\r\n 0 \r\n 0 \r\n");
+        row("to the bottom and left ends", {}, "key VScroll1 End; key VScroll2 End; key HScroll2 Home",
+            "Label3=-39 Label5=( -100 , -100 )", "\r\n-39\r\n-100 \r\n-100 \r\n");
+        row("to the top and right ends", full, "key VScroll1 Home; key VScroll2 Home; key HScroll2 End; key VScroll1 Up",
+            "Label3=+200 Label5=( 100 , 100 )", Cp932::fromUnicode(face) + "\r\n+200\r\n 100 \r\n 100 \r\n");
+        const EpisodeTitles titles = EpisodeTitles::load();
+        const QString off = "Text1(disabled)(grey)=free Text3(disabled)=";
+        row("automatic", {}, "alt S; type Text1 free; alt U", off + titles.line(1) + " HScroll1(disabled)=1", defaults);
+        row("episode 1, no lower", {}, "alt S; type Text1 free; alt M; key HScroll1 Left",
+            "Text1(disabled)(grey)=free Text3=" + titles.line(1) + " HScroll1=1", defaults);
+        row("episode page", {}, "alt M; key HScroll1 PgDown", "Text3=" + titles.line(6), defaults);
+        row("episode 74, no higher", {}, "alt M; key HScroll1 End; key HScroll1 Right", "Text3=" + titles.line(74) + " HScroll1=74",
+            defaults);
+        row("free text", {}, "alt M; alt S; type Text1 free", "Text1=free Text3(disabled)=" + titles.line(1), defaults);
     }
-    void loadAndClose()
+    void controls()
     {
         QFETCH(QByteArray, file);
+        QFETCH(QString, shown);
         if (!file.isEmpty())
             QVERIFY(writeAll(ini(), file));
         open();
-        QTEST((QStringList{text("Text2"), text("Label3"), text("Label5")}), "shown");
-        QTEST((QList<int>{level("VScroll1"), level("VScroll2"), find<QScrollBar>("HScroll2")->value()}), "bars");
-        chooseMode(Qt::Key_S), chooseMode(Qt::Key_M); // modes change no setting
-        exitAndWait();
+        QFETCH(QString, steps);
+        act(steps);
+        QStringList names;
+        static const QRegularExpression name("(?:^| )(\\w+)(?:\\(\\w+\\))*=");
+        for (auto match = name.globalMatch(shown); match.hasNext();)
+            names << match.next().captured(1);
+        QCOMPARE(look(names), shown);
+        m_window->close(); // the close box
         QTEST(readAll(ini()), "written");
         QVERIFY(m_questions.questions.isEmpty());
-    }
-
-    // The bars and their labels: the vertical bars rise towards the top, the
-    // size label stays empty until its bar moves, the episode bar pages by 5.
-    void barsAndLabels()
-    {
-        open();
-        keys("HScroll2", Qt::Key_Right);
-        QCOMPARE(text("Label5"), "( 1 , 0 )");
-        QCOMPARE(text("Label3"), "");
-        QWidget *size = find("VScroll1");
-        QTest::mouseClick(size, Qt::LeftButton, {}, QPoint(size->width() / 2, 2)); // the top arrow
-        QCOMPARE(text("Label3"), "+1");
-        const struct { Qt::Key key; int times; const char *shown; } steps[] = {
-            {Qt::Key_Down, 4, "-3"}, {Qt::Key_Up, 3, "0"}, {Qt::Key_PageUp, 3, "+3"}, {Qt::Key_Home, 1, "+200"}};
-        for (const auto &step : steps) {
-            keys("VScroll1", step.key, step.times);
-            QCOMPARE(text("Label3"), step.shown);
-        }
-        QWidget *vertical = find("VScroll2");
-        QTest::mouseClick(vertical, Qt::LeftButton, {}, QPoint(vertical->width() / 2, vertical->height() - 2));
-        QCOMPARE(text("Label5"), "( 1 , -1 )");
-        keys("VScroll2", Qt::Key_End);
-        QCOMPARE(text("Label5"), "( 1 , -100 )");
-
-        const EpisodeTitles titles = EpisodeTitles::load();
-        QCOMPARE(text("Text3"), "第1話 " + titles.title(1));
-        chooseMode(Qt::Key_M);
-        keys("HScroll1", Qt::Key_PageDown);
-        QCOMPARE(text("Text3"), "第6話 " + titles.title(6));
-        keys("HScroll1", Qt::Key_End), keys("HScroll1", Qt::Key_Right);
-        QCOMPARE(text("Text3"), "第74話 " + titles.title(74));
-        m_window->close(); // the close box
-        QCOMPARE(readAll(ini()), QByteArray("\r\n+200\r\n-100 \r\n 1 \r\n"));
-    }
-
-    // Each mode enables its own controls; Text1 keeps its text throughout.
-    void modes()
-    {
-        open();
-        const QColor buttonFace = QApplication::palette().color(QPalette::Button);
-        const QColor window = QApplication::palette().color(QPalette::Base);
-        QVERIFY(find<QRadioButton>("Option1")->isChecked());
-        chooseMode(Qt::Key_S);
-        type(find("Text1"), "free text");
-        const struct { Qt::Key key; bool text1, episode; } steps[] = {
-            {Qt::Key_U, false, false}, {Qt::Key_M, false, true}, {Qt::Key_S, true, false}, {Qt::Key_M, false, true}};
-        for (const auto &step : steps) {
-            chooseMode(step.key);
-            QCOMPARE(find("Text1")->isEnabled(), step.text1);
-            QCOMPARE(find("Text1")->palette().color(QPalette::Base), step.text1 ? window : buttonFace);
-            QCOMPARE(text("Text1"), "free text");
-            QCOMPARE(find("Text3")->isEnabled(), step.episode);
-            QCOMPARE(find("HScroll1")->isEnabled(), step.episode);
-        }
     }
 
     // 実行 saves once, whole, then starts mirwin and ends; the close after
     // it writes nothing over what mirwin reads.
     void run_data()
     {
-        QTest::addColumn<QList<int>>("steps"); // Alt+key, then keys into the episode bar
-        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("steps");
         QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("automatic") << QList<int>{Qt::Key_U} << "" << QStringList();
-        QTest::newRow("episode 4") << QList<int>{Qt::Key_M, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right} << ""
-                                   << QStringList{"4"};
-        QTest::newRow("empty free text") << QList<int>{Qt::Key_S} << "" << QStringList{""};
-        const QString odd = QStringLiteral(" 第3章　, \"q\" $(id) `x` ; \\ ");
-        QTest::newRow("free text as one argument") << QList<int>{Qt::Key_S} << odd << QStringList{odd};
+        QTest::newRow("automatic") << "alt U" << QStringList();
+        QTest::newRow("episode 4") << "alt M; key HScroll1 Right*3" << QStringList{"4"};
+        QTest::newRow("empty free text") << "alt S" << QStringList{""};
+        QTest::newRow("free text as one argument") << "alt S" << QStringList{QStringLiteral(" 第3章　, \"q\" $(id) `x` ; \\ ")};
     }
     void run()
     {
-        QFETCH(QList<int>, steps);
-        QFETCH(QString, typed);
+        QFETCH(QString, steps);
         open();
-        keys("HScroll2", Qt::Key_Left);
-        chooseMode(Qt::Key(steps.takeFirst()));
-        for (int key : std::as_const(steps))
-            keys("HScroll1", Qt::Key(key));
-        type(find("Text1"), typed);
+        act("key HScroll2 Left; " + steps);
+        QFETCH(QStringList, arguments);
+        if (steps == "alt S") // the free text typed is the argument
+            type(find("Text1"), arguments.value(0));
         // The program's event loop ends with the window.
         QTimer::singleShot(0, this, [this] { alt(Qt::Key_R); });
         QTimer lingering;
@@ -258,7 +255,7 @@ private slots:
         QVERIFY(!m_window->isVisible());
         QCOMPARE(m_starter.calls.size(), 1);
         QCOMPARE(m_starter.calls.at(0).program, m_folder.filePath("mirwin"));
-        QTEST(m_starter.calls.at(0).arguments, "arguments");
+        QCOMPARE(m_starter.calls.at(0).arguments, arguments);
         QCOMPARE(m_starter.fileAtStart, QByteArray("\r\n\r\n 0 \r\n-1 \r\n"));
         QCOMPARE(readAll(ini()), SnapshotStarter::kOtherWriter);
         QVERIFY(m_messages.boxes.isEmpty());
@@ -307,7 +304,7 @@ private slots:
         open();
         exitAndWait();
         open();
-        keys("VScroll2", Qt::Key_Up);
+        act("key VScroll2 Up");
         alt(Qt::Key_X);
         QTRY_COMPARE(m_questions.questions.size(), 1);
         QVERIFY(m_questions.questions.at(0).contains("通常のファイルではありません"));
@@ -317,7 +314,7 @@ private slots:
         QVERIFY(QFile::remove(ini()) && writeAll(ini(), "Mine\r\n+3\r\n 0 \r\n 0 \r\n"));
         open();
         QVERIFY(writeAll(ini(), SnapshotStarter::kOtherWriter));
-        keys("VScroll2", Qt::Key_Up);
+        act("key VScroll2 Up");
         exitAndWait();
         QCOMPARE(readAll(ini()), QByteArray("Other\r\n+2\r\n 1 \r\n 2 \r\n"));
     }

@@ -9,8 +9,6 @@
 
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -81,8 +79,14 @@ private slots:
         QTest::newRow("blanks around numbers")
             << QByteArray("\r\n \t+7 \r\n\t-8\t\r\n   +9\r\n") << settings({}, 7, -8, 9);
         QTest::newRow("not numbers") << QByteArray("\r\n12abc\r\n- 5\r\n+\r\n") << defaults;
-        QTest::newRow("beyond the ranges")
-            << QByteArray("\r\n+201\r\n-101 \r\n 99999999999999999999 \r\n") << settings({}, 200, -100, 100);
+        // Each range at both ends, just inside and just beyond.
+        const struct { const char *size, *offset; int sizeRead, offsetRead; } ends[] = {
+            {"-40", "-101", -39, -100}, {"-39", "-100", -39, -100}, {"+200", "100", 200, 100},
+            {"201", " 101 ", 200, 100}, {"-99999999999999999999", "99999999999999999999", -39, 100}};
+        for (const auto &e : ends)
+            QTest::addRow("size %s, offsets %s", e.size, e.offset)
+                << "\r\n" + QByteArray(e.size) + "\r\n" + e.offset + "\r\n" + e.offset + "\r\n"
+                << settings({}, e.sizeRead, e.offsetRead, e.offsetRead);
         QTest::newRow("LF line ends") << QByteArray("F\n-2\n 1 \n 2 \n") << settings("F", -2, 1, 2);
         QTest::newRow("lines after the fourth")
             << QByteArray("F\r\n+1\r\n 2 \r\n-3 \r\n+4\r\nmore\r\n") << settings("F", 1, 2, -3);
@@ -100,17 +104,14 @@ private slots:
     }
 
     // What lies at the file's place: nothing, a file, or something that
-    // only looks like one. A pipe without a writer would block a plain open.
+    // only looks like one (a folder, in update()). A pipe without a writer
+    // would block a plain open.
     void readPlaces()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(MirwinSettingsFile::kFileName);
         QCOMPARE(MirwinSettingsFile::read(path).status, File::Missing);
         QCOMPARE(MirwinSettingsFile::read(QString()).status, File::Missing);
-
-        QVERIFY(QDir(dir.path()).mkdir(MirwinSettingsFile::kFileName));
-        QCOMPARE(MirwinSettingsFile::read(path).status, File::Unreadable);
-        QVERIFY(QDir(dir.path()).rmdir(MirwinSettingsFile::kFileName));
 
         QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         const MirwinSettingsFile::ReadResult fifo = MirwinSettingsFile::read(path);
@@ -131,28 +132,61 @@ private slots:
         }
     }
 
-    // A failed write reports it and leaves the old file as it was.
-    void failedWrite()
+    // A save of changed values against the file as it is now: only the
+    // lines of the changed fields are rewritten, each keeping its line end;
+    // a file that already holds them is not replaced; what cannot be read
+    // is never written over.
+    void update_data()
     {
-        QTemporaryDir dir;
+        QTest::addColumn<QByteArray>("before"); // "none", "folder", or "link": a link to `file` elsewhere
+        QTest::addColumn<MirwinSettings>("values");
+        QTest::addColumn<int>("fields");
+        QTest::addColumn<QByteArray>("after"); // "<missing>": no file to read
+        using F = MirwinSettingsFile::Field;
+        const QByteArray file = "F\r\n+1\r\n 2 \r\n 3 \r\n";
+        QTest::newRow("no file: all four") << QByteArray("none") << settings("N", 5, 1, -1) << int(F::Size)
+                                           << QByteArray("N\r\n+5\r\n 1 \r\n-1 \r\n");
+        QTest::newRow("size only, the rest and extra lines kept")
+            << file + "extra\r\n" << settings("N", -39, 0, 0) << int(F::Size)
+            << QByteArray("F\r\n-39\r\n 2 \r\n 3 \r\nextra\r\n");
+        QTest::newRow("size unset: its line empty") << file << settings("F", {}, 2, 3) << int(F::Size)
+                                                  << QByteArray("F\r\n\r\n 2 \r\n 3 \r\n");
+        QTest::newRow("LF ends stay LF") << QByteArray("F\n-3\n 4 \n 5") << settings("G", {}, 0, 0)
+                                         << int(F::Face | F::Horizontal) << QByteArray("G\n-3\n 4 \n 0 \r\n");
+        QTest::newRow("short file: missing lines added") << QByteArray("F") << settings({}, 0, -100, 0)
+                                                         << int(F::Vertical) << QByteArray("F\r\n\r\n-100 \r\n");
+        QTest::newRow("same values: not replaced") << file << settings("F", 1, 2, 3) << int(F::Face | F::Size) << file;
+        QTest::newRow("a folder, nothing changed: left") << QByteArray("folder") << MirwinSettings() << 0
+                                                         << QByteArray("<missing>");
+        QTest::newRow("a folder, a change: an error") << QByteArray("folder") << MirwinSettings() << int(F::Size)
+                                                      << QByteArray("<missing>");
+        QTest::newRow("a link: its target changed") << QByteArray("link") << settings("F", 7, 2, 3) << int(F::Size)
+                                                    << QByteArray("F\r\n+7\r\n 2 \r\n 3 \r\n");
+    }
+    void update()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, fields);
+        QTemporaryDir dir, elsewhere;
         const QString path = dir.filePath(MirwinSettingsFile::kFileName);
-        const QByteArray old = "Old\r\n+1\r\n 1 \r\n 1 \r\n";
-        QVERIFY(writeAll(path, old));
-        const MirwinSettings changed = settings(QString(200, QLatin1Char('N')), -5, 5, 5);
-
-        QVERIFY(!MirwinSettingsFile::write(dir.filePath("no-folder/mirwin.ini"), changed));
-        // A full disk, halfway through the new file.
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit size;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &size), 0);
-        const rlimit oldSize = size;
-        size.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &size), 0);
-        const bool written = MirwinSettingsFile::write(path, changed);
-        setrlimit(RLIMIT_FSIZE, &oldSize);
-        QVERIFY(!written);
-        QCOMPARE(readAll(path), old);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{MirwinSettingsFile::kFileName});
+        if (before == "folder")
+            QVERIFY(QDir().mkpath(path));
+        else if (before == "link")
+            QVERIFY(writeAll(elsewhere.filePath("x"), "F\r\n+1\r\n 2 \r\n 3 \r\n") && QFile::link(elsewhere.filePath("x"), path));
+        else if (before != "none")
+            QVERIFY(writeAll(path, before));
+        const QByteArray was = readAll(path);
+        struct stat old = {}, now = {};
+        ::stat(QFile::encodeName(path).constData(), &old);
+        QFETCH(MirwinSettings, values);
+        QString error;
+        const bool saved = MirwinSettingsFile::update(path, values, MirwinSettingsFile::Fields(fields), &error);
+        QCOMPARE(saved, before != "folder" || !fields);
+        QCOMPARE(error.isEmpty(), saved);
+        QTEST(readAll(path), "after");
+        ::stat(QFile::encodeName(path).constData(), &now);
+        QCOMPARE(now.st_ino != old.st_ino, readAll(path) != was); // replaced only when it changed
+        QCOMPARE(QFileInfo(path).isSymLink(), before == "link");
     }
 
     // The titles are the lines of the shipped quote file, which is built

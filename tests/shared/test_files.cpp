@@ -8,7 +8,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <map>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,28 +15,17 @@
 
 using Status = RegularFile::Status;
 
-namespace {
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size();
-}
-void setMs(IniFile &file)
+static void setMs(IniFile &file)
 {
     file.setValue("INI", "Ms", "7");
 }
-} // namespace
 
 class TestFiles : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QString path(const char *name) const { return m_dir.filePath(name); }
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    static QByteArray bytes(const QString &path) { return RegularFile::readHead(path, 1 << 20).bytes; }
 
 private slots:
     void readHead_data()
@@ -46,7 +34,8 @@ private slots:
         QTest::addColumn<Status>("status");
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<bool>("complete");
-        QVERIFY(writeBytes(path("four"), "abcd") && writeBytes(path("five"), "abcde") && writeBytes(path("empty"), ""));
+        QVERIFY(writeFileAtomically(path("four"), "abcd") && writeFileAtomically(path("five"), "abcde"));
+        QVERIFY(writeFileAtomically(path("empty"), ""));
         QCOMPARE(::mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
         QTest::newRow("fits") << path("four") << Status::Ok << QByteArray("abcd") << true;
         QTest::newRow("longer than wanted") << path("five") << Status::Ok << QByteArray("abcd") << false;
@@ -66,36 +55,38 @@ private slots:
         QTEST(head.complete, "complete");
     }
 
-    // Every value read back the same whichever of QSettings and IniFile
-    // wrote it, and from IniFile's own text.
+    // Every value and key read back the same whichever of QSettings and
+    // IniFile wrote it, and from IniFile's own text.
     void valuesBothWays_data()
     {
+        QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
-        for (const char *text : {"", "a,b", "a;b", "a=b", " lead", "#hash", "[br]", "q\"uote", "back\\slash", "tab\there",
-                                 "line\r\nend", "@Variant(\\0\\0\\0\\x7f)", "@@x", "@String(x)", "\x01" "2"})
-            QTest::newRow(text) << QString::fromUtf8(text);
-        QTest::newRow("japanese path") << QStringLiteral("/home/ユーザー/名言, その2.txt");
-        QTest::newRow("nul, digit") << QString(QChar(0)) + "1";
-        QTest::newRow("outside the plane") << QStringLiteral("\U0001F600");
-        QTest::newRow("byte-order mark first") << QString(QChar(0xFEFF)) + "x";
+        for (const char *text : {"", "a,b", "a;b", "a=b", " lead", "trail ", "#hash", "[br]", "q\"uote", "back\\slash",
+                                 "tab\there", "line\r\nend", "@Variant(\\0\\0\\0\\x7f)", "@@x", "@String(x)", "\x01" "2"})
+            QTest::newRow(text) << "Ops" << QString::fromUtf8(text);
+        QTest::newRow("japanese path") << "Ops" << QStringLiteral("/home/ユーザー/名言, その2.txt");
+        QTest::newRow("nul, digit") << "Ops" << QString(QChar(0)) + "1";
+        QTest::newRow("outside the plane") << "Ops" << QStringLiteral("\U0001F600");
+        QTest::newRow("byte-order mark first") << "Ops" << QString(QChar(0xFEFF)) + "x";
+        for (const char *key : {"x.y-z_9", "a b%", "名前", "\u00E9=;"})
+            QTest::addRow("key %s", key) << QString::fromUtf8(key) << "v";
     }
     void valuesBothWays()
     {
+        QFETCH(QString, key);
         QFETCH(QString, value);
         QFile::remove(path("both.conf"));
-        {
-            QSettings settings(path("both.conf"), QSettings::IniFormat);
-            settings.setValue("INI/Ops", value);
-        }
-        QCOMPARE(IniFile(readBytes(path("both.conf"))).value("INI", "Ops"), value);
+        QSettings(path("both.conf"), QSettings::IniFormat).setValue("INI/" + key, value);
+        QCOMPARE(IniFile(bytes(path("both.conf"))).value("INI", key), value);
         IniFile ours;
-        ours.setValue("INI", "Ops", value);
-        QCOMPARE(IniFile(ours.text()).value("INI", "Ops"), value);
-        QVERIFY(writeBytes(path("both.conf"), ours.text()));
-        QCOMPARE(QSettings(path("both.conf"), QSettings::IniFormat).value("INI/Ops").toString(), value);
+        ours.setValue("INI", key, value);
+        QCOMPARE(IniFile(ours.text()).value("INI", key), value);
+        QVERIFY(writeFileAtomically(path("both.conf"), ours.text()));
+        QCOMPARE(QSettings(path("both.conf"), QSettings::IniFormat).value("INI/" + key).toString(), value);
     }
 
-    // Text nobody but the user wrote stays as it was, byte for byte.
+    // Text nobody but the user wrote stays as it was, byte for byte; a new
+    // line ends as the file's first line does.
     void editInPlace_data()
     {
         QTest::addColumn<QByteArray>("before");
@@ -106,11 +97,14 @@ private slots:
         QTest::newRow("added after the group's last key, not after the next group's comment")
             << QByteArray("[INI]\nOps=a\n\n; about Other\n[Other]\nMs=1\n")
             << QByteArray("[INI]\nOps=a\nMs=7\n\n; about Other\n[Other]\nMs=1\n");
-        QTest::newRow("the last of two is the one read and rewritten")
-            << QByteArray("[INI]\nMs=1\n[INI]\nMs=2") << QByteArray("[INI]\nMs=1\n[INI]\nMs=7");
-        QTest::newRow("new group after a last line without end")
-            << QByteArray("[ini]\nMs=1") << QByteArray("[ini]\nMs=1\n\n[INI]\nMs=7\n");
+        QTest::newRow("the last of two") << QByteArray("[INI]\nMs=1\n[INI]\nMs=2") << QByteArray("[INI]\nMs=1\n[INI]\nMs=7");
+        QTest::newRow("new group after a last line without end") << QByteArray("[ini]\nMs=1")
+                                                                 << QByteArray("[ini]\nMs=1\n\n[INI]\nMs=7\n");
         QTest::newRow("empty file") << QByteArray() << QByteArray("[INI]\nMs=7\n");
+        QTest::newRow("CR LF, added to its group")
+            << QByteArray("[INI]\r\nOps=a\r\n[Other]\r\n") << QByteArray("[INI]\r\nOps=a\r\nMs=7\r\n[Other]\r\n");
+        QTest::newRow("byte-order mark before the group kept")
+            << QByteArray("\xEF\xBB\xBF[INI]\nMs=1\n") << QByteArray("\xEF\xBB\xBF[INI]\nMs=7\n");
     }
     void editInPlace()
     {
@@ -125,58 +119,52 @@ private slots:
     // person can act on, after the file's path.
     void failedUpdateSaysWhy_data()
     {
-        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("limit");      // a resource limit the update runs into; -1: none
+        QTest::addColumn<int>("writeError"); // what every write(2) fails with, 0: it writes nothing; -1: none
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("no descriptor left") << "descriptors" << "sub/Velmo.conf" << "開いているファイルが多すぎます";
-        QTest::newRow("file size limit") << "size limit" << "sub/Velmo.conf" << "ファイルが大きすぎます";
-        QTest::newRow("disk full") << "ENOSPC" << "sub/Velmo.conf" << "ディスクの空き容量が足りません";
-        QTest::newRow("disk takes nothing") << "no progress" << "sub/Velmo.conf" << "ディスクの空き容量が足りません";
-        QTest::newRow("a file on the folder's way") << "" << "sub/Velmo.conf/x.conf"
+        const QString conf = "sub/Velmo.conf";
+        QTest::newRow("no descriptor left") << int(RLIMIT_NOFILE) << -1 << conf << "開いているファイルが多すぎます";
+        QTest::newRow("file size limit") << int(RLIMIT_FSIZE) << -1 << conf << "ファイルが大きすぎます";
+        QTest::newRow("disk full") << -1 << ENOSPC << conf << "ディスクの空き容量が足りません";
+        QTest::newRow("disk takes nothing") << -1 << 0 << conf << "ディスクの空き容量が足りません";
+        QTest::newRow("a file on the folder's way") << -1 << -1 << conf + "/x.conf"
                                                     << "パスの途中にフォルダではないものがあります";
         // What cannot be read is never written over.
-        QTest::newRow("a folder in the file's place") << "" << "sub" << "通常のファイルではありません";
+        QTest::newRow("a folder in the file's place") << -1 << -1 << "sub" << "通常のファイルではありません";
     }
     void failedUpdateSaysWhy()
     {
-        QFETCH(QString, fault);
+        QFETCH(int, limit);
         QFETCH(QString, file);
-        const QString conf = path("sub/Velmo.conf");
+        QFETCH(int, writeError);
+        static int s_writeError;
+        s_writeError = writeError;
         const QByteArray old = "[INI]\nMs=1\n; keep\n";
-        QVERIFY(makeFolderPath(path("sub")));
-        QVERIFY(writeBytes(conf, old));
+        QVERIFY(makeFolderPath(path("sub")) && writeFileAtomically(path("sub/Velmo.conf"), old));
         const int lowestFree = ::open("/dev/null", O_RDONLY);
         ::close(lowestFree);
         std::signal(SIGXFSZ, SIG_IGN);
-        const std::map<QString, std::pair<int, rlim_t>> limits{{"descriptors", {RLIMIT_NOFILE, rlim_t(lowestFree)}},
-                                                              {"size limit", {RLIMIT_FSIZE, rlim_t(old.size() - 4)}}};
-        static int s_failure;
-        s_failure = fault == "ENOSPC" ? ENOSPC : 0;
-        AtomicWrite::WriteCall previous = nullptr;
-        if (fault == "ENOSPC" || fault == "no progress") {
-            previous = AtomicWrite::setWriteCall([](int, const void *, size_t) -> ssize_t {
-                errno = s_failure;
-                return s_failure ? -1 : 0;
-            });
-        }
+        const auto previous = s_writeError < 0 ? nullptr : AtomicWrite::setWriteCall([](int, const void *, size_t) {
+            errno = s_writeError;
+            return ssize_t(s_writeError ? -1 : 0);
+        });
         rlimit saved{};
-        const auto limit = limits.find(fault);
-        if (limit != limits.end()) {
-            QCOMPARE(getrlimit(limit->second.first, &saved), 0);
-            rlimit tight = saved;
-            tight.rlim_cur = limit->second.second;
-            QCOMPARE(setrlimit(limit->second.first, &tight), 0);
+        if (limit >= 0) {
+            QCOMPARE(getrlimit(limit, &saved), 0);
+            const rlimit tight{limit == RLIMIT_NOFILE ? rlim_t(lowestFree) : rlim_t(old.size() - 4), saved.rlim_max};
+            QCOMPARE(setrlimit(limit, &tight), 0);
         }
         QString error;
-        const bool updated = IniFile::update(path(qPrintable(file)), setMs, &error);
-        if (limit != limits.end())
-            setrlimit(limit->second.first, &saved);
+        const bool updated = IniFile::update(path(file), setMs, &error);
+        if (limit >= 0)
+            setrlimit(limit, &saved);
         if (previous)
             AtomicWrite::setWriteCall(previous);
         QVERIFY(!updated);
         QFETCH(QString, reason);
-        QCOMPARE(error, path(qPrintable(file)) + ": " + reason);
-        QCOMPARE(readBytes(conf), old);
+        QCOMPARE(error, path(file) + ": " + reason);
+        QCOMPARE(bytes(path("sub/Velmo.conf")), old);
         QCOMPARE(QDir(path("sub")).entryList(QDir::Files | QDir::Hidden), QStringList{"Velmo.conf"});
     }
 
@@ -185,15 +173,14 @@ private slots:
     // nothing to change nothing is written.
     void updateThroughLink()
     {
+        const QString target = path("dotfiles/Velmo.conf"), link = path("config/Velmo.conf");
         QVERIFY(makeFolderPath(path("dotfiles")) && makeFolderPath(path("config")));
-        const QString target = path("dotfiles/Velmo.conf");
-        const QString link = path("config/Velmo.conf");
-        QVERIFY(writeBytes(target, "[INI]\nMs=1\n"));
+        QVERIFY(writeFileAtomically(target, "[INI]\nMs=1\n"));
         QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
         QVERIFY(QFile::link("../dotfiles/Velmo.conf", link));
         QVERIFY(IniFile::update(link, setMs));
         QCOMPARE(QFileInfo(link).symLinkTarget(), target);
-        QCOMPARE(readBytes(target), QByteArray("[INI]\nMs=7\n"));
+        QCOMPARE(bytes(target), QByteArray("[INI]\nMs=7\n"));
         struct stat before, unchanged;
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &before), 0);
         QCOMPARE(before.st_mode & 0777, mode_t(0640));

@@ -1,30 +1,33 @@
 #include "shared/fileexists.h"
 #include "shared/programfolder.h"
 #include "shared/programstarter.h"
+#include "shared/settingslocation.h"
 
 #include <QtTest>
 
 #include <sys/stat.h>
 
-static QString writeRecorder(const QString &dir, const QString &name, const QString &out)
+// A shell script that writes its arguments, each NUL-terminated, to out
+// (renamed there when complete).
+static QString writeRecorder(const QString &dir, const QString &name, const QByteArray &out)
 {
     QFile script(dir + "/" + name);
     if (!script.open(QIODevice::WriteOnly))
         return {};
-    // One NUL-terminated argument after the other; renamed when complete.
-    const QByteArray o = out.toUtf8();
-    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"" + o + ".tmp\"\nmv \""
-                 + o + ".tmp\" \"" + o + "\"\n");
-    script.close();
+    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"" + out + ".tmp\"\nmv \"" + out
+                 + ".tmp\" \"" + out + "\"\n");
     script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
     return script.fileName();
 }
 
-// The real program-start service and the folder lookup, against a small
-// shell script that records its arguments.
+// The real program-start service, the folder lookup and where the written
+// settings files go.
 class TestProgramStart : public QObject
 {
     Q_OBJECT
+    QTemporaryDir m_programFolder;
+    QTemporaryDir m_configHome;
+
 private slots:
     // Linux refuses to start a program with one argument of 128 KiB or more;
     // the starter cuts it at a character and says so instead of failing.
@@ -34,51 +37,84 @@ private slots:
         QTest::addColumn<int>("received"); // bytes of the last argument; -1: all
         const int most = ProcessStarter::kMaxArgumentBytes;
         QTest::newRow("none") << QStringList() << -1;
-        QTest::newRow("shell syntax") << QStringList{"-s", "a; rm -rf ~ $(touch x) `id` \"q\" \\"} << -1;
-        QTest::newRow("japanese") << QStringList{QStringLiteral("第3章　,　星")} << -1;
-        QTest::newRow("empty argument") << QStringList{""} << -1;
+        QTest::newRow("shell syntax, japanese, empty")
+            << QStringList{"-s", "a; rm -rf ~ $(touch x) `id` \"q\" \\", QStringLiteral("第3章　,　星"), ""} << -1;
         QTest::newRow("at the limit") << QStringList{"-s", QString(most, 'a')} << most;
         QTest::newRow("45000 half-width kana") << QStringList{"-s", QString(45000, QChar(0xFF71))} << most / 3 * 3;
         QTest::newRow("four-byte character across the limit")
             << QStringList{"-s", QString(most - 2, 'a') + QStringLiteral("\U0001F600")} << most - 2;
     }
-
     void argumentsArrive()
     {
         QFETCH(QStringList, arguments);
         QFETCH(int, received);
-        if (!arguments.isEmpty() && arguments.last().toUtf8().size() > ProcessStarter::kMaxArgumentBytes)
+        if (received >= 0 && received < arguments.constLast().toUtf8().size())
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("argument 2 cut from \\d+ to \\d+ bytes"));
         QTemporaryDir dir;
         const QString out = dir.filePath("args");
-        QVERIFY(ProcessStarter().start(writeRecorder(dir.path(), "recorder", out), arguments));
+        QVERIFY(ProcessStarter().start(writeRecorder(dir.path(), "recorder", out.toUtf8()), arguments));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(out), 10000);
+        QByteArray expected;
+        for (qsizetype i = 0; i < arguments.size(); ++i) {
+            const QByteArray bytes = arguments[i].toUtf8();
+            expected += (i + 1 == arguments.size() && received >= 0 ? bytes.first(received) : bytes) + '\0';
+        }
         QFile file(out);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QByteArray expected;
-        for (int i = 0; i < arguments.size(); ++i)
-            expected += (i == arguments.size() - 1 && received >= 0 ? arguments[i].toUtf8().left(received)
-                                                                      : arguments[i].toUtf8()) + '\0';
         QCOMPARE(file.readAll(), expected);
         QVERIFY(!QFile::exists(dir.filePath("x")));
     }
 
+    // A program in the given folder comes before PATH's; a file counts only
+    // when it can be read, without waiting on a pipe.
     void lookupAndPresence()
     {
         QVERIFY(!ProcessStarter().start("/nonexistent/folder/program", {}));
         QVERIFY(!ProcessStarter().start(QString(), {}));
-
         QTemporaryDir dir, empty;
-        const QString local = writeRecorder(dir.path(), "sh", dir.filePath("unused"));
+        const QString local = writeRecorder(dir.path(), "sh", "unused");
         QCOMPARE(findProgram("sh", dir.path()), QFileInfo(local).absoluteFilePath());
         QCOMPARE(findProgram("sh", empty.path()), QStandardPaths::findExecutable("sh"));
         QCOMPARE(findProgram("no-such-program-anywhere", empty.path()), QString());
-
-        QVERIFY(fileExists(local));
-        QVERIFY(!fileExists(dir.filePath("absent")));
-        QVERIFY(!fileExists(dir.path()));
         QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("pipe")).constData(), 0600), 0);
-        QVERIFY(!fileExists(dir.filePath("pipe"))); // and no wait for a writer
+        for (const QString &name : QStringList{"sh", "absent", "", "pipe"})
+            QCOMPARE(fileExists(dir.filePath(name)), name == "sh");
+    }
+
+    // The build layout and the installed one, told apart by the install
+    // marker only.
+    void settingsPath_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<bool>("besidePrograms"); // else the current directory
+        QTest::addColumn<QString>("where");        // "program", "bare" or "user"
+        QTest::newRow("build, beside the programs") << false << true << "program";
+        QTest::newRow("build, current directory") << false << false << "bare";
+        QTest::newRow("installed, beside the programs") << true << true << "user";
+        QTest::newRow("installed, current directory") << true << false << "user";
+        // Root may write anywhere: a folder the user cannot write to is no sign.
+        QTest::newRow("read-only folder without the marker") << false << true << "program";
+    }
+    void settingsPath()
+    {
+        QFETCH(bool, installed);
+        QFETCH(bool, besidePrograms);
+        QFETCH(QString, where);
+        const QString programs = m_programFolder.path(), marker = programs + "/" + SettingsLocation::installedMarkerName();
+        QFile::remove(marker);
+        QVERIFY(QDir(m_configHome.path()).removeRecursively() && QDir().mkpath(m_configHome.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_configHome.path()));
+        QVERIFY(!installed || QFile(marker).open(QIODevice::WriteOnly));
+        const bool readOnly = QByteArray(QTest::currentDataTag()).startsWith("read-only");
+        QVERIFY(!readOnly || QFile::setPermissions(programs, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        const QString path = SettingsLocation::filePath("x.ini", besidePrograms ? programs : QString(), programs);
+        QVERIFY(QFile::setPermissions(programs, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QCOMPARE(SettingsLocation::isInstalled(programs), installed);
+        const QString userFolder = m_configHome.path() + "/" + SettingsLocation::suiteFolderName();
+        QCOMPARE(path, where == "program" ? programs + "/x.ini" : where == "bare" ? "x.ini" : userFolder + "/x.ini");
+        // The user's folder exists for a first save, and only when it is used.
+        QCOMPARE(QFileInfo(userFolder).isDir(), where == "user");
+        QVERIFY(!SettingsLocation::isInstalled(QString()));
     }
 };
 

@@ -9,58 +9,44 @@ class TestSharedText : public QObject
 {
     Q_OBJECT
 private slots:
-    void cp932RoundTrip_data()
+    // Both ways, and the JIS forms Linux input methods type written as the
+    // code page's look-alikes, which read back as the code page's own.
+    void cp932BothWays_data()
     {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ideographic space") << QStringLiteral("\u3000") << QByteArray("\x81\x40");
-        QTest::newRow("kanji") << QStringLiteral("第") << QByteArray("\x91\xe6");
-        QTest::newRow("half-width kana") << QStringLiteral("ﾌ") << QByteArray("\xcc");
-        QTest::newRow("platform extension") << QStringLiteral("①") << QByteArray("\x87\x40");
-    }
-    void cp932RoundTrip()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(Cp932::fromUnicode(text), bytes);
-        QCOMPARE(Cp932::toUnicode(bytes), text);
-    }
-
-    // The JIS forms Linux input methods type are written as the code page's
-    // look-alikes, which read back as the code page's own characters.
-    void lookAlikes_data()
-    {
-        QTest::addColumn<QString>("jis");
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("own");
         QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("ideographic space") << "\u3000" << "\u3000" << QByteArray("\x81\x40");
+        QTest::newRow("kanji") << "第" << "第" << QByteArray("\x91\xe6");
+        QTest::newRow("half-width kana") << "ﾌ" << "ﾌ" << QByteArray("\xcc");
+        QTest::newRow("platform extension") << "①" << "①" << QByteArray("\x87\x40");
         QTest::newRow("wave dash") << "〜" << "～" << QByteArray("\x81\x60");
         QTest::newRow("minus") << "−" << "－" << QByteArray("\x81\x7C");
         QTest::newRow("em dash") << "—" << "―" << QByteArray("\x81\x5C");
         QTest::newRow("broken bar") << "¦" << "￤" << QByteArray("\xFA\x55");
         QTest::newRow("yen") << "¥100" << "￥100" << QByteArray("\x81\x8F" "100");
     }
-    void lookAlikes()
+    void cp932BothWays()
     {
-        QFETCH(QString, jis);
+        QFETCH(QString, typed);
         QFETCH(QString, own);
-        QFETCH(QByteArray, bytes);
-        QCOMPARE(Cp932::fromUnicode(jis), bytes);
-        QCOMPARE(Cp932::fromUnicode(own), bytes);
-        QCOMPARE(Cp932::toUnicode(bytes), own);
-        QCOMPARE(Cp932::characters(jis).first().text, own.left(1));
+        QTEST(Cp932::fromUnicode(typed), "bytes");
+        QTEST(Cp932::fromUnicode(own), "bytes");
+        QCOMPARE(Cp932::toUnicode(Cp932::fromUnicode(own)), own);
+        QCOMPARE(Cp932::characters(typed).first().text, own.left(1));
     }
 
     // What a byte-cell layout sees: bytes per character, two for one the
-    // code page lacks, which keeps its own text.
+    // code page lacks (0 below), which keeps its own text.
     void characters_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QStringList>("texts");
-        QTest::addColumn<QList<int>>("bytes"); // 0: outside the code page (two cells)
-        QTest::newRow("code page") << "a星ｱ①" << QStringList{"a", "星", "ｱ", "①"} << QList<int>{1, 2, 1, 2};
-        QTest::newRow("outside") << "é€한" << QStringList{"é", "€", "한"} << QList<int>{0, 0, 0};
-        QTest::newRow("family emoji is one") << "👨‍👩‍👧" << QStringList{"👨‍👩‍👧"} << QList<int>{0};
-        QTest::newRow("combining accent stays on its letter") << "e\u0301a" << QStringList{"e\u0301", "a"} << QList<int>{0, 1};
+        QTest::addColumn<QString>("texts"); // separated by '|'
+        QTest::addColumn<QList<int>>("bytes");
+        QTest::newRow("code page") << "a星ｱ①" << "a|星|ｱ|①" << QList<int>{1, 2, 1, 2};
+        QTest::newRow("outside") << "é€한" << "é|€|한" << QList<int>{0, 0, 0};
+        QTest::newRow("family emoji is one") << "👨‍👩‍👧" << "👨‍👩‍👧" << QList<int>{0};
+        QTest::newRow("combining accent stays on its letter") << "e\u0301a" << "e\u0301|a" << QList<int>{0, 1};
     }
     void characters()
     {
@@ -72,28 +58,30 @@ private slots:
             bytes << (c.inCodePage ? c.bytes : 0);
             QCOMPARE(c.bytes, c.inCodePage ? int(Cp932::fromUnicode(c.text).size()) : 2);
         }
-        QTEST(texts, "texts");
+        QTEST(texts.join('|'), "texts");
         QTEST(bytes, "bytes");
     }
 
+    // Lead bytes are 0x80..0x9F and 0xE0..0xFF; a cut never splits one
+    // from its second byte.
     void cutAtCharBoundary_data()
     {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<int>("kept");
-        const QByteArray kana = Cp932::fromUnicode(QStringLiteral("あいう"));
-        QTest::newRow("fits") << kana << 6 << 6;
-        QTest::newRow("inside a character") << kana << 5 << 4;
-        QTest::newRow("after a single byte") << QByteArray("a") + kana << 2 << 1;
+        QTest::addColumn<int>("kept"); // of the first two
+        QTest::newRow("fits") << Cp932::fromUnicode(QStringLiteral("あ")) << 2;
+        for (const auto &[byte, lead] : {std::pair{0x7F, false}, {0x80, true}, {0x9F, true}, {0xA0, false},
+                                         {0xDF, false}, {0xE0, true}, {0xFF, true}})
+            QTest::addRow("after a, byte %X", byte) << QByteArray("a") + char(byte) + "b" << (lead ? 1 : 2);
     }
     void cutAtCharBoundary()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(int, limit);
         QFETCH(int, kept);
-        QCOMPARE(Cp932::cutAtCharBoundary(bytes, limit), bytes.left(kept));
+        QCOMPARE(Cp932::cutAtCharBoundary(bytes, 2), bytes.left(kept));
     }
 
+    // atoi's ways: white space, one sign, digits up to the first other
+    // character, 32-bit wrap-around.
     void parseDecimal_data()
     {
         QTest::addColumn<QByteArray>("text");
@@ -105,6 +93,10 @@ private slots:
         QTest::newRow("no digits") << QByteArray("abc") << 0;
         QTest::newRow("double sign") << QByteArray("--5") << 0;
         QTest::newRow("unsigned form of -16") << QByteArray("4294967280") << -16;
+        QTest::newRow("largest") << QByteArray("2147483647") << 2147483647;
+        QTest::newRow("one past the largest") << QByteArray("2147483648") << int(0x80000000);
+        QTest::newRow("one past the smallest") << QByteArray("-2147483649") << 2147483647;
+        QTest::newRow("2 to the 32nd") << QByteArray("4294967296") << 0;
     }
     void parseDecimal()
     {
@@ -112,41 +104,31 @@ private slots:
         QTEST(::parseDecimal(text), "expected");
     }
 
-    void argumentString_data()
+    // Command-line bytes in either encoding, joined into the one text the
+    // programs read: blanks before it skipped, those inside kept.
+    void arguments_data()
     {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("none") << QStringList() << QString();
-        QTest::newRow("kept inner space") << QStringList{"-s", " x"} << "-s  x";
-        QTest::newRow("leading blanks skipped") << QStringList{" \t", "5"} << "5";
-        QTest::newRow("outside code page 932 kept") << QStringList{"😀", "€", "한국어"} << "😀 € 한국어";
-    }
-    void argumentString()
-    {
-        QFETCH(QStringList, arguments);
-        QTEST(::argumentString(arguments), "expected");
-    }
-
-    // Arguments and face lines may come in either encoding.
-    void eitherEncoding_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArrayList>("argv");
         QTest::addColumn<QString>("text");
         const QString test = QStringLiteral("テスト"), mincho = QStringLiteral("IPA明朝");
-        QTest::newRow("UTF-8") << test.toUtf8() << test;
-        QTest::newRow("code page 932") << Cp932::fromUnicode(test) << test;
-        QTest::newRow("UTF-8 that is valid code page 932 too") << mincho.toUtf8() << mincho;
-        QTest::newRow("UTF-8 surrogate is not UTF-8") << QByteArray("\xED\xA0\x80") << QString(3, QChar::ReplacementCharacter);
-        QTest::newRow("neither: UTF-8 with replacements") << QByteArray("a\xFF" "b") << "a\uFFFDb";
+        QTest::newRow("none") << QByteArrayList{} << QString();
+        QTest::newRow("UTF-8") << QByteArrayList{test.toUtf8()} << test;
+        QTest::newRow("code page 932") << QByteArrayList{Cp932::fromUnicode(test)} << test;
+        QTest::newRow("UTF-8 that is valid code page 932 too") << QByteArrayList{mincho.toUtf8()} << mincho;
+        QTest::newRow("UTF-8 surrogate is not UTF-8") << QByteArrayList{"\xED\xA0\x80"} << QString(3, QChar::ReplacementCharacter);
+        QTest::newRow("neither: UTF-8 with replacements") << QByteArrayList{"a\xFF" "b"} << "a\uFFFDb";
+        QTest::newRow("kept inner space") << QByteArrayList{"-s", " x"} << "-s  x";
+        QTest::newRow("leading blanks skipped") << QByteArrayList{" \t", "5"} << "5";
+        QTest::newRow("outside code page 932 kept") << QByteArrayList{"😀", "€", "한국어"} << "😀 € 한국어";
     }
-    void eitherEncoding()
+    void arguments()
     {
-        QFETCH(QByteArray, bytes);
+        QFETCH(QByteArrayList, argv);
         QFETCH(QString, text);
-        QCOMPARE(TextEncoding::decode(bytes), text);
-        QByteArray argument = bytes;
-        char *argv[] = {const_cast<char *>("program"), argument.data()};
-        QCOMPARE(programArguments(2, argv), QStringList{text});
+        std::vector<char *> pointers{const_cast<char *>("program")};
+        for (QByteArray &argument : argv)
+            pointers.push_back(argument.data());
+        QCOMPARE(argumentString(programArguments(int(pointers.size()), pointers.data())), text);
         if (!text.contains(QChar::ReplacementCharacter))
             QCOMPARE(TextEncoding::decode(TextEncoding::encodeLossless(text)), text);
     }

@@ -28,6 +28,13 @@ class TestResidentChannel : public QObject
     QString path() const { return m_dir.filePath("resident"); }
 
 private slots:
+    void initTestCase()
+    {
+        QFile quotes(m_dir.filePath("tamber.vmf"));
+        QVERIFY(quotes.open(QIODevice::WriteOnly));
+        quotes.write(QStringLiteral("言葉1\r\n言葉2\r\n言葉3\r\n").toUtf8());
+    }
+
     void handOver_data()
     {
         QTest::addColumn<QString>("commandLine");
@@ -48,7 +55,7 @@ private slots:
         QFETCH(bool, taken);
         QFETCH(HandOver, outcome);
         ResidentChannel resident(path());
-        QCOMPARE(resident.claim(), ResidentLock::State::Held);
+        QCOMPARE(resident.claim(), InstanceLock::State::Held);
         QVERIFY(resident.listen());
         resident.setGate([taken] { return taken; });
         QStringList received;
@@ -88,7 +95,7 @@ private slots:
         {
             ResidentChannel running(path());
             if (held)
-                QCOMPARE(running.claim(), ResidentLock::State::Held);
+                QCOMPARE(running.claim(), InstanceLock::State::Held);
             if (listening)
                 QVERIFY(running.listen());
             ResidentChannel later(path());
@@ -100,7 +107,56 @@ private slots:
             QCOMPARE(shown, boxes);
         }
         // Whoever held it let go on ending: the next start is resident.
-        QCOMPARE(ResidentChannel(path()).claim(), ResidentLock::State::Held);
+        QCOMPARE(ResidentChannel(path()).claim(), InstanceLock::State::Held);
+    }
+
+    // A property window started from the menu tells the resident viewer
+    // after OK; the viewer reads its settings again as after the link's
+    // "OK", but a pause of the person's own stays.
+    void reloadReachesTheViewer_data()
+    {
+        QTest::addColumn<bool>("pausedBefore");
+        QTest::addColumn<int>("newMode");
+        QTest::addColumn<bool>("timerAfter");
+        QTest::addColumn<QList<int>>("exits");
+        QTest::newRow("new interval") << false << 1 << true << QList<int>{};
+        QTest::newRow("paused by the person") << true << 1 << false << QList<int>{};
+        QTest::newRow("show once now") << false << 0 << false << QList<int>{0};
+    }
+    void reloadReachesTheViewer()
+    {
+        QFETCH(bool, pausedBefore);
+        QFETCH(int, newMode);
+        MemorySettingsStore store;
+        FakeTray tray;
+        FakeTickTimer timer;
+        RecordingStarter starter;
+        RecordingMessageBox boxes;
+        FixedRandom random;
+        FakePropertyLink link;
+        store.stored = {"tamber.vmf", ShowCode(11), 5, 1, 2};
+        ViewerController controller({store, tray, timer, starter, boxes, random, link, m_dir.path(), m_dir.path()},
+                                    {});
+        QList<int> exits;
+        connect(&controller, &ViewerController::finished, this, [&](int code) { exits << code; });
+        controller.load();
+        if (pausedBefore)
+            controller.pauseRequested();
+        ResidentChannel resident(path());
+        QVERIFY(resident.listen());
+        connect(&resident, &ResidentChannel::reloadRequested, &controller, &ViewerController::reloadSettings);
+        store.stored.intervalMinutes = 10;
+        store.stored.residentMode = quint8(newMode);
+
+        std::future<bool> told = std::async(std::launch::async, [&] {
+            return ResidentChannel(path()).requestReload(QDeadlineTimer(20000));
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(told.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
+        QVERIFY(told.get());
+        QTRY_COMPARE(controller.state().settings.intervalMinutes, qint16(10));
+        QTEST(timer.running, "timerAfter");
+        QCOMPARE(controller.isPaused(), pausedBefore);
+        QTEST(exits, "exits");
     }
 
     // A hand-over that comes while the box of a display is open is taken,
@@ -115,10 +171,6 @@ private slots:
     void handOverDuringABox()
     {
         QFETCH(QString, handed);
-        QFile quotes(m_dir.filePath("tamber.vmf"));
-        QVERIFY(quotes.open(QIODevice::WriteOnly));
-        quotes.write(QStringLiteral("言葉1\r\n言葉2\r\n言葉3\r\n").toUtf8());
-        quotes.close();
         MemorySettingsStore store;
         FakeTray tray;
         FakeTickTimer timer;

@@ -7,39 +7,101 @@
 #include <QToolButton>
 #include <QtTest>
 
-// The notification-area view on a desktop whose notification area is
-// missing, late or there, through its availability seam (the offscreen
-// platform has no real one).
+using Place = TrayPresence::Place;
+using Event = TrayActivation::Event;
+
+// The notification-area view on a desktop whose notification area comes,
+// goes and comes back, through its seams (the offscreen platform has none):
+// where the viewer shows itself, which clicks show a quote, and the
+// stand-in window's commands.
 class TestTrayFallback : public QObject
 {
     Q_OBJECT
 private slots:
-    void waitsForTheNotificationArea_data()
+    // Each step: whether an area is there, and the time of the look.
+    void presence_data()
     {
-        QTest::addColumn<int>("availableFromPoll"); // -1: never
-        QTest::addColumn<bool>("windowShown");
-        QTest::newRow("there at start") << 0 << false;
-        QTest::newRow("appears during the wait") << 3 << false;
-        QTest::newRow("never appears") << -1 << true;
+        QTest::addColumn<QList<bool>>("available");
+        QTest::addColumn<QList<int>>("atMs");
+        QTest::addColumn<QList<Place>>("places");
+        QTest::newRow("there at start") << QList<bool>{true} << QList<int>{0} << QList<Place>{Place::Icon};
+        QTest::newRow("late panel") << QList<bool>{false, false, true} << QList<int>{0, 29999, 30000}
+                                    << QList<Place>{Place::Waiting, Place::Waiting, Place::Icon};
+        QTest::newRow("never at start") << QList<bool>{false, false} << QList<int>{5, 30005}
+                                        << QList<Place>{Place::Waiting, Place::Window};
+        // The wait starts when the area is first seen missing, not at start.
+        QTest::newRow("gone later, back")
+            << QList<bool>{true, false, false, false, true} << QList<int>{0, 60000, 80000, 90000, 95000}
+            << QList<Place>{Place::Icon, Place::Waiting, Place::Waiting, Place::Window, Place::Icon};
+        QTest::newRow("gone twice") << QList<bool>{false, false, true, false, false}
+                                    << QList<int>{0, 30000, 31000, 32000, 61999}
+                                    << QList<Place>{Place::Waiting, Place::Window, Place::Icon, Place::Waiting,
+                                                    Place::Waiting};
     }
-    void waitsForTheNotificationArea()
+    void presence()
     {
-        QFETCH(int, availableFromPoll);
-        QFETCH(bool, windowShown);
-        int polls = 0;
-        SystemTrayView view([&] { return availableFromPoll >= 0 && polls++ >= availableFromPoll; }, 200, 10);
+        QFETCH(QList<bool>, available);
+        QFETCH(QList<int>, atMs);
+        TrayPresence presence(SystemTrayView::kWaitMs);
+        QList<Place> places;
+        for (int i = 0; i < available.size(); ++i)
+            places << presence.look(available[i], atMs[i]);
+        QTEST(places, "places");
+    }
+
+    // Qt reports a double click on an embedded icon as Click, DoubleClick;
+    // a StatusNotifier panel sends one Click per click.
+    void activation_data()
+    {
+        QTest::addColumn<bool>("statusNotifier");
+        QTest::addColumn<QList<Event>>("events");
+        QTest::addColumn<int>("quotes");
+        QTest::newRow("embedded: click") << false << QList<Event>{Event::Click} << 0;
+        QTest::newRow("embedded: double click") << false << QList<Event>{Event::Click, Event::DoubleClick} << 1;
+        QTest::newRow("embedded: two double clicks")
+            << false << QList<Event>{Event::Click, Event::DoubleClick, Event::Click, Event::DoubleClick} << 2;
+        QTest::newRow("panel: click") << true << QList<Event>{Event::Click} << 1;
+        QTest::newRow("panel: two clicks") << true << QList<Event>{Event::Click, Event::Click} << 2;
+        QTest::newRow("panel and embedded icon: double click")
+            << true << QList<Event>{Event::Click, Event::DoubleClick} << 1;
+        QTest::newRow("panel: menu, then double click")
+            << true << QList<Event>{Event::Other, Event::DoubleClick} << 1;
+    }
+    void activation()
+    {
+        QFETCH(bool, statusNotifier);
+        QFETCH(QList<Event>, events);
+        TrayActivation activation;
+        int quotes = 0;
+        for (const Event event : events)
+            quotes += activation.shows(event, [&] { return statusNotifier; });
+        QTEST(quotes, "quotes");
+    }
+
+    // The view itself: the window comes when the area has been gone for the
+    // wait, and goes when it is back; the icon the other way round.
+    void windowFollowsTheArea()
+    {
+        bool available = true;
+        SystemTrayView view({[&] { return available; }, [] { return false; }}, 0, 60000);
         view.addIcon(false);
-        auto *wait = view.findChild<QTimer *>("trayWait");
-        QVERIFY(wait);
         const auto icon = [&] { return view.findChild<QSystemTrayIcon *>("trayIcon"); };
-        QTRY_VERIFY((icon() && icon()->isVisible()) || view.fallbackWindow());
-        QVERIFY(!wait->isActive()); // the wait is over either way
-        QCOMPARE(icon()->isVisible(), !windowShown);
-        QCOMPARE(view.fallbackWindow() != nullptr, windowShown);
-        if (windowShown) {
-            QVERIFY(view.fallbackWindow()->isVisible());
-            QCOMPARE(view.fallbackWindow()->windowTitle(), QStringLiteral("ヴェルモ"));
-        }
+        QCoreApplication::processEvents(); // placed from the event loop
+        QVERIFY(icon());
+        QVERIFY(icon()->isVisible() && !view.fallbackWindow());
+
+        available = false;
+        view.lookAtDesktop(); // seen missing: the wait starts
+        QVERIFY(!view.fallbackWindow());
+        view.lookAtDesktop(); // the wait (none here) is over
+        QVERIFY(view.fallbackWindow() && view.fallbackWindow()->isVisible());
+        QCOMPARE(view.fallbackWindow()->windowTitle(), QStringLiteral("ヴェルモ"));
+        QVERIFY(!icon()->isVisible());
+
+        available = true;
+        view.lookAtDesktop();
+        QVERIFY(!view.fallbackWindow());
+        QVERIFY(icon()->isVisible());
     }
 
     // A viewer that shows one quote and ends before its event loop runs
@@ -47,7 +109,7 @@ private slots:
     void iconRemovedBeforeTheLoopIsNeverPlaced()
     {
         int asked = 0;
-        SystemTrayView view([&] { return ++asked > 0; }, 200, 10);
+        SystemTrayView view({[&] { return ++asked > 0; }, [] { return false; }}, 200, 10);
         view.addIcon(false);
         view.removeIcon();
         QCoreApplication::processEvents(); // runs what the view queued
@@ -58,10 +120,12 @@ private slots:
     // The window's buttons are the menu's commands; closing it ends the viewer.
     void windowCarriesTheMenuCommands()
     {
-        SystemTrayView view([] { return false; }, 0, 1);
+        SystemTrayView view({[] { return false; }, [] { return false; }}, 0, 60000);
         view.addIcon(false);
-        QTRY_VERIFY(view.fallbackWindow() && view.fallbackWindow()->isVisible());
+        QCoreApplication::processEvents();
+        view.lookAtDesktop();
         TrayFallbackWindow *window = view.fallbackWindow();
+        QVERIFY(window && window->isVisible());
         QSignalSpy properties(&view, &SystemTrayView::propertiesRequested);
         QSignalSpy play(&view, &SystemTrayView::playRequested);
         QSignalSpy end(&view, &SystemTrayView::endRequested);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer_properties/propertywindow.h"
+#include "viewer_properties/valuebar.h"
 
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordinghelpviewer.h"
@@ -9,6 +10,7 @@
 #include "fakes/scripteddialogbinding.h"
 #include "shared/cp932.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -137,6 +139,70 @@ struct PropertyRig
         const bool option = control->inherits("QRadioButton");
         QTest::mouseClick(control, Qt::LeftButton, {},
                           option ? QPoint(6, control->height() / 2) : control->rect().center());
+    }
+
+    // Steps as a person takes them, "; " between them: "click Name", "key
+    // Name Key" (the key as QKeySequence spells it), "type Name text" (in
+    // place of the field's text), "settle".
+    void act(const QString &steps) const
+    {
+        for (const QString &step : steps.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+            const QStringList word = step.split(' ');
+            if (word[0] == "click")
+                click(word[1]);
+            else if (word[0] == "key")
+                QTest::keyClick(child(word[1]), QKeySequence::fromString(word[2])[0].key());
+            else if (word[0] == "type")
+                child<QLineEdit>(word[1])->selectAll(), QTest::keyClicks(child(word[1]), step.section(' ', 2));
+            else if (word[0] == "settle")
+                settle();
+            else
+                qFatal("no step %s", qPrintable(step));
+        }
+    }
+
+    // What the named controls show, "Name=value" each, blank-separated: a
+    // field's or label's text, a bar's value, "on" or "off" for an option or
+    // a box; "Name(disabled)" when switched off, "(grey)" for an editable
+    // field that is not white. Sh, Tim, Ms, Jo, Ops: the values last saved;
+    // mirwin.ini: the file, "|" for each CR LF.
+    QString look(const QString &names) const
+    {
+        QStringList seen;
+        const ViewerSettings &s = store.stored;
+        const QMap<QString, QString> saved = {{"Ops", s.quoteSource}, {"Sh", QString::number(s.showCode.value())},
+                                              {"Tim", QString::number(s.intervalMinutes)},
+                                              {"Ms", QString::number(s.linePosition)},
+                                              {"Jo", QString::number(s.residentMode)}};
+        for (const QString &name : names.split(' ')) {
+            if (saved.contains(name) || name == "mirwin.ini") {
+                seen << name + '=' + saved.value(name, QString::fromLatin1(mirwinIni()).replace("\r\n", "|"));
+                continue;
+            }
+            QWidget *control = child(name);
+            QString value = control->property("text").toString(), flags;
+            if (auto *bar = qobject_cast<ValueBar *>(control))
+                value = QString::number(bar->barValue());
+            if (auto *button = qobject_cast<QAbstractButton *>(control); button && button->isCheckable())
+                value = button->isChecked() ? "on" : "off";
+            if (!control->isEnabled())
+                flags += "(disabled)";
+            if (auto *field = qobject_cast<QLineEdit *>(control);
+                field && !field->isReadOnly() && field->palette().color(QPalette::Base) != QColor(Qt::white))
+                flags += "(grey)";
+            seen << name + flags + '=' + value;
+        }
+        return seen.join(' ');
+    }
+
+    // look() of the controls named in shown, a text as look() gives it.
+    QString lookLike(const QString &shown) const
+    {
+        static const QRegularExpression name("(?:^| )([\\w.]+)(?:\\(\\w+\\))*=");
+        QStringList names;
+        for (auto match = name.globalMatch(shown); match.hasNext();)
+            names << match.next().captured(1);
+        return look(names.join(' '));
     }
 
     // Waits until the quote file has been read and the preview shows it.

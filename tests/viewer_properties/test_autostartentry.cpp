@@ -91,71 +91,53 @@ private slots:
         QTEST(AutostartEntry::countsAsOn(content), "on");
     }
 
-    // The file may be anything; only a small regular file that counts is on.
-    void isOn_data()
+    // What lies at the entry's place before: isOn() of it (only a small
+    // regular file that counts is on), then apply() of on or off. Writing
+    // makes the folder; removing something already gone succeeds; what
+    // cannot be replaced or removed is a failure with a reason.
+    void onDisk_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<bool>("on");
-        QTest::newRow("entry") << "entry" << true;
-        QTest::newRow("missing") << "missing" << false;
-        QTest::newRow("folder") << "folder" << false;
-        QTest::newRow("named pipe") << "fifo" << false;
-        QTest::newRow("huge") << "huge" << false;
-        QTest::newRow("unreadable") << "unreadable" << false;
-    }
-    void isOn()
-    {
-        QFETCH(QString, kind);
-        if (kind == "unreadable" && ::geteuid() == 0)
-            QSKIP("root reads any file");
-        const QString path = m_dir.filePath(QTest::currentDataTag());
-        const QByteArray entry = AutostartEntry::text("/x/velmo");
-        if (kind == "folder")
-            QVERIFY(QDir().mkpath(path));
-        else if (kind == "fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        else if (kind == "huge")
-            QVERIFY(put(path, entry + "# " + QByteArray(1 << 20, 'x') + "\n"));
-        else if (kind != "missing")
-            QVERIFY(put(path, entry));
-        if (kind == "unreadable")
-            QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
-        QTEST(AutostartEntry::isOn(path), "on");
-    }
-
-    // Writing makes the folder; removing something already gone succeeds;
-    // what cannot be replaced or removed is a failure with a reason.
-    void apply_data()
-    {
-        QTest::addColumn<QString>("existing"); // at the entry's path
+        QTest::addColumn<QString>("existing");
+        QTest::addColumn<bool>("wasOn");
         QTest::addColumn<bool>("on");
         QTest::addColumn<bool>("works");
-        QTest::newRow("on, no folder yet") << "none" << true << true;
-        QTest::newRow("on over a foreign entry") << "foreign" << true << true;
-        QTest::newRow("off removes") << "entry" << false << true;
-        QTest::newRow("off, already gone") << "none" << false << true;
-        QTest::newRow("on over a folder") << "folder" << true << false;
-        QTest::newRow("off, a folder") << "folder" << false << false;
-        QTest::newRow("on, folder blocked by a file") << "blocked" << true << false;
+        QTest::newRow("none, on: the folder made") << "none" << false << true << true;
+        QTest::newRow("none, off: already gone") << "none" << false << false << true;
+        QTest::newRow("entry, off: removed") << "entry" << true << false << true;
+        QTest::newRow("a foreign entry, on: replaced") << "foreign" << false << true << true;
+        QTest::newRow("huge, on") << "huge" << false << true << true;
+        QTest::newRow("unreadable, off") << "unreadable" << false << false << true;
+        QTest::newRow("named pipe, off") << "fifo" << false << false << true;
+        QTest::newRow("folder, on") << "folder" << false << true << false;
+        QTest::newRow("folder, off") << "folder" << false << false << false;
+        QTest::newRow("folder blocked by a file, on") << "blocked" << false << true << false;
     }
-    void apply()
+    void onDisk()
     {
         QFETCH(QString, existing);
         QFETCH(bool, on);
         QFETCH(bool, works);
+        if (existing == "unreadable" && ::geteuid() == 0)
+            QSKIP("root reads any file");
         const QString base = m_dir.filePath(QTest::currentDataTag());
         const QString path = base + "/autostart/velmo.desktop";
+        const QByteArray entry = AutostartEntry::text("/x/velmo");
         if (existing == "blocked")
             QVERIFY(put(base, "a file where the folder would be"));
         else if (existing != "none")
             QVERIFY(QDir().mkpath(existing == "folder" ? path : base + "/autostart"));
-        if (existing == "entry" || existing == "foreign")
-            QVERIFY(put(path, entryWith(existing == "entry" ? "Exec=/x/velmo" : "Exec=other")));
+        if (existing == "fifo")
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        if (existing == "entry" || existing == "foreign" || existing == "unreadable" || existing == "huge")
+            QVERIFY(put(path, existing == "foreign" ? entryWith("Exec=other")
+                                                    : entry + (existing == "huge" ? QByteArray(1 << 20, '#') : "")));
+        if (existing == "unreadable")
+            QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
+        QTEST(AutostartEntry::isOn(path), "wasOn");
         QString error;
         QCOMPARE(AutostartEntry::apply(path, on, "/x/velmo", &error), works);
         QCOMPARE(error.isEmpty(), works);
-        if (works)
-            QCOMPARE(AutostartEntry::isOn(path), on);
+        QVERIFY(!works || AutostartEntry::isOn(path) == on);
     }
 
     // The entry as written passes the desktop's own validator, where

@@ -18,7 +18,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("minutes");
         QTest::newRow("negative fraction") << "-0.5" << 0;
+        QTest::newRow("just below 1") << "0.99" << 0;
         QTest::newRow("the bound itself") << "3000.99" << 3000;
+        QTest::newRow("just beyond the bound") << "3001" << 3000;
         QTest::newRow("beyond 16 bits") << "70000" << 3000;
         QTest::newRow("blanks, sign, unit after") << "  +30分" << 30;
         QTest::newRow("full-width digits") << "１２" << 12;
@@ -34,6 +36,33 @@ private slots:
     {
         QFETCH(QString, text);
         QTEST(int(IntervalText::toMinutes(text)), "minutes");
+    }
+
+    // The start line at the ends of the file: 0 asks for no line and gets
+    // the last one (or the line shown before, for an empty file).
+    void startLine_data()
+    {
+        QTest::addColumn<QByteArray>("content"); // "missing": no file
+        QTest::addColumn<int>("position");
+        QTest::addColumn<QString>("read"); // ok, count, position, line
+        const QByteArray three = "one\r\ntwo\r\nthree\r\n";
+        QTest::newRow("line 1") << three << 1 << "1 3 1 one";
+        QTest::newRow("the last line") << three << 3 << "1 3 3 three";
+        QTest::newRow("beyond the end") << three << 4 << "1 3 3 three";
+        QTest::newRow("0: the last line") << three << 0 << "1 3 0 three";
+        QTest::newRow("empty file") << QByteArray() << 2 << "1 0 0 before";
+        QTest::newRow("missing") << QByteArray("missing") << 1 << "0 0 0 ";
+    }
+    void startLine()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(int, position);
+        QTemporaryDir dir;
+        QFile file(dir.filePath("lines.vmf"));
+        QVERIFY(content == "missing" || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
+        file.close();
+        const StartLine r = readStartLine(file.fileName(), position, "before");
+        QTEST(QStringLiteral("%1 %2 %3 %4").arg(r.ok).arg(r.lineCount).arg(r.position).arg(r.line), "read");
     }
 
     // Dragging the bar asks many times; only the last answer is reported.

@@ -1,21 +1,14 @@
 #include "propertyrig.h"
 
-#include "viewer_properties/formplacer.h"
 #include "viewer_properties/valuebar.h"
 
-#include <QLabel>
 #include <QRadioButton>
 
-namespace {
-QString line(const QString &file, int n)
-{
-    return file + ' ' + QString::number(n);
-}
-} // namespace
+Q_DECLARE_METATYPE(ViewerSettings)
 
 // The pages as a person uses them: the start-line preview of every kind of
-// source and of files that cannot be read, the order and method options on
-// Sh, the mirwin bars and labels, the file and font dialogs, the interval.
+// source and of files that cannot be read, the options, bars, labels and
+// fields of each page and what OK then saves, the file and font dialogs.
 class TestPropertyPages : public QObject
 {
     Q_OBJECT
@@ -34,9 +27,9 @@ private slots:
         QTest::addColumn<int>("maximum"); // of the start-line bar; 0 when not checked
         const QByteArray keep("keep");
         const QByteArray seven = numberedLines("自分の行", 7);
-        QTest::newRow("tamber, line 12") << "tamber.vmf" << keep << 10 << 12 << "第12章 " + line("tamber.vmf", 12) << 50;
-        QTest::newRow("beyond the end: line 50") << "tamber.vmf" << keep << 10 << 80 << "第50章 " + line("tamber.vmf", 50) << 50;
-        QTest::newRow("mirelle") << "mirelle.vmf" << keep << 11 << 3 << "第3話 「" + line("mirelle.vmf", 3) + "の巻」" << 50;
+        QTest::newRow("tamber, line 1") << "tamber.vmf" << keep << 10 << 1 << "第1章 tamber.vmf 1" << 50;
+        QTest::newRow("beyond the end: line 50") << "tamber.vmf" << keep << 10 << 80 << "第50章 tamber.vmf 50" << 50;
+        QTest::newRow("mirelle") << "mirelle.vmf" << keep << 11 << 3 << "第3話 「mirelle.vmf 3の巻」" << 50;
         QTest::newRow("own file") << "own.txt" << seven << 10 << 2 << "2行 - 自分の行2" << 7;
         QTest::newRow("UTF-8 file as the viewer shows it") << "utf8.txt" << QByteArray("一行目\n二行目\n") << 10 << 2
                                                           << "2行 - 二行目" << 2;
@@ -53,67 +46,89 @@ private slots:
         QFETCH(int, code);
         QFETCH(int, start);
         PropertyRig rig;
-        const bool fixed = source.endsWith(".vmf");
-        const QString ops = fixed ? source : rig.path(source);
         if (content == "missing")
             QVERIFY(QFile::remove(rig.path(source)));
         else if (content != "keep")
             place(rig.path(source), content);
-        rig.store.stored = stored(ops, code, 0, start, 1);
+        rig.store.stored = stored(source.endsWith(".vmf") ? source : rig.path(source), code, 0, start, 1);
         rig.open();
         rig.settle();
         QFETCH(QString, preview);
         QCOMPARE(rig.text("Text3"), preview.arg(rig.folder.path()));
-        const bool inOrder = code < 20;
-        QCOMPARE(rig.child("Text3")->isEnabled(), inOrder);
-        QCOMPARE(rig.child("HScroll2")->isEnabled(), inOrder);
+        QCOMPARE(rig.child("Text3")->isEnabled(), code < 20);
+        QCOMPARE(rig.child("HScroll2")->isEnabled(), code < 20);
         QFETCH(int, maximum);
         if (maximum)
             QCOMPARE(rig.child<ValueBar>("HScroll2")->finishEnd(), maximum);
     }
 
-    void showCode_data()
+    // Each row: the stored values, steps (PropertyRig::act), and what the
+    // named controls and the saved values then show (PropertyRig::look).
+    void controls_data()
     {
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QStringList>("clicks");
-        QTest::addColumn<QList<int>>("codes");
-        QTest::newRow("order switches keep the method") << 22 << QStringList{"Option15", "Option21"} << QList<int>{12, 22};
-        QTest::newRow("method keeps the order") << 10 << QStringList{"Option14", "Option12"} << QList<int>{11, 10};
-        QTest::newRow("random methods") << 21 << QStringList{"Option13", "Option7"} << QList<int>{22, 23};
-        QTest::newRow("unknown code stays") << 5 << QStringList{"Option14", "Option15", "Option21"} << QList<int>{5, 5, 5};
+        QTest::addColumn<ViewerSettings>("before");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("shown");
+        const auto row = [](const char *name, const ViewerSettings &s, const char *steps, const QString &shown) {
+            QTest::newRow(name) << s << QString(steps) << shown;
+        };
+        const auto sh = [](int code) { return stored("tamber.vmf", code, 0, 1, 1); };
+        // The order is the tens digit of Sh, the method its units digit.
+        row("in file order keeps the method", sh(22), "click Option15; click Command1", "Sh=12");
+        row("random keeps the method", sh(11), "click Option21; click Command1", "Sh=21");
+        row("message box", sh(10), "click Option14; click Command1", "Sh=11");
+        row("dastor", sh(21), "click Option13; click Command1", "Sh=22");
+        row("mirwin", sh(20), "click Option7; click Command1", "Sh=23");
+        row("the title card", sh(13), "click Option12; click Command1", "Sh=10");
+        for (int unknown : {5, 19, 34})
+            QTest::addRow("code %d stays", unknown) << sh(unknown)
+                                                    << "click Option14; click Option15; click Option21; click Command1"
+                                                    << QString("Sh=%1").arg(unknown);
+        // The start-line bar runs from line 1 to the file's last line.
+        const QString last = "Text3=第50章 tamber.vmf 50 Ms=50";
+        row("start line to the first", sh(10), "key HScroll2 Right; settle; key HScroll2 Home; settle; click Command1",
+            "Text3=第1章 tamber.vmf 1 Ms=1");
+        row("start line to the last", sh(10), "key HScroll2 End; settle; click Command1", last);
+        row("start line beyond the last", stored("tamber.vmf", 10, 0, 50, 1), "key HScroll2 Right; settle; click Command1",
+            last);
+        // The mirwin bars move the way their arrows point, to their ends;
+        // the labels follow, and OK saves what they show.
+        row("size, vertical to the bottom, horizontal to the left", sh(20),
+            "key VScroll1 End; key VScroll2 End; key HScroll1 Home; click Command1",
+            "Label13=-39 Label15=( -100 , -100 ) mirwin.ini=|-39|-100 |-100 |");
+        row("size, vertical to the top, horizontal to the right", sh(20),
+            "key VScroll1 Home; key VScroll2 Home; key HScroll1 End",
+            "Label13=+200 Label15=( 100 , 100 )");
+        row("one step each", sh(20), "key VScroll1 Down; key VScroll2 Down; key HScroll1 Right",
+            "Label13=-1 Label15=( 1 , -1 )");
+        row("size up one: the position label stays empty", sh(20), "key VScroll1 Up", "Label13=+1 Label15=");
+        // The interval counts only in the periodic mode; the field is read at OK.
+        const ViewerSettings periodic = stored("tamber.vmf", 20, 7, 1, 1);
+        row("periodic, as stored", periodic, "click Command1", "Option4=on Text1=7 Tim=7 Jo=1");
+        row("periodic, typed 12.9", periodic, "type Text1 12.9; click Command1", "Text1=12.9 Tim=12 Jo=1");
+        row("once, resident", periodic, "type Text1 30; click Option16; click Command1",
+            "Text1(disabled)(grey)=0 Tim=0 Jo=1");
+        row("once", periodic, "click Option3; click Command1", "Tim=0 Jo=0");
+        row("no display at start", periodic, "click Option17; click Command1", "Text1(disabled)(grey)=0 Tim=0 Jo=2");
+        // A built-in source chosen in random order after the file option
+        // switches the file-name field off; file order with the file option
+        // opens it again.
+        const ViewerSettings own = stored("x.txt", 20, 0, 1, 1);
+        row("built-in source in random order", own, "click Option10; type Text4 typed; click Command1",
+            "Text4(disabled)(grey)=x.txt Ops=tamber.vmf");
+        row("file option in file order", own, "click Option10; click Option20; click Option15; click Command1",
+            "Text4=x.txt Ops=x.txt Sh=10");
     }
-    void showCode()
+    void controls()
     {
-        QFETCH(int, code);
-        QFETCH(QStringList, clicks);
-        PropertyRig rig(stored("tamber.vmf", code, 0, 1, 1));
+        QFETCH(ViewerSettings, before);
+        QFETCH(QString, steps);
+        QFETCH(QString, shown);
+        PropertyRig rig(before);
         rig.open();
-        QList<int> codes;
-        for (const QString &name : clicks) {
-            rig.click(name);
-            codes << rig.window->state().values.showCode.value();
-        }
-        QTEST(codes, "codes");
-    }
-
-    // A built-in source chosen in random order after the file option leaves
-    // the file-name field switched off; file order with the file option
-    // opens it again.
-    void fileNameField()
-    {
-        PropertyRig rig(stored(QDir::temp().filePath("x.txt"), 20, 0, 1, 1));
-        rig.open();
-        auto *field = rig.child<QLineEdit>("Text4");
-        QVERIFY(field->isEnabled());
-        rig.click("Option10");
-        QVERIFY(!field->isEnabled());
-        QVERIFY(!isFieldWhite(field));
-        QTest::keyClicks(field, "typed");
-        QCOMPARE(rig.window->state().values.quoteSource, QStringLiteral("tamber.vmf"));
-        rig.click("Option20");
-        rig.click("Option15");
-        QVERIFY(field->isEnabled());
-        QVERIFY(isFieldWhite(field));
+        rig.settle();
+        rig.act(steps);
+        QCOMPARE(rig.lookLike(shown), shown);
     }
 
     // "...": the file option, the three filter pairs with the first one
@@ -135,9 +150,7 @@ private slots:
         if (chosen)
             rig.dialogs.fileAnswer = {1, 0, {rig.path("own.txt")}, 1};
         rig.open();
-        rig.settle();
-        rig.click("Command7");
-        rig.settle();
+        rig.act("settle; click Command7; settle");
         QVERIFY(rig.child<QRadioButton>("Option20")->isChecked());
         QCOMPARE(rig.text("Text4"), chosen ? rig.path("own.txt") : QString());
         QTEST(rig.text("Text3"), "preview");
@@ -163,60 +176,6 @@ private slots:
         rig.click("Command5");
         QCOMPARE(rig.dialogs.fontRequests.value(1).font.family(), QStringLiteral("Old Face"));
         QCOMPARE(rig.text("Text6"), QStringLiteral("New Face"));
-    }
-
-    // The bars move the way their arrows point and their labels follow.
-    void mirwinBars_data()
-    {
-        QTest::addColumn<QString>("bar");
-        QTest::addColumn<int>("key");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("size to the top") << "VScroll1" << int(Qt::Key_Home) << 200 << "Label13" << "+200";
-        QTest::newRow("size to the bottom") << "VScroll1" << int(Qt::Key_End) << -39 << "Label13" << "-39";
-        QTest::newRow("right one") << "HScroll1" << int(Qt::Key_Right) << 1 << "Label15" << "( 1 , 0 )";
-        QTest::newRow("vertical top") << "VScroll2" << int(Qt::Key_Home) << 100 << "Label15" << "( 0 , 100 )";
-        QTest::newRow("vertical down one") << "VScroll2" << int(Qt::Key_Down) << -1 << "Label15" << "( 0 , -1 )";
-    }
-    void mirwinBars()
-    {
-        QFETCH(QString, bar);
-        QFETCH(int, key);
-        PropertyRig rig;
-        rig.open();
-        QTest::keyClick(rig.child(bar), Qt::Key(key));
-        QTEST(rig.child<ValueBar>(bar)->barValue(), "value");
-        QFETCH(QString, label);
-        QTEST(rig.child<QLabel>(label)->text(), "text");
-    }
-
-    // The interval field as the save reads it (its rules are tested apart), and the modes that drop it.
-    void interval_data()
-    {
-        QTest::addColumn<QString>("mode");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("tim");
-        QTest::addColumn<int>("jo");
-        QTest::newRow("12.9") << "Option4" << "12.9" << 12 << 1;
-        QTest::newRow("once, resident, after 30 typed") << "Option16" << "30" << 0 << 1;
-        QTest::newRow("once") << "Option3" << "30" << 0 << 0;
-    }
-    void interval()
-    {
-        QFETCH(QString, mode);
-        QFETCH(QString, typed);
-        PropertyRig rig(stored("tamber.vmf", 20, 7, 1, 1));
-        rig.open();
-        auto *field = rig.child<QLineEdit>("Text1");
-        QCOMPARE(field->text(), QStringLiteral("7"));
-        field->selectAll();
-        QTest::keyClicks(field, typed);
-        rig.click(mode);
-        QCOMPARE(field->isEnabled(), mode == "Option4");
-        rig.click("Command1");
-        QTEST(int(rig.store.stored.intervalMinutes), "tim");
-        QTEST(int(rig.store.stored.residentMode), "jo");
     }
 };
 

@@ -36,12 +36,10 @@ class TestVelmoinitLoop : public QObject
         QProcess tool;
         tool.setProcessEnvironment(environment());
         tool.start("xdotool", arguments);
-        if (!tool.waitForFinished(20000)) {
-            tool.kill();
-            tool.waitForFinished();
-            return std::nullopt;
-        }
-        if (tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        const bool done = tool.waitForFinished(20000);
+        if (!done)
+            tool.kill(), tool.waitForFinished();
+        if (!done || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
             return std::nullopt;
         return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
     }

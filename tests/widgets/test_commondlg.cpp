@@ -1,6 +1,5 @@
 #include "fakes/scripteddialogbinding.h"
 #include "widgets/commondlg.h"
-#include "widgets/qtcommondlgbinding.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -8,163 +7,123 @@
 using Answer = CommonDlgBinding::FileAnswer;
 static const QChar NUL(0);
 
-// Runs one of the wrapper's operations by the name of its kind.
-static void run(CommonDlg &dlg, const QString &operation)
-{
-    const QHash<QString, void (CommonDlg::*)()> operations = {
-        {"open", &CommonDlg::showOpen},
-        {"color", &CommonDlg::showColor},
-        {"font", &CommonDlg::showFont},
-        {"print", &CommonDlg::showPrinter},
-    };
-    (dlg.*operations.value(operation))();
-}
-
-// Answers the next modal dialog the moment it is up.
-static void whenDialogShows(std::function<void(QDialog *)> answer)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, answer] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            answer(dialog);
-        }
-    });
-    poll->start(10);
-}
-
-// Stands in for the desktop's viewer of local files.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl &url) { opened << url; }
-};
-
 // The wrapper against scripted dialogs: what each dialog is given, and
 // what the properties say afterwards.
 class TestCommonDlg : public QObject
 {
     Q_OBJECT
     ScriptedDialogBinding m_dialogs;
-    QTemporaryDir m_dir;
 
 private slots:
     void init() { m_dialogs = ScriptedDialogBinding(); }
 
-    // A fresh instance's file dialog; the name is cut to the 255-character buffer.
-    void freshInstanceOffersAllFiles()
+    // A fresh instance's defaults, and the filter as the dialog takes it;
+    // the name is cut to the 255-character buffer less its NUL.
+    void fileRequest_data()
     {
-        CommonDlg dlg(m_dialogs);
-        QCOMPARE(dlg.filter(), QString());
-        dlg.setFileName(QString(300, 'x'));
-        dlg.showOpen();
-        const auto &request = m_dialogs.fileRequests.first();
-        QCOMPARE(request.platformFilter, QString("All Files (*.*)") + NUL + "*.*" + NUL);
-        QCOMPARE(std::tuple(request.title, request.initDir, request.maxFileSize),
-                 std::tuple(QString("Open File"), QDir::currentPath(), 255));
-        QCOMPARE(request.fileName, QString(254, 'x'));
-    }
-
-    void filterBecomesPlatformFilter_data()
-    {
-        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("filter"); // null: never set
         QTest::addColumn<QString>("platform");
+        QTest::newRow("fresh") << QString() << QString("All Files (*.*)%1*.*%1").arg(NUL);
         QTest::newRow("two pairs") << "A|*.a|B|*.b" << QString("A%1*.a%1B%1*.b%1").arg(NUL);
         QTest::newRow("ends in bar") << "A|*.a|" << QString("A%1*.a%1").arg(NUL);
     }
-    void filterBecomesPlatformFilter()
+    void fileRequest()
     {
         QFETCH(QString, filter);
         CommonDlg dlg(m_dialogs);
-        dlg.setFilter(filter);
-        dlg.showSave();
+        QCOMPARE(std::tuple(dlg.fileTitle(), dlg.defaultExt(), dlg.maxFileSize(), dlg.flags()),
+                 std::tuple(QString(254, ' '), QString(NUL), 255, 0u));
+        if (!filter.isNull())
+            dlg.setFilter(filter);
+        dlg.setFileName(QString(300, 'x'));
+        dlg.showOpen();
         QCOMPARE(dlg.filter(), filter);
-        QTEST(m_dialogs.fileRequests.first().platformFilter, "platform");
-        QVERIFY(m_dialogs.fileRequests.first().save);
+        const auto &request = m_dialogs.fileRequests.first();
+        QTEST(request.platformFilter, "platform");
+        QCOMPARE(std::tuple(request.title, request.initDir, request.maxFileSize, request.defaultExt, request.save),
+                 std::tuple(QString("Open File"), QDir::currentPath(), 255, QString(NUL), false));
+        QCOMPARE(request.fileName, QString(254, 'x'));
     }
 
-    // The chosen names come back whole, or the dialog fails as too small.
+    // The chosen names come back whole, or the dialog fails as too small;
+    // a multiple selection ends with two NULs.
     void chosenFilesFillTheBuffer_data()
     {
         QTest::addColumn<QStringList>("files");
         QTest::addColumn<int>("maxFileSize");
-        QTest::addColumn<QString>("fileName");
-        QTest::addColumn<int>("errNumber");
-        QTest::newRow("several") << QStringList{"/d/a", "/d/b"} << 255 << QString("/d%1a%1b").arg(NUL) << 0;
-        QTest::newRow("one fits exactly") << QStringList{"/d/a.txt"} << 9 << "/d/a.txt" << 0;
-        QTest::newRow("one too long") << QStringList{"/d/a.txt"} << 8 << "kept" << 0x3003;
-        QTest::newRow("several too long") << QStringList{"/d/a", "/d/b"} << 7 << "kept" << 0x3003;
+        QTest::addColumn<QString>("fileName"); // "kept": the dialog failed
+        QTest::newRow("one fits exactly") << QStringList{"/d/a.txt"} << 9 << "/d/a.txt";
+        QTest::newRow("one too long") << QStringList{"/d/a.txt"} << 8 << "kept";
+        QTest::newRow("several fit exactly") << QStringList{"/d/a", "/d/b"} << 8 << QString("/d%1a%1b").arg(NUL);
+        QTest::newRow("several too long") << QStringList{"/d/a", "/d/b"} << 7 << "kept";
     }
     void chosenFilesFillTheBuffer()
     {
         QFETCH(QStringList, files);
         QFETCH(int, maxFileSize);
-        QFETCH(QString, fileName);
-        QFETCH(int, errNumber);
         CommonDlg dlg(m_dialogs);
         dlg.setFileName("kept");
         dlg.setMaxFileSize(maxFileSize);
         m_dialogs.fileAnswer = Answer{1, 0, files, 2};
         dlg.showOpen();
-        QCOMPARE(dlg.fileName(), fileName);
-        QCOMPARE(dlg.errNumber(), errNumber);
-        QCOMPARE(dlg.lastResult(), errNumber ? 0 : 1);
-        QCOMPARE(dlg.filterIndex(), errNumber ? 0 : 2);
-        if (errNumber)
+        QTEST(dlg.fileName(), "fileName");
+        const bool failed = dlg.fileName() == "kept";
+        QCOMPARE(std::tuple(dlg.errNumber(), dlg.lastResult(), dlg.filterIndex()),
+                 std::tuple(failed ? 0x3003 : 0, failed ? 0 : 1, failed ? 0 : 2));
+        if (failed)
             QCOMPARE(dlg.errDescription(), QString("メンバ lpstrFile が指すバッファが小さすぎます。"));
-        else
-            QCOMPARE(dlg.fileTitle(), QFileInfo(files.first()).fileName());
+        QCOMPARE(dlg.fileTitle(), failed ? QString(254, ' ') : QFileInfo(files.first()).fileName());
     }
 
+    // Each dialog gets the Flags property; cancels are reported by dialog,
+    // and only a successful font dialog sets the report back.
     void cancelIsReportedPerOperation_data()
     {
-        QTest::addColumn<QString>("operation");
+        QTest::addColumn<int>("action");
         QTest::addColumn<bool>("cancelError");
         QTest::addColumn<bool>("cancelButton");
-        QTest::addColumn<QString>("fileName");
         for (bool on : {false, true}) {
-            const char *suffix = on ? " with CancelError" : "";
-            QTest::addRow("open%s", suffix) << "open" << on << on << (on ? "" : "a.txt");
-            QTest::addRow("color%s", suffix) << "color" << on << true << "a.txt";
-            QTest::addRow("print%s", suffix) << "print" << on << on << "a.txt";
-            QTest::addRow("font%s", suffix) << "font" << on << true << "a.txt";
+            QTest::addRow("open %d", on) << int(CommonDlg::Open) << on << on;
+            QTest::addRow("color %d", on) << int(CommonDlg::Color) << on << true;
+            QTest::addRow("print %d", on) << int(CommonDlg::Print) << on << on;
+            QTest::addRow("font %d", on) << int(CommonDlg::Font) << on << true;
         }
     }
     void cancelIsReportedPerOperation()
     {
-        QFETCH(QString, operation);
+        QFETCH(int, action);
         QFETCH(bool, cancelError);
         QFETCH(bool, cancelButton);
-        QFETCH(QString, fileName);
         CommonDlg dlg(m_dialogs);
         dlg.setFileName("a.txt");
         dlg.setCancelError(cancelError);
-        run(dlg, operation);
+        dlg.setFlags(CommonDlgFlags::FileMustExist);
+        dlg.setAction(action);
+        const bool font = action == CommonDlg::Font;
+        QCOMPARE(m_dialogs.lastFlags, CommonDlgFlags::FileMustExist | (font ? CommonDlgFlags::InitToLogFontStruct : 0));
         QCOMPARE(dlg.cancelButton(), cancelButton);
-        QCOMPARE(dlg.fileName(), fileName);
+        QCOMPARE(dlg.fileName(), action == CommonDlg::Open && cancelError ? "" : "a.txt");
         QCOMPARE(dlg.errNumber(), 0);
-        // Only a successful font dialog sets it back.
         m_dialogs.fileAnswer = Answer{1, 0, {"/d/b"}, 1};
         m_dialogs.colorAnswer.result = m_dialogs.printAnswer.result = m_dialogs.fontAnswer.result = 1;
-        run(dlg, operation);
-        QCOMPARE(dlg.cancelButton(), operation == "font" ? false : cancelButton);
+        dlg.setAction(action);
+        QCOMPARE(dlg.cancelButton(), !font && cancelButton);
     }
 
-    // Sizes in points through the owner's 96 pixels per inch, halves to even.
+    // The dialog starts at the owner's font with the properties laid over
+    // it, and leaves the owner as it was. Sizes come back in points through
+    // the owner's 96 pixels per inch, halves to even; bold from Medium on.
+    // A cancel clears the font properties.
     void chosenFont_data()
     {
-        QTest::addColumn<int>("pixels");
+        QTest::addColumn<int>("pixels"); // 0: points; -1: cancelled
         QTest::addColumn<double>("points");
         QTest::addColumn<int>("weight");
-        QTest::addColumn<int>("fontSize");
-        QTest::addColumn<bool>("bold");
-        QTest::newRow("14 px is 10.5 pt") << 14 << 0.0 << 700 << 10 << true;
-        QTest::newRow("18 px is 13.5 pt") << 18 << 0.0 << 500 << 14 << true;
-        QTest::newRow("10.5 pt chosen") << 0 << 10.5 << 400 << 10 << false;
+        QTest::addColumn<QString>("properties"); // name size bold italic underline strikeout colour error
+        QTest::newRow("14 px is 10.5 pt") << 14 << 0.0 << 700 << "IPAGothic 10 1 1 1 0 332211 ";
+        QTest::newRow("18 px is 13.5 pt, medium") << 18 << 0.0 << 500 << "IPAGothic 14 1 1 1 0 332211 ";
+        QTest::newRow("10.5 pt chosen, below medium") << 0 << 10.5 << 499 << "IPAGothic 10 0 1 1 0 332211 ";
+        QTest::newRow("cancelled") << -1 << 0.0 << 0 << " 0 0 0 0 0 0 フォントが存在しません。";
     }
     void chosenFont()
     {
@@ -172,226 +131,128 @@ private slots:
         QFETCH(double, points);
         QFETCH(int, weight);
         QWidget owner;
-        QCOMPARE(owner.logicalDpiY(), 96);
-        QFont chosen("IPAGothic");
-        pixels ? chosen.setPixelSize(pixels) : chosen.setPointSizeF(points);
-        chosen.setWeight(QFont::Weight(weight));
-        chosen.setItalic(true);
-        chosen.setUnderline(true);
-        m_dialogs.fontAnswer = {1, 0, chosen, QColor(0x11, 0x22, 0x33)};
-        CommonDlg dlg(m_dialogs);
-        dlg.setForm(&owner);
-        dlg.showFont();
-        QCOMPARE(dlg.fontName(), QString("IPAGothic"));
-        QTEST(dlg.fontSize(), "fontSize");
-        QTEST(dlg.fontBold(), "bold");
-        QVERIFY(dlg.fontItalic() && dlg.fontUnderline() && !dlg.fontStrikethru());
-        QCOMPARE(dlg.color(), 0x332211u);
-    }
-
-    // The owner's font and the wrapper's properties make the dialog's start
-    // font; a cancel clears the properties and leaves the owner as it was.
-    void fontDialogStartsAtPropertiesAndCancelClearsThem()
-    {
-        QWidget owner;
         QFont ownerFont("DejaVu Sans");
         ownerFont.setPointSizeF(10.5);
         ownerFont.setBold(true);
         owner.setFont(ownerFont);
-        QPalette palette = owner.palette();
-        palette.setColor(QPalette::WindowText, Qt::darkGreen);
-        owner.setPalette(palette);
-
+        QCOMPARE(owner.logicalDpiY(), 96);
+        QFont chosen("IPAGothic");
+        pixels > 0 ? chosen.setPixelSize(pixels) : chosen.setPointSizeF(points);
+        chosen.setWeight(QFont::Weight(weight));
+        chosen.setItalic(true);
+        chosen.setUnderline(true);
+        m_dialogs.fontAnswer = {pixels >= 0, pixels >= 0 ? 0 : CommonDlgErrors::NoFonts, chosen, QColor(0x11, 0x22, 0x33)};
         CommonDlg dlg(m_dialogs);
         dlg.setForm(&owner);
-        QCOMPARE(dlg.fontName(), QString("DejaVu Sans"));
-        QCOMPARE(dlg.fontSize(), 10);
-        QVERIFY(dlg.fontBold());
+        QCOMPARE(std::tuple(dlg.fontName(), dlg.fontSize(), dlg.fontBold()), std::tuple(QString("DejaVu Sans"), 10, true));
         dlg.setFontName("IPAGothic");
-        dlg.setFlags(CommonDlgFlags::ScreenFonts);
+        dlg.setFontStrikethru(true);
         dlg.setColor(0x0000FF);
         dlg.setMin(8);
         dlg.setMax(20);
-        m_dialogs.fontAnswer.extendedError = CommonDlgErrors::NoFonts;
         dlg.showFont();
-
+        const QFont start = m_dialogs.fontRequests.first().font;
+        QCOMPARE(std::tuple(start.family(), start.pointSize(), start.bold(), start.strikeOut()),
+                 std::tuple(QString("IPAGothic"), 10, true, true));
         const auto &request = m_dialogs.fontRequests.first();
-        QCOMPARE(request.font.family(), QString("IPAGothic"));
-        QCOMPARE(request.font.pointSize(), 10);
-        QVERIFY(request.font.bold());
-        QCOMPARE(request.flags, CommonDlgFlags::ScreenFonts | CommonDlgFlags::InitToLogFontStruct);
-        QCOMPARE(request.color, QColor(Qt::red));
-        QCOMPARE(std::pair(request.minSize, request.maxSize), std::pair(8, 20));
-
-        QVERIFY(dlg.cancelButton());
-        QVERIFY(dlg.fontName().isEmpty() && !dlg.fontBold() && dlg.fontSize() == 0);
-        QCOMPARE(dlg.color(), 0u);
-        QCOMPARE(dlg.errDescription(), QString("フォントが存在しません。"));
+        QCOMPARE(std::tuple(request.color, request.minSize, request.maxSize), std::tuple(QColor(Qt::red), 8, 20));
         QCOMPARE(owner.font(), ownerFont);
-        QCOMPARE(owner.palette().color(QPalette::WindowText), QColor(Qt::darkGreen));
+        QStringList properties{dlg.fontName()};
+        for (int value : {dlg.fontSize(), int(dlg.fontBold()), int(dlg.fontItalic()), int(dlg.fontUnderline()),
+                          int(dlg.fontStrikethru())})
+            properties << QString::number(value);
+        properties << QString::number(dlg.color(), 16) << (dlg.errNumber() ? dlg.errDescription() : QString());
+        QTEST(properties.join(' '), "properties");
     }
 
-    void actionRunsItsOperation_data()
-    {
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("fileCalls");
-        QTest::addColumn<int>("otherCalls");
-        QTest::newRow("0 only stored") << 0 << 0 << 0;
-        QTest::newRow("1 open") << 1 << 1 << 0;
-        QTest::newRow("2 save") << 2 << 1 << 0;
-        QTest::newRow("4 font") << 4 << 0 << 1;
-        QTest::newRow("6 help") << 6 << 0 << 1;
-        QTest::newRow("7 only stored") << 7 << 0 << 0;
-    }
+    // Action shows the dialog of its kind (here save and help); other kinds
+    // are only kept, and the font dialog by itself leaves Action as it was.
     void actionRunsItsOperation()
     {
-        QFETCH(int, action);
-        QFETCH(int, fileCalls);
-        QFETCH(int, otherCalls);
         CommonDlg dlg(m_dialogs);
         dlg.setHelpFile("help.html");
         dlg.setHelpCommand(3);
-        dlg.setAction(action);
-        QCOMPARE(dlg.action(), action);
-        QCOMPARE(m_dialogs.fileRequests.size(), fileCalls);
-        QCOMPARE(m_dialogs.calls(), fileCalls + otherCalls);
-        if (action == 2)
-            QVERIFY(m_dialogs.fileRequests.first().save);
-        // Called by itself, the font dialog leaves Action as it was.
-        dlg.showFont();
-        QCOMPARE(dlg.action(), action);
+        for (int action : {0, 2, 6, 7}) {
+            dlg.setAction(action);
+            dlg.showFont();
+            QCOMPARE(dlg.action(), action);
+        }
+        QVERIFY(m_dialogs.fileRequests.size() == 1 && m_dialogs.fileRequests.first().save);
+        QCOMPARE(std::pair(m_dialogs.helpRequests.size(), m_dialogs.calls()), std::pair(qsizetype(1), 6));
     }
 
-    void printerPagesAreSixteenBit()
+    // Pages and copies go to the dialog as 16-bit numbers; one beyond them
+    // ends the operation before the dialog, as no cancel.
+    void printerTakesSixteenBitNumbers_data()
     {
+        QTest::addColumn<int>("value");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("largest") << 32767 << true;
+        QTest::newRow("one above") << 32768 << false;
+        QTest::newRow("smallest") << -32768 << true;
+        QTest::newRow("one below") << -32769 << false;
+    }
+    void printerTakesSixteenBitNumbers()
+    {
+        QFETCH(int, value);
+        QFETCH(bool, shown);
         CommonDlg dlg(m_dialogs);
         dlg.setCancelError(true);
-        dlg.setCopies(40000);
-        dlg.showPrinter();
-        QVERIFY(m_dialogs.printRequests.isEmpty());
-        QCOMPARE(dlg.action(), int(CommonDlg::Print));
-        QVERIFY(!dlg.cancelButton());
-
-        dlg.setCopies(1);
-        dlg.setFromPage(2);
-        dlg.setToPage(3);
-        dlg.setMin(1);
+        dlg.setMin(value);
         dlg.setMax(9);
+        dlg.setCopies(value);
         m_dialogs.printAnswer = {1, 0, 4, 5, 1, 9, 2};
         dlg.showPrinter();
-        const auto &request = m_dialogs.printRequests.first();
-        QCOMPARE(std::tuple(request.fromPage, request.toPage, request.minPage, request.maxPage, request.copies),
-                 std::tuple(2, 3, 1, 9, 1));
-        QCOMPARE(std::tuple(dlg.fromPage(), dlg.toPage(), dlg.copies()), std::tuple(4, 5, 2));
+        QCOMPARE(std::tuple(dlg.action(), dlg.cancelButton(), m_dialogs.printRequests.size()),
+                 std::tuple(int(CommonDlg::Print), false, qsizetype(shown)));
+        QCOMPARE(std::tuple(dlg.fromPage(), dlg.toPage(), dlg.min(), dlg.copies()),
+                 shown ? std::tuple(4, 5, 1, 2) : std::tuple(0, 0, value, value));
+        for (const auto &request : m_dialogs.printRequests)
+            QCOMPARE(std::tuple(request.minPage, request.maxPage, request.copies), std::tuple(value, 9, value));
     }
 
-    void colorIsBgr()
+    // 0x00BBGGRR both ways; the platform's extended codes read as the table's numbers.
+    void colorAndErrors_data()
     {
-        CommonDlg dlg(m_dialogs);
-        dlg.setColor(0x00563412);
-        m_dialogs.colorAnswer = {1, 0, QColor(0xAB, 0xCD, 0xEF)};
-        dlg.showColor();
-        QCOMPARE(m_dialogs.colorRequests.first().color, QColor(0x12, 0x34, 0x56));
-        QCOMPARE(dlg.color(), 0x00EFCDABu);
-        QVERIFY(!dlg.cancelButton());
-    }
-
-    // The platform's extended codes read as the table's numbers.
-    void errDescription_data()
-    {
-        QTest::addColumn<int>("errNumber");
+        QTest::addColumn<int>("errNumber"); // 0: the colour is chosen
         QTest::addColumn<QString>("message");
+        QTest::newRow("chosen") << 0 << "";
         QTest::newRow("dialog failure code") << 0xFFFF << "関数がダイアログ ボックスをロードできません。";
         QTest::newRow("printer not found code") << 0x100B << "WIN.INI ファイル内の [devices] セクションに、必要なプリンタについてのエントリがありません。";
-        QTest::newRow("invalid file name code") << 0x3002 << "ファイル名が無効です。";
         QTest::newRow("12 is no code of the table") << 12 << "未知のｴﾗｰです。";
     }
-    void errDescription()
+    void colorAndErrors()
     {
         QFETCH(int, errNumber);
         CommonDlg dlg(m_dialogs);
-        m_dialogs.colorAnswer = {2, quint32(errNumber), {}};
+        dlg.setColor(0x00563412);
+        m_dialogs.colorAnswer = {errNumber ? 2 : 1, quint32(errNumber), QColor(0xAB, 0xCD, 0xEF)};
         dlg.showColor();
+        QCOMPARE(m_dialogs.colorRequests.first().color, QColor(0x12, 0x34, 0x56));
+        QCOMPARE(dlg.color(), errNumber ? 0x00563412u : 0x00EFCDABu);
         QCOMPARE(dlg.errNumber(), errNumber);
-        QTEST(dlg.errDescription(), "message");
+        if (errNumber)
+            QTEST(dlg.errDescription(), "message");
     }
 
-    // The real binding: filter pairs in, the chosen pair and a multiple selection back.
-    void qtFileDialogTakesFiltersAndSelection()
+    // A 32-bit number, halves to even; anything else is 0.
+    void helpKey_data()
     {
-        for (const char *name : {"a.txt", "b.txt"})
-            QVERIFY(QFile(m_dir.filePath(name)).open(QIODevice::WriteOnly));
-        CommonDlg dlg;
-        dlg.setFilter("テキスト (*.txt)|*.txt|すべて (*.*)|*.*");
-        dlg.setFilterIndex(2);
-        dlg.setInitDir(m_dir.path());
-        dlg.setFlags(CommonDlgFlags::AllowMultiSelect);
-        QStringList filters;
-        QString selected;
-        whenDialogShows([&](QDialog *dialog) {
-            auto *files = qobject_cast<QFileDialog *>(dialog);
-            filters = files->nameFilters();
-            selected = files->selectedNameFilter();
-            files->selectNameFilter(filters.first());
-            files->selectFile("\"a.txt\" \"b.txt\"");
-            dialog->accept();
-        });
-        dlg.showOpen();
-        QCOMPARE(filters, QStringList({"テキスト (*.txt) (*.txt)", "すべて (*.*) (*)"}));
-        // The list shows the descriptions as given.
-        QCOMPARE(selected, QString("すべて (*.*)"));
-        QCOMPARE(dlg.fileName(), QDir(m_dir.path()).absolutePath() + NUL + "a.txt" + NUL + "b.txt");
-        QCOMPARE(dlg.filterIndex(), 1);
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("largest") << "2147483647" << "2147483647";
+        QTest::newRow("one above") << "2147483648" << "0";
+        QTest::newRow("smallest") << " -2147483648 " << "-2147483648";
+        QTest::newRow("half") << "2.5" << "2";
+        QTest::newRow("text") << "F1" << "0";
     }
-
-    void qtFontDialogStartsAtTheFaceAndReturnsTheChoice()
+    void helpKey()
     {
-        QWidget owner;
-        CommonDlg dlg;
-        dlg.setForm(&owner);
-        dlg.setFontName("DejaVu Sans");
-        QString startFamily;
-        whenDialogShows([&](QDialog *dialog) {
-            auto *fonts = qobject_cast<QFontDialog *>(dialog);
-            startFamily = fonts->currentFont().family();
-            fonts->setCurrentFont(QFont("IPAGothic", 14));
-            dialog->accept();
-        });
-        dlg.showFont();
-        QCOMPARE(startFamily, QString("DejaVu Sans"));
-        QVERIFY(!dlg.cancelButton());
-        QCOMPARE(dlg.fontName(), QString("IPAGothic"));
-        QCOMPARE(dlg.fontSize(), 14);
+        CommonDlg dlg(m_dialogs);
+        QFETCH(QString, key);
+        dlg.setHelpKey(key);
+        QTEST(dlg.helpKey(), "held");
     }
-
-    void qtHelpOpensAnExistingPage_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("command");
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("page") << "help.html" << 3 << true;
-        QTest::newRow("no file") << "" << 3 << false;
-        QTest::newRow("command 0") << "help.html" << 0 << false;
-        QTest::newRow("quit command") << "help.html" << 2 << false;
-        QTest::newRow("missing page") << "missing.html" << 3 << false;
-        QTest::newRow("folder") << "." << 3 << false;
-    }
-    void qtHelpOpensAnExistingPage()
-    {
-        QFETCH(QString, file);
-        QFETCH(int, command);
-        QFETCH(bool, opened);
-        QVERIFY(QFile(m_dir.filePath("help.html")).open(QIODevice::WriteOnly));
-        UrlRecorder desktop;
-        QDesktopServices::setUrlHandler("file", &desktop, "open");
-        CommonDlg dlg;
-        dlg.setHelpFile(file.isEmpty() ? file : m_dir.filePath(file));
-        dlg.setHelpCommand(command);
-        dlg.showHelp();
-        QDesktopServices::unsetUrlHandler("file");
-        QCOMPARE(desktop.opened, opened ? QList<QUrl>{QUrl::fromLocalFile(m_dir.filePath(file))} : QList<QUrl>());
-    }
-
 };
 
 QTEST_MAIN(TestCommonDlg)

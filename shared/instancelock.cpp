@@ -1,4 +1,4 @@
-#include "residentlock.h"
+#include "instancelock.h"
 
 #include <QFile>
 
@@ -9,15 +9,15 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-ResidentLock::ResidentLock(const QString &path) : m_path(path) {}
+InstanceLock::InstanceLock(const QString &path) : m_path(path) {}
 
-ResidentLock::~ResidentLock()
+InstanceLock::~InstanceLock()
 {
     if (m_fd >= 0)
         ::close(m_fd); // closing the descriptor lets go of the lock
 }
 
-ResidentLock::State ResidentLock::take()
+InstanceLock::State InstanceLock::take()
 {
     if (m_fd >= 0)
         return State::Held;
@@ -26,7 +26,7 @@ ResidentLock::State ResidentLock::take()
         return State::Unavailable;
     }
     // Never followed through a link, never blocked by a pipe, never handed
-    // to the programs the viewer starts (they would keep it after it ends).
+    // to the programs this one starts (they would keep it after it ends).
     const int fd = ::open(QFile::encodeName(m_path).constData(),
                           O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
     if (fd < 0) {

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMutex>
+#include <QMutexLocker>
+#include <QObject>
+#include <QStringList>
+#include <QVariantMap>
+
+// A desktop notification server that shows nothing: it records the
+// arguments of every Notify and answers with a new id, or with the id it
+// was asked to replace. It lives in a thread of its own, so that a
+// caller's blocking call on the test's thread gets its answer.
+class FakeNotificationServer : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    struct Notification
+    {
+        QString appName;
+        uint replacesId = 0;
+        QString icon;
+        QString summary;
+        QString body;
+        int expireTimeout = 0;
+    };
+
+    // A server with these capabilities that has received nothing yet.
+    void reset(const QStringList &capabilities)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_capabilities = capabilities;
+        m_received.clear();
+    }
+
+    QList<Notification> received() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_received;
+    }
+
+public slots:
+    QStringList GetCapabilities() const
+    {
+        QMutexLocker lock(&m_mutex);
+        return m_capabilities;
+    }
+    uint Notify(const QString &appName, uint replacesId, const QString &icon, const QString &summary,
+                const QString &body, const QStringList &, const QVariantMap &, int expireTimeout)
+    {
+        QMutexLocker lock(&m_mutex);
+        m_received.append({appName, replacesId, icon, summary, body, expireTimeout});
+        return replacesId != 0 ? replacesId : 40 + uint(m_received.size());
+    }
+
+private:
+    QStringList m_capabilities;
+    mutable QMutex m_mutex;
+    QList<Notification> m_received;
+};

@@ -1,0 +1,63 @@
+#include "shared/ui/singlewindow.h"
+
+#include <QThread>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <QtTest>
+
+#include <memory>
+#include <optional>
+
+// A second start of a configuration program: it raises the open window
+// and ends, or opens its own when none is open. The second start blocks,
+// as a starting program does, so it runs on a thread of its own while the
+// test's loop answers for the first.
+class TestSingleWindow : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString path() const { return m_dir.filePath("window"); }
+
+private slots:
+    void secondStart_data()
+    {
+        QTest::addColumn<QString>("first");  // what the first start left
+        QTest::addColumn<int>("exitCode");   // of the second; -1: it opens its window
+        QTest::addColumn<int>("raised");
+        QTest::newRow("window open") << "open" << 0 << 1;
+        QTest::newRow("window closed") << "ended" << -1 << 0;
+        QTest::newRow("hung before listening") << "lock only" << 1 << 0;
+    }
+    void secondStart()
+    {
+        QFETCH(QString, first);
+        QWidget window;
+        std::optional<SingleWindow> open(std::in_place, path());
+        std::optional<InstanceLock> lockOnly;
+        if (first == "lock only") {
+            open.reset();
+            lockOnly.emplace(path() + ".lock");
+            QCOMPARE(lockOnly->take(), InstanceLock::State::Held);
+        } else {
+            QVERIFY(!open->settle().has_value());
+            open->setWindow(&window);
+            if (first == "ended")
+                open.reset();
+        }
+        int raised = 0;
+        if (open)
+            connect(&*open, &SingleWindow::raiseRequested, this, [&] { ++raised; });
+
+        int exitCode = -2;
+        std::unique_ptr<QThread> second(
+            QThread::create([&] { exitCode = SingleWindow(path()).settle(300).value_or(-1); }));
+        second->start();
+        QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), 20000);
+        QTEST(exitCode, "exitCode");
+        QTEST(raised, "raised");
+        QCOMPARE(window.isVisible(), raised > 0);
+    }
+};
+
+QTEST_MAIN(TestSingleWindow)
+#include "test_singlewindow.moc"

@@ -1,0 +1,64 @@
+#include "viewer_properties/autostartentry.h"
+
+#include "shared/settingslocation.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// What the login-start entry runs in either layout: installed and found on
+// the PATH it names the program, so that it survives the suite's removal
+// (TryExec then fails and the desktop skips it); anywhere else it needs the
+// absolute path.
+class TestAutostartLayout : public QObject
+{
+    Q_OBJECT
+    QTemporaryDir m_dir;
+    QString lib() const { return m_dir.filePath("lib"); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(QDir().mkpath(lib()) && QDir().mkpath(m_dir.filePath("bin")) && QDir().mkpath(m_dir.filePath("other")));
+        for (const QString &program : {lib() + "/velmo", m_dir.filePath("other/velmo")}) {
+            QFile file(program);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QFile::link("../lib/velmo", m_dir.filePath("bin/velmo")));
+    }
+
+    void execAndTryExec_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("onPath"); // what the PATH lookup finds, under the test's folder
+        QTest::addColumn<bool>("byName");
+        QTest::newRow("build folder") << false << "bin/velmo" << false;
+        QTest::newRow("installed, on the PATH") << true << "bin/velmo" << true;
+        QTest::newRow("installed, another velmo first") << true << "other/velmo" << false;
+        QTest::newRow("installed, not on the PATH") << true << "" << false;
+    }
+    void execAndTryExec()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, onPath);
+        QFETCH(bool, byName);
+        const QString marker = lib() + '/' + SettingsLocation::installedMarkerName();
+        QFile::remove(marker);
+        if (installed)
+            QVERIFY(QFile(marker).open(QIODevice::WriteOnly));
+        const QString program =
+            AutostartEntry::program(lib(), onPath.isEmpty() ? QString() : m_dir.filePath(onPath));
+        const QString expected = byName ? QStringLiteral("velmo") : lib() + "/velmo";
+        QCOMPARE(program, expected);
+        const QString entry = QString::fromUtf8(AutostartEntry::text(program));
+        for (const char *key : {"Exec", "TryExec"}) {
+            const QRegularExpression line(QStringLiteral("^%1=(.*)$").arg(key), QRegularExpression::MultilineOption);
+            QCOMPARE(line.match(entry).captured(1), expected);
+        }
+        QVERIFY(AutostartEntry::countsAsOn(entry.toUtf8()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAutostartLayout)
+#include "test_autostartlayout.moc"
