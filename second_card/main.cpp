@@ -13,13 +13,12 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kMirwin, argc, argv))
         return *answered;
-    const QStringList arguments = programArguments(argc, argv);
     const CardProgram mirwin{ProgramNames::kMirwin, QuoteSources::findFixedFile(QuoteSources::kMirelle)->series,
                              MirwinCard::kIcon, MirwinCard::kSound,
-                             true, // a key or a click ends the card early
-                             {}};  // always draws its text
-    return runCardProgram(argc, argv, mirwin, [&arguments](const QSize &size) {
-        return MirwinCard::composeForArguments(arguments, size, QRandomGenerator::global()->generateDouble(),
-                                               MirwinSettingsFile::path());
-    });
+                             true}; // a key or a click ends the card early
+    // What to show is known before Qt starts; a card kept from an earlier
+    // run then needs no fonts at all.
+    return runCardProgram(argc, argv, mirwin,
+                          MirwinCard::recipe(programArguments(argc, argv), QRandomGenerator::global()->generateDouble(),
+                                             MirwinSettingsFile::path()));
 }

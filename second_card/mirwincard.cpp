@@ -5,13 +5,19 @@
 
 #include "second_config/episodetitles.h"
 #include "second_config/mirwinsettingsfile.h"
+#include "shared/programnames.h"
 #include "titlecard/cardface.h"
+#include "titlecard/cardkey.h"
 #include "titlecard/cardpicture.h"
 #include "titlecard/cardtextblock.h"
+#include "titlecard/coveredcard.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <memory>
 
 namespace MirwinCard {
 
@@ -52,43 +58,70 @@ QString family(const QString &face, const QStringList &installed, const QStringL
     return CardFace::resolve(face, CardFace::minchoFaces() + CardFace::gothicFaces(), installed, japanese);
 }
 
-QImage compose(const QImage &picture, const CardText &text, const MirwinSettings &settings,
-               const QString &family, const QSize &screen)
+std::function<void(QPainter &)> textDrawing(const CardText &text, const MirwinSettings &settings,
+                                            const QString &family, const QSize &screen)
 {
-    QImage card = CardPicture::cover(picture, screen);
-    if (card.isNull())
-        return card;
     const double title = MirwinLayout::titlePixels(settings.size, screen.height());
     const QRectF area = MirwinLayout::textArea(screen);
     const CardTextBlock::Block block = CardTextBlock::layout(
         {{text.heading, faceAt(family, title * MirwinLayout::kHeadingRatio)}, {text.title, faceAt(family, title)}},
         title * MirwinLayout::kGapRatio, area.size());
     if (block.lines.isEmpty())
-        return card;
+        return {};
 
     const QPointF topLeft = MirwinLayout::blockPosition(block.size, area, settings.vertical, settings.horizontal);
     const double alignment = MirwinLayout::lineAlignment(settings.horizontal);
-    QPainter painter(&card);
-    painter.setRenderHint(QPainter::Antialiasing);
     const bool hasHeading = !text.heading.isEmpty(); // then it is the first line
-    qreal top = topLeft.y();
-    for (int i = 0; i < block.lines.size(); ++i) {
-        const CardTextBlock::Line &line = block.lines.at(i);
-        const qreal left = topLeft.x() + (block.size.width() - line.width) * alignment;
-        drawGlowingLine(painter, line, {left, top + line.ascent}, hasHeading && i == 0 ? kHeadingColour : kTitleColour);
-        top += line.height + block.gap;
+    return [block, topLeft, alignment, hasHeading](QPainter &painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        qreal top = topLeft.y();
+        for (int i = 0; i < block.lines.size(); ++i) {
+            const CardTextBlock::Line &line = block.lines.at(i);
+            const qreal left = topLeft.x() + (block.size.width() - line.width) * alignment;
+            drawGlowingLine(painter, line, {left, top + line.ascent},
+                            hasHeading && i == 0 ? kHeadingColour : kTitleColour);
+            top += line.height + block.gap;
+        }
+    };
+}
+
+QImage compose(const QImage &picture, const CardText &text, const MirwinSettings &settings,
+               const QString &family, const QSize &screen)
+{
+    QImage card = CardPicture::cover(picture, screen);
+    const std::function<void(QPainter &)> draw = textDrawing(text, settings, family, screen);
+    if (!card.isNull() && draw) {
+        QPainter painter(&card);
+        draw(painter);
     }
     return card;
+}
+
+CardRecipe recipe(const QStringList &arguments, double random, const QString &settingsPath)
+{
+    const MirwinSettings settings = MirwinSettingsFile::read(settingsPath).settings;
+    const CardText text = MirwinTitle::decide(arguments, EpisodeTitles::load(), random);
+    CardKey key(ProgramNames::kMirwin);
+    key << text.heading << text.title << settings.faceName << settings.size.has_value() << settings.size.value_or(0)
+        << settings.vertical << settings.horizontal;
+    const auto picture = std::make_shared<CoveredCard::Picture>(kPicture);
+    const auto face = std::make_shared<QString>(); // found while composing
+    return {key.bytes(),
+            [=](const QSize &screen) {
+                return CoveredCard::compose(*picture, screen, [=](const QSize &size) {
+                    *face = family(settings.faceName, QFontDatabase::families(),
+                                   QFontDatabase::families(QFontDatabase::Japanese));
+                    return textDrawing(text, settings, *face, size);
+                });
+            },
+            [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; },
+            [picture] { picture->start(); }};
 }
 
 QImage composeForArguments(const QStringList &arguments, const QSize &screen, double random,
                            const QString &settingsPath)
 {
-    const MirwinSettings settings = MirwinSettingsFile::read(settingsPath).settings;
-    const CardText text = MirwinTitle::decide(arguments, EpisodeTitles::load(), random);
-    const QString face = family(settings.faceName, QFontDatabase::families(),
-                                QFontDatabase::families(QFontDatabase::Japanese));
-    return compose(QImage(kPicture), text, settings, face, screen);
+    return recipe(arguments, random, settingsPath).compose(screen);
 }
 
 } // namespace MirwinCard

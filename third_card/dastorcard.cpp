@@ -2,13 +2,19 @@
 
 #include "dastortitle.h"
 
+#include "shared/programnames.h"
 #include "titlecard/cardface.h"
+#include "titlecard/cardkey.h"
 #include "titlecard/cardpicture.h"
 #include "titlecard/cardtextblock.h"
+#include "titlecard/coveredcard.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <memory>
 
 namespace DastorCard {
 
@@ -77,11 +83,8 @@ QString family(const QStringList &installed, const QStringList &japanese)
     return CardFace::resolve(QString(), CardFace::gothicFaces(), installed, japanese);
 }
 
-QImage compose(const QImage &picture, const CardText &text, const QString &family, const QSize &screen)
+std::function<void(QPainter &)> textDrawing(const CardText &text, const QString &family, const QSize &screen)
 {
-    QImage card = CardPicture::cover(picture, screen);
-    if (card.isNull())
-        return card;
     const double H = screen.height();
     const double title = kTitleSize * H;
     // The slant reaches beyond a line's advance by a part of its height.
@@ -89,34 +92,60 @@ QImage compose(const QImage &picture, const CardText &text, const QString &famil
     const CardTextBlock::Block block = CardTextBlock::layout(
         {{text.heading, faceAt(family, kHeadingSize * H)}, {text.title, faceAt(family, title)}}, kGap * H, room);
     if (block.lines.isEmpty())
-        return card;
+        return {};
 
     const QPointF topLeft(kLeft * screen.width(), kBlockCentre * H - block.size.height() / 2);
-    QPainter painter(&card);
-    painter.setRenderHint(QPainter::Antialiasing);
     const double padding = kBandPadding * H;
-    drawBand(painter, QRectF(0, topLeft.y() - padding, screen.width(), block.size.height() + 2 * padding),
-             qMax(1.0, 0.006 * H));
-
+    const QRectF band(0, topLeft.y() - padding, screen.width(), block.size.height() + 2 * padding);
     const bool hasHeading = !text.heading.isEmpty(); // then it is the first line
-    qreal top = topLeft.y();
-    for (int i = 0; i < block.lines.size(); ++i) {
-        const CardTextBlock::Line &line = block.lines.at(i);
-        if (hasHeading && i == 0)
-            drawTag(painter, line, {topLeft.x(), top});
-        else
-            drawSlantedTitle(painter, line, {topLeft.x(), top + line.ascent});
-        top += line.height + block.gap;
+    return [block, topLeft, band, hasHeading, H](QPainter &painter) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        drawBand(painter, band, qMax(1.0, 0.006 * H));
+        qreal top = topLeft.y();
+        for (int i = 0; i < block.lines.size(); ++i) {
+            const CardTextBlock::Line &line = block.lines.at(i);
+            if (hasHeading && i == 0)
+                drawTag(painter, line, {topLeft.x(), top});
+            else
+                drawSlantedTitle(painter, line, {topLeft.x(), top + line.ascent});
+            top += line.height + block.gap;
+        }
+    };
+}
+
+QImage compose(const QImage &picture, const CardText &text, const QString &family, const QSize &screen)
+{
+    QImage card = CardPicture::cover(picture, screen);
+    const std::function<void(QPainter &)> draw = textDrawing(text, family, screen);
+    if (!card.isNull() && draw) {
+        QPainter painter(&card);
+        draw(painter);
     }
     return card;
+}
+
+CardRecipe recipe(const QStringList &arguments, double random, const QString &quoteFile)
+{
+    const CardText text = DastorTitle::decide(arguments, quoteFile, random);
+    CardKey key(ProgramNames::kDastor);
+    key << text.heading << text.title;
+    const auto picture = std::make_shared<CoveredCard::Picture>(kPicture);
+    const auto face = std::make_shared<QString>(); // found while composing
+    return {key.bytes(),
+            [=](const QSize &screen) {
+                return CoveredCard::compose(*picture, screen, [=](const QSize &size) {
+                    *face = family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
+                    return textDrawing(text, *face, size);
+                });
+            },
+            [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; },
+            [picture] { picture->start(); }};
 }
 
 QImage composeForArguments(const QStringList &arguments, const QSize &screen, double random,
                            const QString &quoteFile)
 {
-    const CardText text = DastorTitle::decide(arguments, quoteFile, random);
-    const QString face = family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
-    return compose(QImage(kPicture), text, face, screen);
+    return recipe(arguments, random, quoteFile).compose(screen);
 }
 
 } // namespace DastorCard

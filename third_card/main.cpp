@@ -13,14 +13,12 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kDastor, argc, argv))
         return *answered;
-    const QStringList arguments = programArguments(argc, argv);
     const CardProgram dastor{ProgramNames::kDastor, QuoteSources::findFixedFile(QuoteSources::kDastor)->series,
                              DastorCard::kIcon, DastorCard::kSound,
-                             true, // a key or a click ends the card early
-                             {}};  // always draws its text
-    return runCardProgram(argc, argv, dastor, [&arguments](const QSize &size) {
-        // The quote file lies in the program folder, which the application names.
-        return DastorCard::composeForArguments(arguments, size, QRandomGenerator::global()->generateDouble(),
-                                               programFolder() + QLatin1Char('/') + QuoteSources::kDastor);
-    });
+                             true}; // a key or a click ends the card early
+    // What to show is known before Qt starts (the quote file lies in the
+    // program folder); a card kept from an earlier run then needs no fonts.
+    return runCardProgram(argc, argv, dastor,
+                          DastorCard::recipe(programArguments(argc, argv), QRandomGenerator::global()->generateDouble(),
+                                             programFolder() + QLatin1Char('/') + QuoteSources::kDastor));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cardprogram.h"
 #include "titlefont.h"
 
 #include <QImage>
@@ -22,6 +23,10 @@ CardRequest requestForArguments(const QString &argumentString, const Clock &cloc
 // The card with the program's picture, composed at the screen size.
 QImage composeCard(const CardRequest &request, const QSize &screen);
 
-// The two above in one.
+// tambwin's card for the cache: its key is the program, its version, the
+// title and every field of the font.
+CardRecipe recipeFor(const CardRequest &request);
+
+// requestForArguments() and composeCard() in one.
 QImage composeCardForArguments(const QString &argumentString, const QSize &screen,
                                const Clock &clock, const QString &settingsPath);

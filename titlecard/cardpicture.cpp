@@ -1,14 +1,17 @@
 #include "cardpicture.h"
 
+#include "screenimage.h"
+
 #include <QPainter>
 
 namespace CardPicture {
 
 QImage cover(const QImage &picture, const QSize &screen)
 {
-    QImage image(screen, QImage::Format_RGB32);
+    QImage image = newScreenImage(screen);
     if (image.isNull())
         return image;
+    provideAllPages(image); // written whole by the fill
     image.fill(Qt::black);
     if (picture.isNull())
         return image;

@@ -1,5 +1,7 @@
 #include "cardprogram.h"
 
+#include "cachedcard.h"
+#include "cardcache.h"
 #include "cardsession.h"
 #include "cardsoundplayer.h"
 #include "cardwindow.h"
@@ -33,11 +35,16 @@ void reportFirstFrame(CardWindow &window, const QString &name)
 
 } // namespace
 
-int runCardProgram(int argc, char **argv, const CardProgram &program, const ComposeCard &compose)
+int runCardProgram(int argc, char **argv, const CardProgram &program, const CardRecipe &recipe)
 {
-    std::shared_future<void> fontsRead;
-    if (!program.drawsText || program.drawsText())
-        fontsRead = FontConfigWarmUp::start();
+    // A card kept from an earlier run needs no fonts at all.
+    const CardCache cache(CardCache::defaultFolder());
+    const std::shared_future<QImage> kept = CachedCard::readKept(recipe.key, cache);
+    if (!cache.mayHold(recipe.key)) {
+        FontConfigWarmUp::start();
+        if (recipe.prepare)
+            recipe.prepare();
+    }
     // Without a session bus (none named, none at the usual place) the D-Bus
     // library would try to start one for the card as its window is shown
     // (Qt's accessibility bridge asks for the bus), and the first frame
@@ -58,10 +65,8 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Comp
     // Composed on a thread of its own while the window is made and mapped;
     // the first paint waits for it.
     const std::shared_future<ComposedCard> composing =
-        std::async(std::launch::async | std::launch::deferred, [&compose, size, pixelRatio, fontsRead] {
-            if (fontsRead.valid())
-                fontsRead.wait();
-            ComposedCard composed = compose(size);
+        std::async(std::launch::async | std::launch::deferred, [&, size, pixelRatio] {
+            ComposedCard composed = CachedCard::compose(recipe, size, cache, program.name, kept);
             composed.image.setDevicePixelRatio(pixelRatio);
             return composed;
         }).share();

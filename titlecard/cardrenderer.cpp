@@ -1,5 +1,6 @@
 #include "cardrenderer.h"
 
+#include "fontconfigwarmup.h"
 #include "picturestretch.h"
 #include "screenimage.h"
 #include "splitfields.h"
@@ -220,6 +221,7 @@ QImage composeCard(const QImage &picture, const QString &title, const TitleFont 
 {
     if (!PictureStretch::canReplicate(picture)) {
         QImage card = stretchedPicture(picture, screen);
+        FontConfigWarmUp::wait();
         if (!card.isNull())
             orOnto(card, bandedTextLayer(title, font, screen));
         return card;
@@ -247,6 +249,7 @@ QImage composeCard(const QImage &picture, const QString &title, const TitleFont 
     BandedLayer layer;
     {
         const Joiner joiner{stretcher}; // joined even when drawing throws
+        FontConfigWarmUp::wait();
         layer = bandedTextLayer(title, font, screen);
     }
     if (!card.isNull())

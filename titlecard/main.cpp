@@ -1,5 +1,3 @@
-#include "cachedcard.h"
-#include "cardcache.h"
 #include "cardcomposition.h"
 #include "cardprogram.h"
 #include "clock.h"
@@ -18,13 +16,8 @@ int main(int argc, char **argv)
     // run then needs no fonts at all.
     const CardRequest request =
         requestForArguments(argumentString(programArguments(argc, argv)), SystemClock(), TitleFontFile::path());
-    const CardCache cache(CardCache::defaultFolder());
-    const std::shared_future<QImage> kept = CachedCard::readKept(request, cache);
     const CardProgram tambwin{ProgramNames::kTambwin, QStringLiteral("タンバー for Windows95"),
                               QStringLiteral(":/titlecard/tambwin.png"), WaveSound::kTambwinResource,
-                              false, // the card cannot be dismissed early
-                              [&] { return !cache.mayHold(CachedCard::key(request)); }};
-    return runCardProgram(argc, argv, tambwin, [&](const QSize &size) {
-        return CachedCard::compose(request, size, cache, kept);
-    });
+                              false}; // the card cannot be dismissed early
+    return runCardProgram(argc, argv, tambwin, recipeFor(request));
 }

@@ -1,8 +1,10 @@
 #!/bin/bash
 # Measures whole runs of velmo that show one quote and end ("Jo" 0, a text
 # on the command line), under Xvfb: the median of RUNS runs, from start to
-# exit. The card programs beside it are stand-ins that end at once, so
-# only velmo's own start-up is measured.
+# exit, and from start to the start of the card program it runs, beside
+# the same for the card program started bare. The card programs beside it
+# are stand-ins that note when they start and end at once, so only velmo's
+# own start-up is measured.
 #
 #   tools/measure-viewer-once.sh [build-dir] [runs]
 set -eu
@@ -16,7 +18,7 @@ start_bench_display 1920x1080
 mkdir -p "$WORK/suite" "$WORK/config/Velmo"
 cp "$BUILD/suite/velmo" "$WORK/suite/"
 for card in tambwin mirwin dastor; do
-    printf '#!/bin/sh\nexit 0\n' >"$WORK/suite/$card"
+    printf '#!/bin/bash\necho "$EPOCHREALTIME" >>"%s/card-start"\n' "$WORK" >"$WORK/suite/$card"
     chmod +x "$WORK/suite/$card"
 done
 printf '[INI]\r\nJo=0\r\n' >"$WORK/config/Velmo/Velmo.conf"
@@ -24,11 +26,28 @@ export XDG_CONFIG_HOME="$WORK/config" XDG_RUNTIME_DIR="$WORK"
 cd "$WORK"
 
 : >"$WORK/times"
+: >"$WORK/card-times"
+: >"$WORK/bare-times"
+card_started() { # the moment the stand-in noted, once it has
+    while [ ! -s "$WORK/card-start" ]; do sleep 0.001; done
+    cat "$WORK/card-start"
+    rm -f "$WORK/card-start"
+}
+ms() { awk -v s="$1" -v e="$2" 'BEGIN { printf "%.2f\n", (e - s) * 1000 }'; }
 for i in $(seq 1 "$RUNS"); do
     start=$EPOCHREALTIME
     "$WORK/suite/velmo" "一期一会,いちごいちえ" 2>>"$WORK/stderr" || echo "run $i: velmo ended with $?" >&2
     end=$EPOCHREALTIME
-    awk -v s="$start" -v e="$end" 'BEGIN { printf "%.1f\n", (e - s) * 1000 }' >>"$WORK/times"
+    ms "$start" "$end" >>"$WORK/times"
+    ms "$start" "$(card_started)" >>"$WORK/card-times"
+    start=$EPOCHREALTIME
+    "$WORK/suite/tambwin" "-s" "一期一会,いちごいちえ"
+    ms "$start" "$(card_started)" >>"$WORK/bare-times"
 done
-sort -n "$WORK/times" | awk '{ v[NR] = $1 } END {
-    printf "velmo showing one quote and ending: median %.1f ms, min %.1f ms, max %.1f ms (%d runs)\n", v[int((NR + 1) / 2)], v[1], v[NR], NR }'
+summary() { # what, file
+    sort -n "$2" | awk -v what="$1" '{ v[NR] = $1 } END {
+        printf "%s: median %.1f ms, min %.1f ms, max %.1f ms (%d runs)\n", what, v[int((NR + 1) / 2)], v[1], v[NR], NR }'
+}
+summary "velmo showing one quote and ending" "$WORK/times"
+summary "from velmo's start to its card program's" "$WORK/card-times"
+summary "from the card program's own start, started bare" "$WORK/bare-times"

@@ -5,6 +5,7 @@
 #include "randomsource.h"
 #include "residentchannel.h"
 #include "residentstart.h"
+#include "showonce.h"
 #include "terminationwatcher.h"
 #include "viewercontroller.h"
 
@@ -43,30 +44,37 @@ int main(int argc, char *argv[])
     if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kVelmo, argc, argv))
         return *answered;
     const QStringList arguments = programArguments(argc, argv);
+    std::optional<QApplication> app;
+    std::optional<FontConfigTeardown> fontConfigTeardown; // destroyed just before the application
     int qtArgc = 1; // a quote on the command line may look like one of Qt's options
-    QApplication app(qtArgc, argv);
-    const FontConfigTeardown fontConfigTeardown; // destroyed just before the application
-    loadJapaneseTranslation(app);
-    QApplication::setApplicationName(ProgramNames::kVelmo);
-    QApplication::setApplicationVersion(QStringLiteral("5.01"));
-    // The program lives in the notification area; closing a message box
-    // must not end it.
-    QApplication::setQuitOnLastWindowClosed(false);
-    // From the event loop: reading the icon loads the image plugins, which
-    // a viewer that shows one quote and ends does not need.
-    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png"))); });
+    const auto startGui = [&] {
+        if (app)
+            return;
+        app.emplace(qtArgc, argv);
+        fontConfigTeardown.emplace();
+        loadJapaneseTranslation(*app);
+        QApplication::setApplicationName(ProgramNames::kVelmo);
+        QApplication::setApplicationVersion(QStringLiteral("5.01"));
+        // The program lives in the notification area; closing a message box
+        // must not end it.
+        QApplication::setQuitOnLastWindowClosed(false);
+        // From the event loop: reading the icon loads the image plugins,
+        // which a viewer that shows one quote and ends does not need.
+        QTimer::singleShot(0, &*app, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png"))); });
+    };
 
     ViewerSettingsFile store;
     const QString commandLine = argumentString(arguments);
+    // Shown once and ended: the card starts before any of the GUI.
+    if (store.readAll().residentMode == 0)
+        return showOnce(store, commandLine, startGui);
+    startGui();
     QtMessageBoxService messages;
     // One resident viewer: a later start hands its command line to the
-    // running one and ends. A viewer that shows once and ends runs anyway.
+    // running one and ends.
     ResidentChannel channel;
-    const bool resident = store.readAll().residentMode != 0;
-    if (resident) {
-        if (const std::optional<int> exitCode = ResidentStart::settle(channel, commandLine, messages))
-            return *exitCode;
-    }
+    if (const std::optional<int> exitCode = ResidentStart::settle(channel, commandLine, messages))
+        return *exitCode;
 
     SystemTrayView tray;
     QtTickTimer timer;
@@ -91,14 +99,14 @@ int main(int argc, char *argv[])
     // The end of the session closes and ends the program like the menu's
     // exit: closing alone would leave it running without icon or timer
     // when the logout is cancelled.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &controller,
+    QObject::connect(&*app, &QGuiApplication::commitDataRequest, &controller,
                      [&controller](QSessionManager &) { controller.quit(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &controller,
+    QObject::connect(&*app, &QCoreApplication::aboutToQuit, &controller,
                      &ViewerController::unload);
 
     int exitCode = 0;
     bool finished = false;
-    QObject::connect(&controller, &ViewerController::finished, &app, [&](int code) {
+    QObject::connect(&controller, &ViewerController::finished, &*app, [&](int code) {
         exitCode = code;
         finished = true;
         QCoreApplication::exit(code);
@@ -109,12 +117,12 @@ int main(int argc, char *argv[])
     QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
                      &ViewerController::showHandedOver);
     QObject::connect(&channel, &ResidentChannel::reloadRequested, &controller, &ViewerController::reloadSettings);
-    if (resident && !channel.listen())
+    if (!channel.listen())
         std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
                      "later starts cannot reach this viewer (no local socket)");
     controller.load();
     if (finished)
         return exitCode;
-    const int loopCode = app.exec();
+    const int loopCode = app->exec();
     return finished ? exitCode : loopCode;
 }

@@ -1,4 +1,8 @@
 #include "fakes/fixedclock.h"
+#include "second_card/mirwincard.h"
+#include "second_config/mirwinsettingsfile.h"
+#include "shared/programnames.h"
+#include "third_card/dastorcard.h"
 #include "titlecard/cachedcard.h"
 #include "titlecard/cardcache.h"
 #include "titlecard/cardcomposition.h"
@@ -242,45 +246,66 @@ private slots:
         QCOMPARE(modeOf(pictures()), int(S_IFDIR | 0755));
         if (stored)
             return;
-        const ComposedCard composed = CachedCard::compose(requestForArguments("12", FixedClock(), QString()), {320, 240}, cache);
+        const ComposedCard composed = CachedCard::compose(recipeFor(requestForArguments("12", FixedClock(), QString())),
+                                                          {320, 240}, cache, ProgramNames::kTambwin);
         QVERIFY(!composed.image.isNull() && composed.afterFirstFrame);
         composed.afterFirstFrame(composed.image); // reports, does not throw or crash
     }
 
-    // As tambwin does it: a hit returns the composed pixels without composing.
+    // As the card programs do it: a hit returns the composed pixels
+    // without composing; any change to what the card is made of misses.
     void cachedCardMatchesComposition_data()
     {
+        QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("setting"); // tambwin: to the font's height; mirwin: the size offset
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("hit");
-        QTest::newRow("same card") << "12" << 0 << QSize(400, 300) << true;
-        QTest::newRow("another title") << "13" << 0 << QSize(400, 300) << false;
-        QTest::newRow("another font size") << "12" << -20 << QSize(400, 300) << false;
-        QTest::newRow("another screen") << "12" << 0 << QSize(300, 400) << false;
+        for (const QString &program : {ProgramNames::kTambwin, ProgramNames::kMirwin, ProgramNames::kDastor}) {
+            const char *name = qPrintable(program);
+            QTest::addRow("%s: same card", name) << program << "12" << 0 << QSize(400, 300) << true;
+            QTest::addRow("%s: another text", name) << program << "13" << 0 << QSize(400, 300) << false;
+            QTest::addRow("%s: another screen", name) << program << "12" << 0 << QSize(300, 400) << false;
+        }
+        QTest::newRow("tambwin: another font size") << ProgramNames::kTambwin << "12" << -20 << QSize(400, 300) << false;
+        QTest::newRow("mirwin: another size in mirwin.ini") << ProgramNames::kMirwin << "12" << 20 << QSize(400, 300) << false;
     }
 
     void cachedCardMatchesComposition()
     {
+        QFETCH(QString, program);
         QFETCH(QString, arguments);
-        QFETCH(int, height);
+        QFETCH(int, setting);
         QFETCH(QSize, screen);
         QFETCH(bool, hit);
         const CardCache cache(folder());
-        const CardRequest first = requestForArguments("12", FixedClock(), QString());
-        const ComposedCard shown = CachedCard::compose(first, {400, 300}, cache);
+        const ComposedCard shown = CachedCard::compose(recipeOf(program, "12", 0), {400, 300}, cache, program);
         QVERIFY(shown.afterFirstFrame);
         shown.afterFirstFrame(shown.image);
 
-        CardRequest next = requestForArguments(arguments, FixedClock(), QString());
-        next.font.lfHeight += height;
-        // As tambwin does: the kept card read before the screen is known.
-        const ComposedCard again = CachedCard::compose(next, screen, cache, CachedCard::readKept(next, cache));
+        const CardRecipe next = recipeOf(program, arguments, setting);
+        // As the programs do: the kept card read before the screen is known.
+        const ComposedCard again = CachedCard::compose(next, screen, cache, program, CachedCard::readKept(next.key, cache));
         QCOMPARE(!again.afterFirstFrame, hit); // only a miss has a card to store
-        QCOMPARE(again.image, composeCard(next, screen));
+        QCOMPARE(again.image, next.compose(screen));
     }
 
 private:
+    CardRecipe recipeOf(const QString &program, const QString &arguments, int setting) const
+    {
+        if (program == ProgramNames::kMirwin) {
+            const QString ini = m_dir->filePath("mirwin.ini");
+            MirwinSettings settings;
+            settings.size = setting;
+            settings.vertical = 40;
+            return MirwinSettingsFile::write(ini, settings) ? MirwinCard::recipe({arguments}, 0, ini) : CardRecipe();
+        }
+        if (program == ProgramNames::kDastor)
+            return DastorCard::recipe({arguments}, 0, QString());
+        CardRequest request = requestForArguments(arguments, FixedClock(), QString());
+        request.font.lfHeight += setting;
+        return recipeFor(request);
+    }
     QString folder() const { return m_dir->filePath("cards"); }
     QString pictures() const { return m_dir->filePath("pictures"); }
     QString diary() const { return m_dir->filePath("pictures/diary.txt"); }

@@ -569,6 +569,9 @@ private slots:
         // "02" reads as 2 and is saved back as "2": the text shows the save.
         QTest::newRow("card program missing") << QByteArray("Jo=1\nSh=10\nMs=02") << QStringList() << "" << SIGTERM
                                               << "2";
+        // Shown once, the run has no window until the error box makes one.
+        QTest::newRow("shown once, card program missing") << QByteArray("Jo=0\nSh=10\nMs=03") << QStringList() << ""
+                                                          << SIGTERM << "3";
     }
     void velmo()
     {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <functional>
+#include <future>
+
+class QPainter;
+
+// The fast way to a card whose picture covers the screen with text drawn
+// over it (mirwin's and dastor's): the picture is decoded once, from before
+// the application starts, and scaled over the screen on a thread of its own
+// while this one waits for the fonts and lays out the text; the text is
+// then drawn onto the finished picture, which QPainter touches only where
+// the text has ink. Every pixel is the one of CardPicture::cover() with the
+// same drawing done after it.
+namespace CoveredCard {
+
+// The picture (a resource or file): decoded on a thread of its own once
+// start() is called (decoding needs no application, so a card program
+// begins before Qt starts, unless its card is kept), else when first used.
+class Picture
+{
+public:
+    explicit Picture(const QString &path) : m_path(path) {}
+    void start();
+    // Waits for the decoding started, or decodes now.
+    QImage get();
+
+private:
+    QString m_path;
+    std::shared_future<QImage> m_decoded;
+};
+
+// Lays out the text for a screen of this size (fonts may be used) and
+// returns what draws it; an empty function draws nothing.
+using Layout = std::function<std::function<void(QPainter &)>(const QSize &screen)>;
+
+QImage compose(Picture &picture, const QSize &screen, const Layout &layout);
+
+} // namespace CoveredCard
