@@ -348,21 +348,26 @@ private slots:
         QCOMPARE(rig.store.reads, ending == "OK" ? 2 : 1);
     }
 
-    // "OK" comes while the box of line 3 is open: the box is not cut short;
-    // a start line moved in the property window is the next quote, one left
-    // as it was advances, and a change to showing once ends after that quote.
-    void confirmedDuringBox_data()
+    // While the box of line 3 is open, "OK" comes from the property window
+    // or a later start hands over its text (none: the next quote). The box
+    // is not cut short; a start line moved in the window is the next quote,
+    // one left as it was advances, and a change to showing once ends after
+    // that quote. A hand-over is shown after the box; the own order goes on.
+    void duringBox_data()
     {
-        QTest::addColumn<int>("mode");      // stored when "OK" comes
-        QTest::addColumn<int>("confirmed"); // the stored start line then
+        QTest::addColumn<QString>("handed"); // null: "OK" with this mode and start line instead
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("confirmed");
         QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<QList<int>>("exits");
-        QTest::newRow("moved") << 2 << 2 << QStringList{"言葉3", "言葉2"} << QList<int>{};
-        QTest::newRow("left as it was") << 2 << 3 << QStringList{"言葉3", "言葉4"} << QList<int>{};
-        QTest::newRow("show once now") << 0 << 2 << QStringList{"言葉3", "言葉2"} << QList<int>{0};
+        QTest::newRow("moved") << QString() << 2 << 2 << QStringList{"言葉3", "言葉2"};
+        QTest::newRow("left as it was") << QString() << 2 << 3 << QStringList{"言葉3", "言葉4"};
+        QTest::newRow("show once now") << QString() << 0 << 2 << QStringList{"言葉3", "言葉2"};
+        QTest::newRow("next quote") << "" << 2 << 0 << QStringList{"言葉3", "言葉4", "言葉5"};
+        QTest::newRow("a text") << "手渡し" << 2 << 0 << QStringList{"言葉3", "手渡し", "言葉4"};
     }
-    void confirmedDuringBox()
+    void duringBox()
     {
+        QFETCH(QString, handed);
         QFETCH(int, mode);
         QFETCH(int, confirmed);
         auto rig = start(11, 0, 2, 3);
@@ -371,77 +376,36 @@ private slots:
             QVERIFY(rig->exits.isEmpty());
             if (rig->boxes.boxes.size() > 1)
                 return;
+            QVERIFY(rig->controller.takesHandOvers());
             rig->store.stored.linePosition = qint16(confirmed);
             rig->store.stored.residentMode = quint8(mode);
-            rig->link.deliver("OK");
+            handed.isNull() ? rig->link.deliver("OK") : rig->controller.showHandedOver(handed);
+            QCOMPARE(rig->boxes.boxes.size(), 1); // not inside the open one
         };
         rig->controller.playNow();
         rig->controller.playNow(); // nothing once ended
         QTEST(rig->boxTexts(), "shown");
-        QTEST(rig->exits, "exits");
-        QCOMPARE(rig->store.stored.linePosition, qint16(rig->boxTexts().last().right(1).toInt() + 1));
-        QCOMPARE(rig->tray.shown, mode != 0);
-    }
-
-    // A hand-over that comes while the box of a display is open is taken,
-    // and shown once the box is closed; the viewer's own order goes on.
-    void handOverDuringABox_data()
-    {
-        QTest::addColumn<QString>("handed");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("next quote") << QString() << QStringList{"言葉1", "言葉2", "言葉3"};
-        QTest::newRow("a text") << QStringLiteral("手渡し") << QStringList{"言葉1", "手渡し", "言葉2"};
-    }
-    void handOverDuringABox()
-    {
-        QFETCH(QString, handed);
-        auto rig = start(11, 0, 2);
-        rig->boxes.onShow = [&] {
-            if (rig->boxes.boxes.size() > 1)
-                return;
-            QVERIFY(rig->controller.takesHandOvers());
-            rig->controller.showHandedOver(handed);
-            QCOMPARE(rig->boxes.boxes.size(), 1); // not inside the open one
-        };
-        rig->controller.trayDoubleClick();
-        rig->controller.playNow();
-        QTEST(rig->boxTexts(), "shown");
+        QCOMPARE(rig->exits, mode ? QList<int>{} : QList<int>{0});
     }
 
     // A property window started from the menu tells the resident viewer over
     // its socket after OK; the viewer reads its settings again, but a pause
     // of the person's own stays.
-    void reloadReachesTheViewer_data()
-    {
-        QTest::addColumn<bool>("pausedBefore");
-        QTest::addColumn<int>("newMode");
-        QTest::addColumn<bool>("timerAfter");
-        QTest::addColumn<QList<int>>("exits");
-        QTest::newRow("new interval") << false << 1 << true << QList<int>{};
-        QTest::newRow("paused by the person") << true << 1 << false << QList<int>{};
-        QTest::newRow("show once now") << false << 0 << false << QList<int>{0};
-    }
     void reloadReachesTheViewer()
     {
-        QFETCH(bool, pausedBefore);
-        QFETCH(int, newMode);
         auto rig = start(11, 5, 2);
-        if (pausedBefore)
-            rig->controller.pauseRequested();
+        rig->controller.pauseRequested();
         ResidentChannel resident(m_work.filePath("resident"));
         QVERIFY(resident.listen());
         connect(&resident, &ResidentChannel::reloadRequested, &rig->controller, &ViewerController::reloadSettings);
         rig->store.stored.intervalMinutes = 10;
-        rig->store.stored.residentMode = quint8(newMode);
         std::future<bool> told = std::async(std::launch::async, [&] {
             return ResidentChannel(m_work.filePath("resident")).requestReload(QDeadlineTimer(20000));
         });
         QTRY_VERIFY_WITH_TIMEOUT(told.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
         QVERIFY(told.get());
         QTRY_COMPARE(rig->controller.state().settings.intervalMinutes, qint16(10));
-        QTEST(rig->timer.running, "timerAfter");
-        QCOMPARE(rig->controller.isPaused(), pausedBefore);
-        QTEST(rig->exits, "exits");
+        QVERIFY(rig->controller.isPaused() && !rig->timer.running);
     }
 
     void errorPath_data()
