@@ -11,21 +11,12 @@
 #include <QtTest>
 
 #include <memory>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
 
 using Reason = DataLinkClient::EndReason;
 Q_DECLARE_METATYPE(Reason)
 
 namespace {
 const QString kService = PropertyLinkContract::kService;
-int mode(const QString &path)
-{
-    struct stat info;
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
-}
 QStringList fields(const ViewerSettings &s)
 {
     return {s.quoteSource, QString::number(s.showCode.value()), QString::number(s.intervalMinutes),
@@ -97,38 +88,6 @@ private slots:
         QCOMPARE(readAll(conf()), "[INI]\n; mine\nOps=@Variant(\\0\\0\\0\\x7f)\nSh=garbage\nMs=-12\n\n[Other]\nMs=9\n");
     }
 
-    // Where the link's socket lives: never a folder anybody else can reach.
-    void linkFolder_data()
-    {
-        QTest::addColumn<QString>("runtime"); // the runtime folder: private, open, none
-        QTest::addColumn<bool>("cacheOpened"); // the link folder in the cache is there, open to others
-        QTest::addColumn<bool>("inRuntime");
-        QTest::newRow("private runtime folder") << "private" << false << true;
-        QTest::newRow("runtime folder open to others") << "open" << false << false;
-        QTest::newRow("no runtime folder, cache folder opened up") << "none" << true << false;
-    }
-    void linkFolder()
-    {
-        QFETCH(QString, runtime);
-        QFETCH(bool, inRuntime);
-        QTemporaryDir base;
-        const QString run = base.filePath("run"), linkDir = base.filePath("cache/datalink");
-        QVERIFY(QDir().mkpath(run));
-        QCOMPARE(::chmod(QFile::encodeName(run).constData(), runtime == "open" ? 0755 : 0700), 0);
-        QFETCH(bool, cacheOpened);
-        if (cacheOpened)
-            QVERIFY(QDir().mkpath(linkDir) && ::chmod(QFile::encodeName(linkDir).constData(), 0755) == 0);
-        runtime == "none" ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", run.toUtf8());
-        qputenv("XDG_CACHE_HOME", base.filePath("cache").toUtf8());
-        const QString folder = dataLinkFolder();
-        DataLinkSource source(kService, "Form1", "folder");
-        const bool listening = source.listen();
-        qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
-        QCOMPARE(folder, inRuntime ? run : linkDir);
-        QVERIFY(listening);
-        QCOMPARE(mode(folder), 0700);
-    }
-
     // A source that starts after the client began waiting and sends these
     // texts once a client is there, then is gone; or a raw peer writing
     // bytes. The receiver of "OK" runs a nested event loop, as behind a
@@ -195,31 +154,6 @@ private slots:
         QTEST(firsts(received), "received");
         QTEST(ended.at(0).at(0).value<Reason>(), "ending");
         QVERIFY(!client.isOpen());
-    }
-
-    // A second source never takes a live name, nor deletes it when it
-    // ends; the name left behind by a source that died is taken over.
-    void takingTheName()
-    {
-        const QString path = dataLinkSocketPath(kService, "Form1", "name");
-        {
-            DataLinkSource first(kService, "Form1", "name");
-            QVERIFY(first.listen());
-            {
-                DataLinkSource second(kService, "Form1", "name");
-                QVERIFY(!second.listen());
-                QVERIFY2(second.errorString().contains("in use"), qPrintable(second.errorString()));
-            }
-            QVERIFY(QFileInfo::exists(path));
-        }
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        qstrncpy(address.sun_path, QFile::encodeName(path).constData(), sizeof address.sun_path);
-        const int dead = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        QCOMPARE(::bind(dead, reinterpret_cast<sockaddr *>(&address), sizeof address), 0);
-        ::close(dead); // its file stays, as after a crash
-        DataLinkSource third(kService, "Form1", "name");
-        QVERIFY2(third.listen(), qPrintable(third.errorString()));
     }
 };
 
