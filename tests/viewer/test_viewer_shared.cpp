@@ -52,28 +52,6 @@ private slots:
         QVERIFY(m_dir.isValid());
         qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
     }
-    void init() { QFile::remove(conf()); }
-
-    void readSettings_data()
-    {
-        QTest::addColumn<QByteArray>("body"); // empty: no store at all
-        QTest::addColumn<QStringList>("expected");
-        const QStringList defaults{"tamber.vmf", "20", "0", "1", "1"};
-        QTest::newRow("no store") << QByteArray() << defaults;
-        QTest::newRow("limits, comma in name") << QByteArray("Ops=a,b.vmf\nSh=255\nTim=-32768\nMs=32767\nJo=0\n")
-                                               << QStringList{"a,b.vmf", "255", "-32768", "32767", "0"};
-        QTest::newRow("beyond widths") << QByteArray("Sh=256\nTim=32768\nMs=-32769\nJo=-1\n") << defaults;
-        QTest::newRow("garbage") << QByteArray("Sh=abc\nTim=@Variant(\\0\\0\\0\\x7f)\nMs=99999999999999999999\nJo=1.5\n")
-                                 << defaults;
-    }
-    void readSettings()
-    {
-        QFETCH(QByteArray, body);
-        if (!body.isEmpty())
-            writeConf(body);
-        QTEST(fields(store().readAll()), "expected");
-        QCOMPARE(QFile::exists(conf()), !body.isEmpty()); // reading never creates the store
-    }
 
     void writeSettings()
     {
@@ -106,16 +84,9 @@ private slots:
                                 << Reason::Disconnected;
         QTest::newRow("gone without a word") << "source" << QStringList() << QByteArray() << QStringList{""}
                                              << Reason::Disconnected;
-        // A published text is one line whatever it holds.
-        QTest::newRow("line breaks") << "source" << QStringList{"one\ntwo\r\nthree\r"} << QByteArray()
-                                     << QStringList{"", "one two  three "} << Reason::Disconnected;
         // Lines that came with the end still count; an unfinished one does not.
         QTest::newRow("garbage") << "raw" << QStringList() << QByteArray("\xff\xfe\x00zz\r\nOK\nhalf", 14)
                                  << QStringList{QString::fromUtf8("\xff\xfe\x00zz", 5), "OK"} << Reason::Disconnected;
-        // A peer that never ends its line is broken, however long it keeps going.
-        QTest::newRow("endless line") << "raw" << QStringList()
-                                      << QByteArray("OK\n") + QByteArray(DataLinkClient::kMaxLineBytes + 2, 'x')
-                                      << QStringList{"OK"} << Reason::Disconnected;
     }
     void link()
     {
