@@ -14,57 +14,51 @@ class TestTrayFallback : public QObject
 {
     Q_OBJECT
 private slots:
-    // Each step: whether an area is there, and the time of the look.
+    // Each look: "+ms" an area is there at that time, "-ms" none; each
+    // place: I the icon, W the window, . waiting.
     void presence_data()
     {
-        QTest::addColumn<QList<bool>>("available");
-        QTest::addColumn<QList<int>>("atMs");
-        QTest::addColumn<QList<Place>>("places");
-        QTest::newRow("late panel") << QList<bool>{false, false, true} << QList<int>{0, 29999, 30000}
-                                    << QList<Place>{Place::Waiting, Place::Waiting, Place::Icon};
+        QTest::addColumn<QString>("looks");
+        QTest::addColumn<QString>("places");
+        QTest::newRow("late panel") << "-0 -29999 +30000" << "..I";
         // The wait starts when the area is first seen missing, not at start.
-        QTest::newRow("gone later, back")
-            << QList<bool>{true, false, false, false, true} << QList<int>{0, 60000, 80000, 90000, 95000}
-            << QList<Place>{Place::Icon, Place::Waiting, Place::Waiting, Place::Window, Place::Icon};
-        QTest::newRow("gone twice") << QList<bool>{false, false, true, false, false}
-                                    << QList<int>{0, 30000, 31000, 32000, 61999}
-                                    << QList<Place>{Place::Waiting, Place::Window, Place::Icon, Place::Waiting,
-                                                    Place::Waiting};
+        QTest::newRow("gone later, back") << "+0 -60000 -80000 -90000 +95000" << "I..WI";
+        QTest::newRow("gone twice") << "-0 -30000 +31000 -32000 -61999" << ".WI..";
     }
     void presence()
     {
-        QFETCH(QList<bool>, available);
-        QFETCH(QList<int>, atMs);
+        QFETCH(QString, looks);
         TrayPresence presence(SystemTrayView::kWaitMs);
-        QList<Place> places;
-        for (int i = 0; i < available.size(); ++i)
-            places << presence.look(available[i], atMs[i]);
+        QString places;
+        for (const QString &look : looks.split(' ')) {
+            const Place place = presence.look(look[0] == '+', look.mid(1).toInt());
+            places += place == Place::Icon ? 'I' : place == Place::Window ? 'W' : '.';
+        }
         QTEST(places, "places");
     }
 
-    // Qt reports a double click on an embedded icon as Click, DoubleClick;
-    // a StatusNotifier panel sends one Click per click.
+    // Qt reports a double click on an embedded icon as c(lick), d(ouble
+    // click); a StatusNotifier panel sends one click per click; o: other.
     void activation_data()
     {
         QTest::addColumn<bool>("statusNotifier");
-        QTest::addColumn<QList<Event>>("events");
+        QTest::addColumn<QString>("events");
         QTest::addColumn<int>("quotes");
-        QTest::newRow("embedded: click") << false << QList<Event>{Event::Click} << 0;
-        QTest::newRow("embedded: double click") << false << QList<Event>{Event::Click, Event::DoubleClick} << 1;
-        QTest::newRow("panel: click") << true << QList<Event>{Event::Click} << 1;
-        QTest::newRow("panel and embedded icon: double click")
-            << true << QList<Event>{Event::Click, Event::DoubleClick} << 1;
-        QTest::newRow("panel: menu, then double click")
-            << true << QList<Event>{Event::Other, Event::DoubleClick} << 1;
+        QTest::newRow("embedded: click") << false << "c" << 0;
+        QTest::newRow("embedded: double click") << false << "cd" << 1;
+        QTest::newRow("panel: click") << true << "c" << 1;
+        QTest::newRow("panel and embedded icon: double click") << true << "cd" << 1;
+        QTest::newRow("panel: menu, then double click") << true << "od" << 1;
     }
     void activation()
     {
         QFETCH(bool, statusNotifier);
-        QFETCH(QList<Event>, events);
+        QFETCH(QString, events);
         TrayActivation activation;
         int quotes = 0;
-        for (const Event event : events)
-            quotes += activation.shows(event, [&] { return statusNotifier; });
+        for (const QChar e : events)
+            quotes += activation.shows(e == 'c' ? Event::Click : e == 'd' ? Event::DoubleClick : Event::Other,
+                                       [&] { return statusNotifier; });
         QTEST(quotes, "quotes");
     }
 
