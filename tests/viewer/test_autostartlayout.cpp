@@ -3,7 +3,6 @@
 #include "fakes/filebytes.h"
 #include "shared/settingslocation.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 // What the login-start entry runs in either layout: installed and found on

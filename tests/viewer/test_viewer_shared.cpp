@@ -6,8 +6,6 @@
 
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
