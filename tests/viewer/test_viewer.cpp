@@ -451,24 +451,25 @@ private slots:
     }
 
     // A position that cannot be saved is said on stderr every time, in one
-    // box per run of failures while the viewer runs, and in the exit code.
+    // box per run of failures while the viewer runs but none on closing, and
+    // in the exit code. Steps: f saves fail from here, s they succeed, p a
+    // display, q the end.
     void failedSave()
     {
         auto rig = start(11, 0, 2);
-        rig->store.failSaves = true;
-        const QString message = QStringLiteral("読み出し位置を保存できませんでした。");
+        const QString message = QStringLiteral("読み出し位置を保存できませんでした。"), box = message + "\ndisk full";
         for (int i = 0; i < 4; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message + " disk full"));
-        rig->controller.playNow();
-        rig->controller.playNow();
-        rig->store.failSaves = false;
-        rig->controller.playNow();
-        rig->store.failSaves = true;
-        rig->controller.playNow();
-        rig->controller.quit();
-        QCOMPARE(rig->boxTexts(), (QStringList{"言葉1", message + "\ndisk full", "言葉2", "言葉3", "言葉4",
-                                               message + "\ndisk full"}));
-        QCOMPARE(rig->store.saved, QList<qint16>{4});
+        for (const QChar step : QStringLiteral("fppspfpspfq")) {
+            if (step == 'p')
+                rig->controller.playNow();
+            else if (step == 'q')
+                rig->controller.quit();
+            else
+                rig->store.failSaves = step == 'f';
+        }
+        QCOMPARE(rig->boxTexts(), (QStringList{"言葉1", box, "言葉2", "言葉3", "言葉4", box, "言葉5"}));
+        QCOMPARE(rig->store.saved, (QList<qint16>{4, 1}));
         QCOMPARE(rig->exits, QList<int>{1});
     }
 };
