@@ -297,9 +297,10 @@ private slots:
             rig.store.stored.intervalMinutes = qint16(newInterval);
             if (ending == "OK")
                 rig.link.deliver("OK");
-            if (ending != "gone")
+            if (ending == "gone")
+                rig.link.gone(); // the source died or never answered
+            else
                 rig.link.deliver("end");
-            rig.link.gone(); // the source closed, died or never answered
         }
         QVERIFY(!rig.controller.propertyWindowOpen() && !rig.link.isOpen && rig.tray.shown);
         const bool timer = !pausedAfter && newInterval > 0;
