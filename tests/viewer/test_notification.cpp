@@ -105,11 +105,13 @@ private slots:
         };
         const QString mirelle = "「<二> & 言葉の巻」", tamber = "星環タンバー\u3000第";
         QTest::newRow("markup, in order") << kMarkup << "tamber.vmf" << 14
-                                          << sent(tamber + "2章", "&lt;二&gt; &amp; 言葉", "0") + sent(tamber + "3章", "三の言葉", "41");
+                                          << sent(tamber + "2章", "&lt;二&gt; &amp; 言葉", "0")
+                                                 + sent(tamber + "3章", "三の言葉", "41");
         QTest::newRow("plain, at random") << QStringList{"body"} << "mirelle.vmf" << 24
                                           << sent("月影ミレル 第2話", mirelle, "0") + sent("月影ミレル 第2話", mirelle, "41");
         QTest::newRow("no server: the box") << QStringList() << "tamber.vmf" << 24
-                                            << QStringList{"<二> & 言葉", tamber + "2章" + kUU, "<二> & 言葉", tamber + "2章" + kUU};
+                                            << QStringList{"<二> & 言葉", tamber + "2章" + kUU, "<二> & 言葉",
+                                                           tamber + "2章" + kUU};
     }
     void notification()
     {

@@ -388,7 +388,8 @@ private slots:
         QTest::newRow("no text") << "taking" << QString() << 0 << none;
         QTest::newRow("shell syntax, line ends") << "taking" << "今日; $(x)\n二\r三" << 0 << none;
         QTest::newRow("900 KiB") << "taking" << QString(300 * 1024, u'星') << 0 << none;
-        QTest::newRow("beyond any command line") << "taking" << QString(ResidentChannel::kMaxCommandLineBytes + 1, 'x') << 1 << refused;
+        QTest::newRow("beyond any command line")
+            << "taking" << QString(ResidentChannel::kMaxCommandLineBytes + 1, 'x') << 1 << refused;
         QTest::newRow("not taken now") << "busy" << "x" << 1 << refused;
     }
     void laterStart()
