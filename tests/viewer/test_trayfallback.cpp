@@ -1,10 +1,7 @@
 #include "viewer/platformservices.h"
 #include "viewer/trayfallbackwindow.h"
 
-#include <QAction>
-#include <QSignalSpy>
 #include <QSystemTrayIcon>
-#include <QToolButton>
 #include <QtTest>
 
 using Place = TrayPresence::Place;
@@ -12,69 +9,56 @@ using Event = TrayActivation::Event;
 
 // The notification-area view on a desktop whose notification area comes,
 // goes and comes back, through its seams (the offscreen platform has none):
-// where the viewer shows itself, which clicks show a quote, and the
-// stand-in window's commands.
+// where the viewer shows itself and which clicks show a quote.
 class TestTrayFallback : public QObject
 {
     Q_OBJECT
 private slots:
-    // Each step: whether an area is there, and the time of the look.
+    // Each look: "+ms" an area is there at that time, "-ms" none; each
+    // place: I the icon, W the window, . waiting.
     void presence_data()
     {
-        QTest::addColumn<QList<bool>>("available");
-        QTest::addColumn<QList<int>>("atMs");
-        QTest::addColumn<QList<Place>>("places");
-        QTest::newRow("there at start") << QList<bool>{true} << QList<int>{0} << QList<Place>{Place::Icon};
-        QTest::newRow("late panel") << QList<bool>{false, false, true} << QList<int>{0, 29999, 30000}
-                                    << QList<Place>{Place::Waiting, Place::Waiting, Place::Icon};
-        QTest::newRow("never at start") << QList<bool>{false, false} << QList<int>{5, 30005}
-                                        << QList<Place>{Place::Waiting, Place::Window};
+        QTest::addColumn<QString>("looks");
+        QTest::addColumn<QString>("places");
+        QTest::newRow("late panel") << "-0 -29999 +30000" << "..I";
         // The wait starts when the area is first seen missing, not at start.
-        QTest::newRow("gone later, back")
-            << QList<bool>{true, false, false, false, true} << QList<int>{0, 60000, 80000, 90000, 95000}
-            << QList<Place>{Place::Icon, Place::Waiting, Place::Waiting, Place::Window, Place::Icon};
-        QTest::newRow("gone twice") << QList<bool>{false, false, true, false, false}
-                                    << QList<int>{0, 30000, 31000, 32000, 61999}
-                                    << QList<Place>{Place::Waiting, Place::Window, Place::Icon, Place::Waiting,
-                                                    Place::Waiting};
+        QTest::newRow("gone later, back") << "+0 -60000 -80000 -90000 +95000" << "I..WI";
+        QTest::newRow("gone twice") << "-0 -30000 +31000 -32000 -61999" << ".WI..";
     }
     void presence()
     {
-        QFETCH(QList<bool>, available);
-        QFETCH(QList<int>, atMs);
+        QFETCH(QString, looks);
         TrayPresence presence(SystemTrayView::kWaitMs);
-        QList<Place> places;
-        for (int i = 0; i < available.size(); ++i)
-            places << presence.look(available[i], atMs[i]);
+        QString places;
+        for (const QString &look : looks.split(' ')) {
+            const Place place = presence.look(look[0] == '+', look.mid(1).toInt());
+            places += place == Place::Icon ? 'I' : place == Place::Window ? 'W' : '.';
+        }
         QTEST(places, "places");
     }
 
-    // Qt reports a double click on an embedded icon as Click, DoubleClick;
-    // a StatusNotifier panel sends one Click per click.
+    // Qt reports a double click on an embedded icon as c(lick), d(ouble
+    // click); a StatusNotifier panel sends one click per click; o: other.
     void activation_data()
     {
         QTest::addColumn<bool>("statusNotifier");
-        QTest::addColumn<QList<Event>>("events");
+        QTest::addColumn<QString>("events");
         QTest::addColumn<int>("quotes");
-        QTest::newRow("embedded: click") << false << QList<Event>{Event::Click} << 0;
-        QTest::newRow("embedded: double click") << false << QList<Event>{Event::Click, Event::DoubleClick} << 1;
-        QTest::newRow("embedded: two double clicks")
-            << false << QList<Event>{Event::Click, Event::DoubleClick, Event::Click, Event::DoubleClick} << 2;
-        QTest::newRow("panel: click") << true << QList<Event>{Event::Click} << 1;
-        QTest::newRow("panel: two clicks") << true << QList<Event>{Event::Click, Event::Click} << 2;
-        QTest::newRow("panel and embedded icon: double click")
-            << true << QList<Event>{Event::Click, Event::DoubleClick} << 1;
-        QTest::newRow("panel: menu, then double click")
-            << true << QList<Event>{Event::Other, Event::DoubleClick} << 1;
+        QTest::newRow("embedded: click") << false << "c" << 0;
+        QTest::newRow("embedded: double click") << false << "cd" << 1;
+        QTest::newRow("panel: click") << true << "c" << 1;
+        QTest::newRow("panel and embedded icon: double click") << true << "cd" << 1;
+        QTest::newRow("panel: menu, then double click") << true << "od" << 1;
     }
     void activation()
     {
         QFETCH(bool, statusNotifier);
-        QFETCH(QList<Event>, events);
+        QFETCH(QString, events);
         TrayActivation activation;
         int quotes = 0;
-        for (const Event event : events)
-            quotes += activation.shows(event, [&] { return statusNotifier; });
+        for (const QChar e : events)
+            quotes += activation.shows(e == 'c' ? Event::Click : e == 'd' ? Event::DoubleClick : Event::Other,
+                                       [&] { return statusNotifier; });
         QTEST(quotes, "quotes");
     }
 
@@ -102,53 +86,6 @@ private slots:
         view.lookAtDesktop();
         QVERIFY(!view.fallbackWindow());
         QVERIFY(icon()->isVisible());
-    }
-
-    // A viewer that shows one quote and ends before its event loop runs
-    // never asks for a notification area and shows nothing.
-    void iconRemovedBeforeTheLoopIsNeverPlaced()
-    {
-        int asked = 0;
-        SystemTrayView view({[&] { return ++asked > 0; }, [] { return false; }}, 200, 10);
-        view.addIcon(false);
-        view.removeIcon();
-        QCoreApplication::processEvents(); // runs what the view queued
-        QCOMPARE(asked, 0);
-        QVERIFY(!view.findChild<QSystemTrayIcon *>("trayIcon")); // not even made
-    }
-
-    // The window's buttons are the menu's commands; closing it ends the viewer.
-    void windowCarriesTheMenuCommands()
-    {
-        SystemTrayView view({[] { return false; }, [] { return false; }}, 0, 60000);
-        view.addIcon(false);
-        QCoreApplication::processEvents();
-        view.lookAtDesktop();
-        TrayFallbackWindow *window = view.fallbackWindow();
-        QVERIFY(window && window->isVisible());
-        QSignalSpy properties(&view, &SystemTrayView::propertiesRequested);
-        QSignalSpy play(&view, &SystemTrayView::playRequested);
-        QSignalSpy end(&view, &SystemTrayView::endRequested);
-        window->findChild<QToolButton *>("pro")->click();
-        window->findChild<QToolButton *>("play")->click();
-        QCOMPARE(properties.count(), 1);
-        QCOMPARE(play.count(), 1);
-
-        view.setStopChecked(true);
-        view.setStopEnabled(false);
-        auto *stop = window->findChild<QToolButton *>("stop1");
-        QVERIFY(stop->isChecked());
-        QVERIFY(!stop->isEnabled());
-
-        // A pause changes the icon; the window stays where it is.
-        view.removeIcon();
-        view.addIcon(true);
-        QCOMPARE(view.fallbackWindow(), window);
-        QVERIFY(window->isVisible());
-
-        window->close();
-        QCOMPARE(end.count(), 1);
-        QVERIFY(window->isVisible()); // until the viewer has ended
     }
 };
 

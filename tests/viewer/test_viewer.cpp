@@ -1,28 +1,22 @@
-#include "viewer/platformservices.h"
 #include "viewer/quotefile.h"
 #include "viewer/quoteplayer.h"
-#include "viewer/randomsource.h"
+#include "viewer/residentchannel.h"
+#include "viewer/residentstart.h"
 #include "viewer/viewercontroller.h"
 
 #include "fakes/fakepropertylink.h"
 #include "fakes/faketicktimer.h"
 #include "fakes/faketray.h"
+#include "fakes/filebytes.h"
 #include "fakes/fixedrandom.h"
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordingmessagebox.h"
 #include "fakes/recordingstarter.h"
 #include "shared/cp932.h"
-#include "viewer/viewersettings.h"
 
-#include <QAction>
-#include <QMenu>
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/stat.h>
+#include <future>
 
 using Status = QuoteFile::Status;
 
@@ -30,23 +24,10 @@ namespace {
 const QChar U(0x3000);
 const QString UU(2, U);
 const QString kCommandText = QStringLiteral("今日の一言; rm -rf ~ $(id)");
-// A stand-in card program that appends a line of its bracketed arguments per start.
-const QByteArray kRecorder = "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n";
 QString card(const QString &label, const QString &quote) { return label + QString(10, U) + ',' + U + quote + U; }
-void writeFile(const QString &path, const QByteArray &content, bool executable = false)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(content);
-    if (executable)
-        file.setPermissions(file.permissions() | QFileDevice::ExeOwner);
-}
 QByteArray fiveLines(const QString &word)
 {
-    QByteArray five;
-    for (int i = 1; i <= 5; ++i)
-        five += Cp932::fromUnicode(word + QString::number(i) + "\r\n");
-    return five;
+    return Cp932::fromUnicode(QStringLiteral("@1\r\n@2\r\n@3\r\n@4\r\n@5\r\n").replace('@', word));
 }
 ViewerSettings cfg(int code, int interval, int mode, const QString &source = "tamber.vmf", int position = 1)
 {
@@ -62,53 +43,18 @@ struct Fakes
     RecordingMessageBox boxes;
     FixedRandom random;
     FakePropertyLink link;
-    // Each program start as its path and arguments, each box as its text and title.
-    QStringList seen() const
+    // Each program start as its path and arguments, each box as its text and
+    // title; or the box texts alone.
+    QStringList seen(bool all = true) const
     {
-        QStringList all;
-        for (const RecordingStarter::Call &call : starter.calls)
-            all << call.program << call.arguments;
+        QStringList seen;
+        for (const RecordingStarter::Call &call : all ? starter.calls : QList<RecordingStarter::Call>())
+            seen << call.program << call.arguments;
         for (const RecordingMessageBox::Box &box : boxes.boxes)
-            all << box.text << box.title;
-        return all;
+            seen << box.text << (all ? QStringList{box.title} : QStringList());
+        return seen;
     }
-};
-struct PlayerRig : Fakes
-{
-    QuotePlayer player;
-    ViewerState &s;
-    PlayerRig(const QString &prog, const QString &work, const QString &source, int code, int position)
-        : player(starter, boxes, random, prog, work), s(player.state())
-    {
-        s.settings = cfg(code, 0, 1, source, position);
-        s.commandLine = kCommandText;
-        s.currentLine = QStringLiteral("前回の言葉");
-    }
-};
-// The real velmo copied into a folder of its own, with its settings file
-// there.
-struct VelmoRun
-{
-    QTemporaryDir dir;
-    QProcess velmo;
-    QString conf() const { return dir.filePath("config/Velmo/Velmo.conf"); }
-    explicit VelmoRun(const QByteArray &settings)
-    {
-        QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/velmo", dir.filePath("velmo"));
-        QDir().mkpath(dir.filePath("config/Velmo"));
-        writeFile(conf(), settings);
-        velmo.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
-                                                           << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen");
-        velmo.setWorkingDirectory(dir.path());
-    }
-    void start(const QStringList &arguments) { velmo.start(dir.filePath("velmo"), arguments); }
-    QString read(const char *name) const
-    {
-        QFile file(dir.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-    // As the viewer's earlier versions read it.
-    QString savedMs() const { return QSettings(conf(), QSettings::IniFormat).value("INI/Ms").toString(); }
+    QStringList boxTexts() const { return seen(false); }
 };
 struct Rig : Fakes
 {
@@ -126,16 +72,16 @@ struct Rig : Fakes
 };
 } // namespace
 
-// Quote files, one display (showQuote), the resident controller over the fakes,
-// the tray menu, and the real velmo executable beside a fake tambwin.
+// Quote files, one display (QuotePlayer), the resident controller over the
+// fakes, and the start of a later viewer.
 class TestViewer : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_work, m_prog;
     QString prog(const QString &name) const { return m_prog.filePath(name); }
-    std::unique_ptr<Rig> start(int code, int interval, int mode)
+    std::unique_ptr<Rig> start(int code, int interval, int mode, int position = 1)
     {
-        return std::make_unique<Rig>(cfg(code, interval, mode), m_prog.path(), m_work.path());
+        return std::make_unique<Rig>(cfg(code, interval, mode, "tamber.vmf", position), m_prog.path(), m_work.path());
     }
 
 private slots:
@@ -143,14 +89,16 @@ private slots:
     {
         for (const char *name : {"tamber.vmf", "dastor.vmf", "anitamb.vmf", "mirelle.vmf", "quill.vmf",
                                  "Tamber.vmf", "mine.txt"})
-            writeFile(m_work.filePath(name), fiveLines("言葉"));
+            QVERIFY(writeAll(m_work.filePath(name), fiveLines("言葉")));
         // A fixed file is looked for in the working folder first, then beside the program.
-        writeFile(prog("tamber.vmf"), fiveLines("隣"));
-        writeFile(prog("tambkari.vmf"), fiveLines("隣"));
-        writeFile(prog("velmoinit"), "#!/bin/sh\n", true);
-        writeFile(m_work.filePath("other"), "ファイルの行\r\n"); // never read in the command-line mode
-        writeFile(m_work.filePath("empty.vmf"), {});
-        writeFile(m_work.filePath("big.vmf"), QByteArray(32768, '\n'));
+        QVERIFY(writeAll(prog("tamber.vmf"), fiveLines("隣")));
+        QVERIFY(writeAll(prog("tambkari.vmf"), fiveLines("隣")));
+        QVERIFY(writeAll(prog("velmoinit"), "#!/bin/sh\n") && QFile::setPermissions(prog("velmoinit"), QFile::ExeOwner));
+        QVERIFY(writeAll(m_work.filePath("other"), "ファイルの行\r\n")); // never read in the command-line mode
+        QVERIFY(writeAll(m_work.filePath("empty.vmf"), {}));
+        QVERIFY(writeAll(m_work.filePath("full.vmf"), QByteArray(32766, '\n') + "last"));
+        QVERIFY(writeAll(m_work.filePath("big.vmf"), QByteArray(32768, '\n')));
+        QVERIFY(writeAll(m_work.filePath("pipe"), "fifo"));
     }
 
     void quoteFile_data()
@@ -161,17 +109,15 @@ private slots:
         QTest::addColumn<QStringList>("lines"); // the first ones
         const auto row = [this](const char *name, const QByteArray &content, Status status, int count,
                                 const QStringList &lines) {
-            writeFile(m_work.filePath(name), content);
+            QVERIFY(writeAll(m_work.filePath(name), content));
             QTest::newRow(name) << m_work.filePath(name) << status << count << lines;
         };
         const QString q = QStringLiteral("星環タンバー、発進！");
         row("crlf, empty lines, open last", "a\r\n\r\nb", Status::Ok, 3, {"a", "", "b"});
         row("lf, lone cr ends a line", "a\rb\n\nc\n", Status::Ok, 4, {"a", "b", "", "c"});
-        row("cr only across a read", QByteArray(65535, 'a') + "\r\rb", Status::Ok, 3, {QString(65535, 'a'), "", "b"});
         // Records and CR LF pairs that straddle the 64 KiB read size.
         row("chunk boundaries", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", Status::Ok, 4,
             {QString(65535, 'a'), "b", QString(65532, 'c'), "d"});
-        row("utf-8", (q + "\n").toUtf8(), Status::Ok, 1, {q});
         row("utf-8 with bom", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8(), Status::Ok, 1, {q});
         // ～ and ① exist only in the code page's own extensions.
         row("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n", Status::Ok, 1, {q + "～①"});
@@ -182,7 +128,6 @@ private slots:
         row("binary", QByteArray("ab\0cd\r\n", 7), Status::NotText, 0, {});
         QTest::newRow("missing") << m_work.filePath("missing") << Status::CannotOpen << 0 << QStringList();
         // Opening a pipe would wait for a writer that never comes.
-        QCOMPARE(::mkfifo(QFile::encodeName(m_work.filePath("pipe")).constData(), 0600), 0);
         QTest::newRow("named pipe") << m_work.filePath("pipe") << Status::CannotOpen << 0 << QStringList();
     }
     void quoteFile()
@@ -202,10 +147,9 @@ private slots:
     void shippedFiles()
     {
         for (const QString name : {"tamber", "dastor", "animir", "anitamb", "mirelle", "tambkari", "quill"}) {
-            QFile file(qEnvironmentVariable("SUITE_DIR") + "/" + name + ".vmf");
-            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
-            const QByteArray bytes = file.readAll();
-            const QuoteFile::Scan scan = QuoteFile::scan(file.fileName());
+            const QString path = qEnvironmentVariable("SUITE_DIR") + "/" + name + ".vmf";
+            const QByteArray bytes = readAll(path);
+            const QuoteFile::Scan scan = QuoteFile::scan(path);
             const int count = name == "anitamb" ? 45 : name == "mirelle" ? 74 : 0;
             QVERIFY2(bytes.endsWith("\r\n") && bytes.count('\n') == bytes.count("\r\n")
                          && Cp932::fromUnicode(Cp932::toUnicode(bytes)) == bytes && scan.status == Status::Ok
@@ -214,34 +158,9 @@ private slots:
         }
     }
 
-    // T with a title card, then R with a message box, from line 2 of every source.
-    void texts_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("T");
-        QTest::addColumn<QString>("R");
-        const QString mine = m_work.filePath("mine.txt"), tamber = "星環タンバー" + QString(U);
-        QTest::newRow("tamber") << "tamber.vmf" << card("第2章", "言葉2") << tamber + "第2章" + UU;
-        QTest::newRow("anitamb") << "anitamb.vmf" << "言葉2" << tamber + "第2話" + UU;
-        QTest::newRow("mirelle") << "mirelle.vmf" << card("第2話", "「言葉2の巻」") << "月影ミレル 第2話" + UU;
-        QTest::newRow("tambkari, beside the program") << "tambkari.vmf" << card("第2話", "隣2") << tamber + "第2話" + UU;
-        QTest::newRow("user file") << mine << "言葉2" << mine + " - 2" + UU;
-        QTest::newRow("capital initial is a user file") << "Tamber.vmf" << "言葉2" << "Tamber.vmf - 2" + UU;
-        QTest::newRow("command line") << "other" << kCommandText << "ヴェルモ" + UU;
-    }
-    void texts()
-    {
-        QFETCH(QString, source);
-        PlayerRig rig(m_prog.path(), m_work.path(), source, 10, 2);
-        QVERIFY(rig.player.play());
-        QTEST(rig.s.quoteText, "T");
-        rig.s.settings.showCode = ShowCode(11);
-        rig.s.settings.linePosition = 2;
-        QVERIFY(rig.player.play());
-        QTEST(rig.s.sourceLine, "R");
-    }
-
-    // The first matching output row wins. A random order ignores the position: line floor(5 r + 1).
+    // What one display starts or shows, per source, order and output. The
+    // first matching output row wins; a random order ignores the position:
+    // line floor(5 r + 1).
     void outputs_data()
     {
         QTest::addColumn<QString>("source");
@@ -255,6 +174,7 @@ private slots:
             QTest::newRow(name) << source << code << position << r << seen << next;
         };
         const QString tamber = "星環タンバー" + QString(U), empty = m_work.filePath("empty.vmf");
+        const QString mine = m_work.filePath("mine.txt"), full = m_work.filePath("full.vmf");
         row("1 dastor 22, r .79", "dastor.vmf", 22, 1, 0.79, {prog("dastor")}, 5);
         row("2 anitamb card by number", "anitamb.vmf", 10, 5, 0, {prog("tambwin"), "5"}, 1);
         row("3 mirelle 21, r .5", "mirelle.vmf", 21, 1, 0.5, {"「言葉3の巻」", "月影ミレル 第3話" + UU}, 4);
@@ -263,35 +183,30 @@ private slots:
         row("6 quill 23, r below 1", "quill.vmf", 23, 1, 0.9999999999999999, {prog("mirwin"), "言葉5"}, 1);
         row("7 dastor 11, beyond the end", "dastor.vmf", 11, 99, 0, {"言葉5", "ダストル 第5話" + UU}, 1);
         row("position 0, unknown code 5", "tamber.vmf", 5, 0, 0, {"言葉5", tamber + "第0章" + UU}, 1);
+        row("anitamb box", "anitamb.vmf", 11, 2, 0, {"言葉2", tamber + "第2話" + UU}, 3);
+        row("tambkari, beside the program", "tambkari.vmf", 11, 2, 0, {"隣2", tamber + "第2話" + UU}, 3);
+        row("user file", mine, 11, 2, 0, {"言葉2", mine + " - 2" + UU}, 3);
+        row("capital initial is a user file", "Tamber.vmf", 11, 2, 0, {"言葉2", "Tamber.vmf - 2" + UU}, 3);
+        // The last of 32767 lines is followed by line 1, not by a position past the 16-bit range.
+        row("last of a full file", full, 11, 32767, 0, {"last", full + " - 32767" + UU}, 1);
         row("empty file keeps the last line", empty, 21, 4, 0.5, {"前回の言葉", empty + " - 0" + UU}, 1);
-        row("command line: no file, no draw", "other", 20, 7, 0, {prog("tambwin"), "-s", kCommandText}, 7);
+        row("command line: no file, no draw", "other", 21, 7, 0, {kCommandText, "ヴェルモ" + UU}, 7);
     }
     void outputs()
     {
         QFETCH(QString, source);
         QFETCH(int, code);
-        QFETCH(int, position);
         QFETCH(double, r);
-        PlayerRig rig(m_prog.path(), m_work.path(), source, code, position);
+        QFETCH(int, position);
+        Fakes rig;
+        QuotePlayer player(rig.starter, rig.boxes, rig.random, m_prog.path(), m_work.path());
+        player.state() = {cfg(code, 0, 1, source, position), kCommandText, QStringLiteral("前回の言葉"), 0, {}, {}};
         rig.random.r = r;
-        QVERIFY(rig.player.play());
+        QVERIFY(player.play());
         QTEST(rig.seen(), "seen");
         QVERIFY(rig.boxes.boxes.isEmpty() || rig.boxes.boxes.at(0).systemModal);
         QCOMPARE(rig.random.draws, source != "other" && code >= 20 && code <= 23 ? 1 : 0);
-        QTEST(int(rig.s.settings.linePosition), "next");
-    }
-
-    // The last of 32767 lines is followed by line 1, not by a position past the 16-bit range.
-    void fullFile()
-    {
-        QByteArray content;
-        for (int i = 1; i < 32767; ++i)
-            content += Cp932::fromUnicode(QStringLiteral("第%1の名言、星は巡る。\r\n").arg(i));
-        writeFile(m_work.filePath("full.vmf"), content + "last");
-        PlayerRig rig(m_prog.path(), m_work.path(), m_work.filePath("full.vmf"), 11, 32767);
-        QVERIFY(rig.player.play());
-        QCOMPARE(rig.boxes.boxes.last().text, QString("last"));
-        QCOMPARE(int(rig.s.settings.linePosition), 1);
+        QTEST(int(player.state().settings.linePosition), "next");
     }
 
     void startUp_data()
@@ -312,8 +227,7 @@ private slots:
         auto rig = start(11, interval, mode);
         QTEST(rig->displays(), "displays");
         QTEST(rig->timer.running, "timerRuns");
-        QCOMPARE(rig->tray.stopEnabled, interval > 0);
-        QCOMPARE(rig->tray.shown, mode != 0);
+        QCOMPARE((QList<bool>{rig->tray.stopEnabled, rig->tray.shown}), (QList<bool>{interval > 0, mode != 0}));
         QCOMPARE(rig->exits, mode == 0 ? QList<int>{0} : QList<int>{});
         // After the display, and again on closing.
         QCOMPARE(rig->store.saved, QList<qint16>(rig->displays() + (mode == 0 ? 1 : 0), 2));
@@ -340,38 +254,32 @@ private slots:
         }
         QCOMPARE(at, (QList<int>{5, 10, 15}));
         QCOMPARE(rig->displays(), 4);
-        // An interval lowered below the minutes already counted is met at the next tick.
-        rig->store.stored.intervalMinutes = 30;
-        rig->controller.propertyLinkChanged("OK");
-        for (int minute = 1; minute <= 10; ++minute)
-            rig->timer.tick();
-        rig->store.stored.intervalMinutes = 5;
-        rig->controller.propertyLinkChanged("OK");
-        rig->timer.tick();
-        QCOMPARE(rig->displays(), 5);
     }
 
+    // The property window from the menu: its start through the starter's
+    // lookup, the link's news, and what the viewer is after the window.
     void propertyWindow_data()
     {
         QTest::addColumn<bool>("pausedBefore");
         QTest::addColumn<QString>("ending");
         QTest::addColumn<int>("newInterval");
+        QTest::addColumn<QString>("box"); // only a window that could not be had is reported, each way apart
         QTest::addColumn<bool>("pausedAfter");
-        QTest::newRow("paused, OK") << true << "OK" << 7 << false;
-        QTest::newRow("running, OK with interval 0") << false << "OK" << 0 << false;
-        QTest::newRow("running, cancel") << false << "end" << 7 << false;
-        QTest::newRow("paused, crash or no answer") << true << "gone" << 7 << true;
-        QTest::newRow("paused, not installed") << true << "missing" << 7 << true;
-        QTest::newRow("running, start fails") << false << "start fails" << 7 << false;
+        QTest::newRow("paused, OK") << true << "OK" << 7 << "" << false;
+        QTest::newRow("running, OK with interval 0") << false << "OK" << 0 << "" << false;
+        QTest::newRow("running, cancel") << false << "end" << 7 << "" << false;
+        QTest::newRow("paused, crash or no answer") << true << "gone" << 7 << "" << true;
+        QTest::newRow("paused, not installed") << true << "missing" << 7 << "インストールされていません" << true;
+        QTest::newRow("running, start fails") << false << "start fails" << 7 << "起動できません" << false;
     }
     void propertyWindow()
     {
         QFETCH(bool, pausedBefore);
         QFETCH(QString, ending);
         QFETCH(int, newInterval);
+        QFETCH(QString, box);
         QFETCH(bool, pausedAfter);
         QTemporaryDir noProgram;
-        const bool starts = ending != "missing" && ending != "start fails";
         Rig rig(cfg(11, 3, 2), ending == "missing" ? noProgram.path() : m_prog.path(), m_work.path(),
                 ending != "start fails");
         if (pausedBefore)
@@ -379,21 +287,20 @@ private slots:
         rig.store.stored.linePosition = 99;
         rig.controller.openProperties();
         QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
-        QCOMPARE(rig.link.opens, starts ? 1 : 0);
-        // Only a window that could not be had is reported, and each way apart.
-        QCOMPARE(rig.boxes.boxes.size(), starts ? 0 : 1);
-        if (!starts)
-            QVERIFY(rig.boxes.boxes.last().text.contains(ending == "missing" ? "インストールされていません" : "起動できません"));
-        if (starts) {
+        QCOMPARE(rig.boxes.boxes.size(), box.isEmpty() ? 0 : 1);
+        QVERIFY(rig.boxTexts().join(' ').contains(box));
+        QCOMPARE(rig.link.opens, box.isEmpty() ? 1 : 0);
+        if (rig.link.opens) {
             QCOMPARE(rig.starter.calls.last().program, prog("velmoinit"));
             QCOMPARE(rig.controller.isPaused(), !pausedBefore); // the opening toggles the pause
             rig.link.deliver(""); // the item's text at connection means nothing
             rig.store.stored.intervalMinutes = qint16(newInterval);
             if (ending == "OK")
                 rig.link.deliver("OK");
-            if (ending != "gone")
+            if (ending == "gone")
+                rig.link.gone(); // the source died or never answered
+            else
                 rig.link.deliver("end");
-            rig.link.gone(); // the source closed, died or never answered
         }
         QVERIFY(!rig.controller.propertyWindowOpen() && !rig.link.isOpen && rig.tray.shown);
         const bool timer = !pausedAfter && newInterval > 0;
@@ -403,91 +310,128 @@ private slots:
         QCOMPARE(rig.store.reads, ending == "OK" ? 2 : 1);
     }
 
-    void confirmedChangeToModeZero_data()
+    // While the box of line 3 is open, "OK" comes from the property window
+    // or a later start hands over its text (none: the next quote). The box
+    // is not cut short; a start line moved in the window is the next quote,
+    // one left as it was advances, and a change to showing once ends after
+    // that quote. A hand-over is shown after the box; the own order goes on.
+    void duringBox_data()
     {
-        QTest::addColumn<bool>("duringBox");
+        QTest::addColumn<QString>("handed"); // null: "OK" with this mode and start line instead
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<int>("confirmed");
         QTest::addColumn<QStringList>("shown");
-        QTest::addColumn<int>("savedMs");
-        QTest::newRow("idle") << false << QStringList{"言葉3"} << 4;
-        // The box of a double click is still open when "OK" comes: it is
-        // not cut short, and the last display follows it from the new start line.
-        QTest::newRow("while a box is open") << true << QStringList{"言葉1", "言葉3"} << 4;
+        QTest::newRow("moved") << QString() << 2 << 2 << QStringList{"言葉3", "言葉2"};
+        QTest::newRow("left as it was") << QString() << 2 << 3 << QStringList{"言葉3", "言葉4"};
+        QTest::newRow("show once now") << QString() << 0 << 2 << QStringList{"言葉3", "言葉2"};
+        QTest::newRow("next quote") << "" << 2 << 0 << QStringList{"言葉3", "言葉4", "言葉5"};
+        QTest::newRow("a text") << "手渡し" << 2 << 0 << QStringList{"言葉3", "手渡し", "言葉4"};
     }
-    void confirmedChangeToModeZero()
+    void duringBox()
     {
-        QFETCH(bool, duringBox);
-        auto rig = start(11, 0, 2);
-        rig->controller.openProperties();
-        rig->store.stored.residentMode = 0;
-        rig->store.stored.linePosition = 3;
-        QStringList shown;
-        rig->boxes.onShow = [&] {
-            QCOMPARE(rig->exits.size(), 0);
-            shown << rig->boxes.boxes.last().text;
-            if (duringBox && shown.size() == 1)
-                rig->link.deliver("OK");
-        };
-        duringBox ? rig->controller.trayDoubleClick() : rig->link.deliver("OK");
-        QTEST(shown, "shown");
-        QCOMPARE(rig->exits, QList<int>{0});
-        QVERIFY(!rig->tray.shown && !rig->link.isOpen);
-        QTEST(int(rig->store.saved.last()), "savedMs");
-    }
-
-    // "OK" comes while the box of a display is open: a start line moved in
-    // the property window is the next quote; one left as it was advances.
-    void startLineConfirmedDuringBox_data()
-    {
-        QTest::addColumn<int>("confirmed"); // the stored start line when "OK" comes
-        QTest::addColumn<int>("next");
-        QTest::newRow("moved") << 2 << 2;
-        QTest::newRow("left as it was") << 4 << 5;
-    }
-    void startLineConfirmedDuringBox()
-    {
+        QFETCH(QString, handed);
+        QFETCH(int, mode);
         QFETCH(int, confirmed);
-        QFETCH(int, next);
-        Rig rig(cfg(11, 0, 1, "tamber.vmf", 3), m_prog.path(), m_work.path()); // shows line 3
-        rig.controller.openProperties();
-        rig.boxes.onShow = [&] {
-            rig.store.stored.linePosition = qint16(confirmed);
-            rig.link.deliver("OK");
+        auto rig = start(11, 0, 2, 3);
+        rig->controller.openProperties();
+        rig->boxes.onShow = [&] {
+            QVERIFY(rig->exits.isEmpty());
+            if (rig->boxes.boxes.size() > 1)
+                return;
+            QVERIFY(rig->controller.takesHandOvers());
+            rig->store.stored.linePosition = qint16(confirmed);
+            rig->store.stored.residentMode = quint8(mode);
+            handed.isNull() ? rig->link.deliver("OK") : rig->controller.showHandedOver(handed);
+            QCOMPARE(rig->boxes.boxes.size(), 1); // not inside the open one
         };
-        rig.controller.playNow(); // line 4
-        QCOMPARE(rig.store.stored.linePosition, qint16(next));
-        rig.boxes.onShow = nullptr;
-        rig.controller.playNow();
-        QCOMPARE(rig.boxes.boxes.last().text, QStringLiteral("言葉%1").arg(next));
+        rig->controller.playNow();
+        rig->controller.playNow(); // nothing once ended
+        QTEST(rig->boxTexts(), "shown");
+        QCOMPARE(rig->exits, mode ? QList<int>{} : QList<int>{0});
     }
 
-    // What a later start hands to the resident viewer: no text is the next
-    // quote at once; a text shows once, and the viewer's own file goes on.
-    void handedOverCommandLines()
+    // A property window started from the menu tells the resident viewer over
+    // its socket after OK; the viewer reads its settings again, but a pause
+    // of the person's own stays.
+    void reloadReachesTheViewer()
     {
-        auto rig = start(10, 0, 1); // in order, as tambwin cards; line 1 at start
-        const QString text = QStringLiteral("今日の一言");
-        rig->controller.showHandedOver(QString());
-        rig->controller.showHandedOver(text);
-        rig->controller.showHandedOver(QString());
-        QStringList shown;
-        for (const RecordingStarter::Call &call : rig->starter.calls)
-            shown << call.arguments.last();
-        QCOMPARE(shown.size(), 4);
-        QVERIFY(shown.at(1).startsWith(QStringLiteral("第2章")));
-        QVERIFY(shown.at(2).contains(text) && !shown.at(2).contains(QStringLiteral("言葉")));
-        QVERIFY(shown.at(3).startsWith(QStringLiteral("第3章")));
-        QCOMPARE(rig->controller.state().settings.quoteSource, QString("tamber.vmf"));
+        auto rig = start(11, 5, 2);
+        rig->controller.pauseRequested();
+        ResidentChannel resident(m_work.filePath("resident"));
+        QVERIFY(resident.listen());
+        connect(&resident, &ResidentChannel::reloadRequested, &rig->controller, &ViewerController::reloadSettings);
+        rig->store.stored.intervalMinutes = 10;
+        std::future<bool> told = std::async(std::launch::async, [&] {
+            return ResidentChannel(m_work.filePath("resident")).requestReload(QDeadlineTimer(20000));
+        });
+        QTRY_VERIFY_WITH_TIMEOUT(told.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
+        QVERIFY(told.get());
+        QTRY_COMPARE(rig->controller.state().settings.intervalMinutes, qint16(10));
+        QVERIFY(rig->controller.isPaused() && !rig->timer.running);
+    }
+
+    // What a later start does, over a socket of the test's own: hand its
+    // text to the resident viewer, say that the one holding the lock does
+    // not answer or refuses, or become the resident viewer itself. It
+    // blocks, as a starting program may, so it runs on a thread of its own
+    // while the test's loop answers for the resident one, or does not.
+    void laterStart_data()
+    {
+        QTest::addColumn<QString>("resident"); // none, hung (lock only), stopped (never answers), taking, busy
+        QTest::addColumn<QString>("commandLine");
+        QTest::addColumn<int>("exitCode"); // -1: becomes the resident viewer
+        QTest::addColumn<QStringList>("boxes");
+        const QStringList none, notAnswering{ResidentStart::kNotAnsweringMessage}, refused{ResidentStart::kRefusedMessage};
+        QTest::newRow("no viewer runs") << "none" << "x" << -1 << none;
+        QTest::newRow("hung before listening") << "hung" << "x" << 1 << notAnswering;
+        QTest::newRow("stopped") << "stopped" << "x" << 1 << notAnswering;
+        QTest::newRow("no text") << "taking" << QString() << 0 << none;
+        QTest::newRow("shell syntax, line ends") << "taking" << "今日; $(x)\n二\r三" << 0 << none;
+        QTest::newRow("900 KiB") << "taking" << QString(300 * 1024, u'星') << 0 << none;
+        QTest::newRow("beyond any command line")
+            << "taking" << QString(ResidentChannel::kMaxCommandLineBytes + 1, 'x') << 1 << refused;
+        QTest::newRow("not taken now") << "busy" << "x" << 1 << refused;
+    }
+    void laterStart()
+    {
+        QFETCH(QString, resident);
+        QFETCH(QString, commandLine);
+        const QString path = m_work.filePath("later");
+        {
+            ResidentChannel running(path);
+            if (resident != "none")
+                QCOMPARE(running.claim(), InstanceLock::State::Held);
+            if (resident != "none" && resident != "hung")
+                QVERIFY(running.listen());
+            running.setGate([resident] { return resident != "busy"; });
+            QStringList received;
+            connect(&running, &ResidentChannel::commandLineReceived, this, [&](const QString &l) { received << l; });
+            Fakes f;
+            const bool answers = resident == "taking" || resident == "busy";
+            std::future<int> later = std::async(std::launch::async, [&] {
+                ResidentChannel channel(path);
+                return ResidentStart::settle(channel, commandLine, f.boxes, answers ? 20000 : 300).value_or(-1);
+            });
+            if (answers)
+                QTRY_VERIFY_WITH_TIMEOUT(later.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
+            const int exitCode = later.get();
+            QTEST(exitCode, "exitCode");
+            QTEST(f.boxTexts(), "boxes");
+            QTRY_COMPARE(received, exitCode == 0 ? QStringList{commandLine} : QStringList());
+        }
+        // Whoever held it let go on ending: the next start is resident.
+        QCOMPARE(ResidentChannel(path).claim(), InstanceLock::State::Held);
     }
 
     void errorPath_data()
     {
         QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("culprit"); // named in the details with the reason
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing fixed file") << "quill.vmf" << prog("quill.vmf") << "ありません";
-        QTest::newRow("32768 lines") << m_work.filePath("big.vmf") << m_work.filePath("big.vmf") << "行が多すぎます";
-        QTest::newRow("named pipe") << m_work.filePath("pipe") << m_work.filePath("pipe") << "通常のファイルではありません";
-        QTest::newRow("card program fails") << "tamber.vmf" << prog("tambwin") << "起動できません";
+        QTest::addColumn<QString>("details"); // how they begin: the culprit and the reason
+        const QString big = m_work.filePath("big.vmf"), pipe = m_work.filePath("pipe");
+        QTest::newRow("missing fixed file") << "quill.vmf" << prog("quill.vmf") + ": ありません";
+        QTest::newRow("32768 lines") << big << big + ": 行が多すぎます";
+        QTest::newRow("named pipe") << pipe << pipe + ": 通常のファイルではありません";
+        QTest::newRow("card program fails") << "tamber.vmf" << prog("tambwin") + ": 起動できません";
     }
     void errorPath()
     {
@@ -498,133 +442,37 @@ private slots:
         rig.controller.playNow();
         rig.controller.quit();
         QCOMPARE(rig.starter.calls.size(), source == "tamber.vmf" ? 1 : 0);
+        QFETCH(QString, details);
         QCOMPARE(rig.boxes.boxes.size(), 1);
-        QCOMPARE((QStringList{rig.boxes.boxes.at(0).text, rig.boxes.boxes.at(0).title}),
-                 (QStringList{"ファイルが適切でありません。", "ヴェルモ for Windows95"}));
-        QFETCH(QString, culprit);
-        QFETCH(QString, reason);
-        const QString details = rig.boxes.boxes.at(0).details;
-        QVERIFY2(details.startsWith(culprit + ": " + reason), qPrintable(details));
-        QVERIFY(!rig.boxes.boxes.at(0).systemModal && !rig.tray.shown && !rig.timer.running);
+        const RecordingMessageBox::Box box = rig.boxes.boxes.at(0);
+        QCOMPARE((QStringList{box.text, box.title, box.details.left(details.size())}),
+                 (QStringList{"ファイルが適切でありません。", "ヴェルモ for Windows95", details}));
+        QVERIFY(!box.systemModal && !rig.tray.shown && !rig.timer.running);
         QCOMPARE(rig.exits, QList<int>{1});
         QCOMPARE(rig.store.saved, QList<qint16>{2}); // the failed display's position, not advanced
     }
 
-    void endWhileBoxIsOpenThenSessionEnd()
-    {
-        auto rig = start(11, 0, 2);
-        rig->boxes.onShow = [&] { rig->controller.quit(); };
-        rig->controller.trayDoubleClick();
-        rig->controller.unload();
-        QCOMPARE(rig->boxes.boxes.size(), 1); // no error box after it
-        QCOMPARE(rig->exits, QList<int>{0});
-        QCOMPARE(rig->store.saved, QList<qint16>{1});
-    }
-
     // A position that cannot be saved is said on stderr every time, in one
-    // box per run of failures while the viewer runs, and in the exit code.
+    // box per run of failures while the viewer runs but none on closing, and
+    // in the exit code. Steps: f saves fail from here, s they succeed, p a
+    // display, q the end.
     void failedSave()
     {
         auto rig = start(11, 0, 2);
-        rig->store.failSaves = true;
-        const QString message = QStringLiteral("読み出し位置を保存できませんでした。");
+        const QString message = QStringLiteral("読み出し位置を保存できませんでした。"), box = message + "\ndisk full";
         for (int i = 0; i < 4; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message + " disk full"));
-        rig->controller.playNow();
-        rig->controller.playNow();
-        rig->store.failSaves = false;
-        rig->controller.playNow();
-        rig->store.failSaves = true;
-        rig->controller.playNow();
-        rig->controller.quit();
-        QStringList texts;
-        for (const RecordingMessageBox::Box &box : rig->boxes.boxes)
-            texts << box.text;
-        QCOMPARE(texts, (QStringList{"言葉1", message + "\ndisk full", "言葉2", "言葉3", "言葉4", message + "\ndisk full"}));
-        QCOMPARE(rig->store.saved, QList<qint16>{4});
-        QCOMPARE(rig->exits, QList<int>{1});
-    }
-
-    // The real executable in a folder of its own with a store of its own;
-    // the fake tambwin appends a line of its bracketed arguments per start.
-    void velmo_data()
-    {
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<QString>("calls"); // empty: no tambwin at all
-        QTest::addColumn<int>("signal");    // that ends a resident one
-        QTest::addColumn<QString>("savedMs");
-        QFile quotes(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf");
-        QVERIFY(quotes.open(QIODevice::ReadOnly));
-        const QList<QByteArray> lines = quotes.readAll().split('\n');
-        const auto cardCall = [&](int n) {
-            return "[-s][" + card(QStringLiteral("第%1章").arg(n), Cp932::toUnicode(lines.value(n - 1).chopped(1))) + "]\n";
-        };
-        const QString text = QStringLiteral("今日の一言; rm -rf ~ $(touch pwned)");
-        QTest::newRow("command-line text") << QByteArray("Jo=0\nSh=20\nMs=7") << QStringList{text}
-                                           << "[-s][" + text + "]\n" << 0 << "7";
-        // Saved after the display: a kill or a crash loses nothing.
-        QTest::newRow("resident, killed") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << QStringList() << cardCall(5)
-                                          << SIGKILL << "6";
-        // "02" reads as 2 and is saved back as "2": the text shows the save.
-        QTest::newRow("card program missing") << QByteArray("Jo=1\nSh=10\nMs=02") << QStringList() << "" << SIGTERM
-                                              << "2";
-        // Shown once, the run has no window until the error box makes one.
-        QTest::newRow("shown once, card program missing") << QByteArray("Jo=0\nSh=10\nMs=03") << QStringList() << ""
-                                                          << SIGTERM << "3";
-    }
-    void velmo()
-    {
-        QFETCH(QByteArray, settings);
-        QFETCH(QString, calls);
-        QFETCH(int, signal);
-        QFETCH(QString, savedMs);
-        const bool cardProgram = !calls.isEmpty();
-        VelmoRun run("[INI]\n" + settings + "\n");
-        QVERIFY(QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf", run.dir.filePath("tamber.vmf")));
-        if (cardProgram)
-            writeFile(run.dir.filePath("tambwin"), kRecorder, true);
-        QFETCH(QStringList, arguments);
-        run.start(arguments);
-        QByteArray errors;
-        if (signal) {
-            if (cardProgram)
-                QTRY_COMPARE_WITH_TIMEOUT(run.read("calls"), calls, 15000);
-            else // the error box waits for a person; its line on stderr comes first
-                QTRY_VERIFY_WITH_TIMEOUT((errors += run.velmo.readAllStandardError()).contains("velmo:"), 15000);
-            QCOMPARE(run.velmo.state(), QProcess::Running);
-            if (signal == SIGKILL)
-                QTRY_COMPARE(run.savedMs(), savedMs); // on disk while it runs
-            ::kill(static_cast<pid_t>(run.velmo.processId()), signal);
+        for (const QChar step : QStringLiteral("fppspfpspfq")) {
+            if (step == 'p')
+                rig->controller.playNow();
+            else if (step == 'q')
+                rig->controller.quit();
+            else
+                rig->store.failSaves = step == 'f';
         }
-        QVERIFY(run.velmo.waitForFinished(15000));
-        QCOMPARE(run.velmo.exitStatus() == QProcess::NormalExit && run.velmo.exitCode() == 0, signal != SIGKILL);
-        QTRY_COMPARE(run.read("calls"), calls);
-        QCOMPARE(run.savedMs(), savedMs);
-        QVERIFY(!QFile::exists(run.dir.filePath("pwned")));
-    }
-
-    // Two starts of the real executable leave one resident: the second hands
-    // its text to the first and ends with 0; the first shows it.
-    void secondStartHandsOverToTheResidentOne()
-    {
-        VelmoRun run("[INI]\nJo=1\nSh=10\nMs=1\nTim=0\n");
-        QVERIFY(QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/tamber.vmf", run.dir.filePath("tamber.vmf")));
-        writeFile(run.dir.filePath("tambwin"), kRecorder, true);
-        const auto calls = [&] { return run.read("calls").split('\n', Qt::SkipEmptyParts); };
-        run.start({});
-        QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 1, 15000); // its own first quote: it listens now
-        const QString text = QStringLiteral("二度目の起動");
-        QProcess second;
-        second.setEnvironment(run.velmo.environment());
-        second.start(run.dir.filePath("velmo"), {text});
-        QVERIFY(second.waitForFinished(15000));
-        QVERIFY(second.exitStatus() == QProcess::NormalExit && second.exitCode() == 0);
-        QTRY_COMPARE_WITH_TIMEOUT(calls().size(), 2, 15000);
-        QVERIFY(calls().at(1).contains(text));
-        QCOMPARE(run.velmo.state(), QProcess::Running);
-        ::kill(static_cast<pid_t>(run.velmo.processId()), SIGTERM);
-        QVERIFY(run.velmo.waitForFinished(15000));
+        QCOMPARE(rig->boxTexts(), (QStringList{"言葉1", box, "言葉2", "言葉3", "言葉4", box, "言葉5"}));
+        QCOMPARE(rig->store.saved, (QList<qint16>{4, 1}));
+        QCOMPARE(rig->exits, QList<int>{1});
     }
 };
 
