@@ -64,6 +64,35 @@ private slots:
         QCOMPARE(readAll(conf()), "[INI]\n; mine\nOps=@Variant(\\0\\0\\0\\x7f)\nSh=garbage\nMs=-12\n\n[Other]\nMs=9\n");
     }
 
+    // Strict decimal within each key's width, its default otherwise; and
+    // only the values a window changed are written over the stored ones.
+    void storedNumbers_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QStringList>("read"); // Ops Sh Tim Ms Jo
+        QTest::newRow("widths' ends") << QByteArray("Sh=255\nTim=-32768\nMs=32767\nJo=0")
+                                      << QStringList{"tamber.vmf", "255", "-32768", "32767", "0"};
+        QTest::newRow("one past each end") << QByteArray("Sh=256\nTim=32768\nMs=-32769\nJo=-1")
+                                           << QStringList{"tamber.vmf", "20", "0", "1", "1"};
+        QTest::newRow("not plain decimal") << QByteArray("Sh=+5\nTim=0x5\nMs=5x\nJo=-")
+                                           << QStringList{"tamber.vmf", "20", "0", "1", "1"};
+        QTest::newRow("eleven digits, leading zeros") << QByteArray("Sh=00000000021\nTim=0000000015\nMs=-0")
+                                                      << QStringList{"tamber.vmf", "20", "15", "0", "1"};
+    }
+    void storedNumbers()
+    {
+        QFETCH(QByteArray, stored);
+        writeConf(stored + "\n");
+        const ViewerSettings read = store().readAll();
+        QTEST(fields(read), "read");
+        ViewerSettings changed = read;
+        changed.intervalMinutes = 7;
+        QVERIFY(store().savePosition(9)); // the viewer saves while a window is open
+        QVERIFY(store().writeChanges(read, changed));
+        QCOMPARE(store().readAll().linePosition, qint16(9));
+        QCOMPARE(store().readAll().intervalMinutes, qint16(7));
+    }
+
     // A source that starts after the client began waiting and sends these
     // texts once a client is there, then is gone; or a raw peer that writes
     // garbage, a line and half a line, then hangs up: lines that came with
