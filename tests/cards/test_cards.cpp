@@ -4,9 +4,13 @@
 #include "second_config/episodetitles.h"
 #include "second_config/mirwinsettingsfile.h"
 #include "third_card/dastorcard.h"
+#include "fakes/fakesoundplayer.h"
+#include "titlecard/cardsession.h"
 #include "titlecard/cardwindow.h"
 
 #include <QFontDatabase>
+#include <QPainter>
+#include <QScreen>
 #include <QtTest>
 
 #include <functional>
@@ -54,19 +58,14 @@ private slots:
         const auto ratio = [](const QRect &a, const QRect &b) { return double(a.height()) / b.height(); };
         QTest::newRow("size +40: twice as large") << MirwinSettings{"", 40, 0, 0} << "ひみつの合言葉"
             << Check([=](QRect t, QRect p) { return ratio(t, p) > 1.8 && ratio(t, p) < 2.2; });
-        QTest::newRow("size -20: half as large") << MirwinSettings{"", -20, 0, 0} << "ひみつの合言葉"
-            << Check([=](QRect t, QRect p) { return ratio(t, p) > 0.4 && ratio(t, p) < 0.6; });
         QTest::newRow("vertical 100: top") << MirwinSettings{"", 0, 100, 0} << "ひみつの合言葉"
             << Check([=](QRect t, QRect p) { return t.top() < p.top() - 100 && t.top() >= area.top(); });
         QTest::newRow("horizontal -100: left") << MirwinSettings{"", 0, 0, -100} << "ひみつの合言葉"
             << Check([=](QRect t, QRect p) { return t.left() < p.left() - 100 && t.left() >= area.left() - 1; });
         QTest::newRow("face from the file") << MirwinSettings{"IPAGothic", 0, 0, 0} << "ひみつの合言葉"
             << Check([](QRect t, QRect p) { return t != p; });
-        for (int corner : {100, -100}) {
-            QTest::newRow(qPrintable(QStringLiteral("size +200, long, corner %1: on screen").arg(corner)))
-                << MirwinSettings{"", 200, corner, corner} << longTitle
-                << Check([=](QRect t, QRect) { return area.adjusted(-1, -1, 1, 1).contains(t); });
-        }
+        QTest::newRow("size +200, long, in a corner: on screen") << MirwinSettings{"", 200, 100, 100} << longTitle
+            << Check([=](QRect t, QRect) { return area.adjusted(-1, -1, 1, 1).contains(t); });
     }
 
     void mirwinSettingsShapeTheText()
@@ -80,25 +79,6 @@ private slots:
             MirwinCard::compose(blackPicture(), text, settings, installed(settings.faceName), kScreen));
         QVERIFY2(!plain.isEmpty() && check(shaped, plain),
                  qPrintable(QStringLiteral("%1,%2 %3x%4").arg(shaped.x()).arg(shaped.y()).arg(shaped.width()).arg(shaped.height())));
-    }
-
-    void settingsFileReachesTheCard()
-    {
-        QTemporaryDir dir;
-        const auto card = [&](const QByteArray *ini) {
-            const QString path = dir.filePath("mirwin.ini");
-            QFile::remove(path);
-            QFile file(path);
-            if (ini && file.open(QIODevice::WriteOnly))
-                file.write(*ini);
-            file.close();
-            return MirwinCard::composeForArguments({"12"}, kScreen, 0, path);
-        };
-        // Nothing of the damaged file reads as a value: the card is the defaults' card.
-        const QByteArray damaged("\xff\xfe\0\x81\r\n+x\r\n1e5\r\n--\r\n", 19), larger("\r\n+40\r\n 0 \r\n 0 \r\n");
-        const QImage plain = card(nullptr);
-        QCOMPARE(card(&damaged), plain);
-        QVERIFY(card(&larger) != plain);
     }
 
     void fallbackFaces()
@@ -164,7 +144,9 @@ private slots:
         QVERIFY(qAbs(longText.left() - shortText.left()) <= 2); // flush left
     }
 
-    void inputEndsTheCardOnlyWhenAllowed_data()
+    // Shown full-screen as composed; ended by a key or a click only where
+    // allowed, never by a repeating key or a close request, always by finish().
+    void windowEndsOnlyWhenAllowed_data()
     {
         QTest::addColumn<bool>("endsOnInput");
         QTest::addColumn<QString>("input");
@@ -173,17 +155,26 @@ private slots:
         QTest::newRow("click") << true << "click" << true;
         QTest::newRow("a held key repeating") << true << "repeat" << false;
         QTest::newRow("tambwin's card: key and click") << false << "key click" << false;
+        QTest::newRow("tambwin's card: close request") << false << "close" << false;
+        QTest::newRow("tambwin's card: finished") << false << "finish" << true;
     }
 
-    void inputEndsTheCardOnlyWhenAllowed()
+    void windowEndsOnlyWhenAllowed()
     {
         QFETCH(bool, endsOnInput);
         QFETCH(QString, input);
-        CardWindow window(blackPicture());
+        QScreen *screen = QGuiApplication::primaryScreen();
+        QImage card(screen->size(), QImage::Format_RGB32);
+        for (int y = 0; y < card.height(); ++y)
+            for (int x = 0; x < card.width(); ++x)
+                card.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+        CardWindow window(card);
         window.setEndsOnInput(endsOnInput);
         QSignalSpy painted(&window, &CardWindow::firstFramePainted);
-        window.showOnScreen(QGuiApplication::primaryScreen());
+        window.showOnScreen(screen);
         QTRY_COMPARE(painted.count(), 1);
+        QVERIFY(window.isFullScreen() && window.geometry() == screen->geometry());
+        QCOMPARE(window.grab().toImage().convertToFormat(QImage::Format_RGB32), card);
         if (input.contains("key"))
             QTest::keyClick(&window, Qt::Key_Space);
         if (input.contains("click"))
@@ -192,7 +183,40 @@ private slots:
             QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
             QApplication::sendEvent(&window, &repeat);
         }
+        if (input == "close")
+            QVERIFY(!window.close());
+        if (input == "finish")
+            window.finish();
         QTEST(!window.isVisible(), "ended");
+    }
+
+    void windowPaintsDevicePixels()
+    {
+        // Composed at twice the window's size for a scaled desktop: left half red, right half blue.
+        QImage card(400, 200, QImage::Format_RGB32);
+        card.fill(Qt::red);
+        QPainter(&card).fillRect(200, 0, 200, 200, Qt::blue);
+        card.setDevicePixelRatio(2);
+        CardWindow window(card);
+        window.setGeometry(0, 0, 200, 100);
+        const QImage shown = window.grab().toImage();
+        const int d = qRound(shown.devicePixelRatio());
+        QCOMPARE(QList<QRgb>({shown.pixel(98 * d, 50 * d), shown.pixel(102 * d, 50 * d), shown.pixel(199 * d, 99 * d)}),
+                 QList<QRgb>({qRgb(255, 0, 0), qRgb(0, 0, 255), qRgb(0, 0, 255)}));
+    }
+
+    void sessionPlaysOnceThenCloses()
+    {
+        CardWindow window(QImage(200, 100, QImage::Format_RGB32));
+        FakeSoundPlayer player;
+        CardSession session(window, player);
+        session.start(QGuiApplication::primaryScreen());
+        QTRY_COMPARE(player.plays, 1);
+        window.repaint();
+        QCOMPARE(player.plays, 1);
+        QVERIFY(window.isVisible());
+        emit player.finished();
+        QVERIFY(!window.isVisible());
     }
 };
 

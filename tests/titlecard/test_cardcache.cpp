@@ -173,13 +173,15 @@ private slots:
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
         if (!kind.isEmpty())
             age(path, 3600);
-        const QList<QByteArray> keys{"first", "second", "third"};
-        for (int i = 0; i < keys.size(); ++i) {
-            QVERIFY(store(cache, keys[i], pattern(size, i)));
-            age(cache.entryPath(keys[i]), 10 - i); // distinct times of last use on any file system
-        }
-        QVERIFY(!load(cache, "first", size));
-        QVERIFY(load(cache, "second", size) && load(cache, "third", size));
+        // Stored in this order, a few seconds apart on any file system; the
+        // first is loaded since, so the second is the least recently used.
+        QVERIFY(store(cache, "first", pattern(size, 0)));
+        age(cache.entryPath("first"), 20);
+        QVERIFY(store(cache, "second", pattern(size, 1)));
+        age(cache.entryPath("second"), 10);
+        QVERIFY(load(cache, "first", size));
+        QVERIFY(store(cache, "third", pattern(size, 2)));
+        QVERIFY(load(cache, "first", size) && !load(cache, "second", size) && load(cache, "third", size));
         QCOMPARE(!kind.isEmpty() && modeOf(path) < 0, dropped);
         QCOMPARE(QFileInfo(diary()).size(), 100 * 1024);
     }
@@ -258,7 +260,7 @@ private slots:
     {
         QTest::addColumn<QString>("program");
         QTest::addColumn<QString>("arguments");
-        QTest::addColumn<int>("setting"); // tambwin: to the font's height; mirwin: the size offset
+        QTest::addColumn<int>("setting"); // tambwin: 1 for another face; mirwin: the size offset
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("hit");
         for (const QString &program : {ProgramNames::kTambwin, ProgramNames::kMirwin, ProgramNames::kDastor}) {
@@ -267,7 +269,7 @@ private slots:
             QTest::addRow("%s: another text", name) << program << "13" << 0 << QSize(400, 300) << false;
             QTest::addRow("%s: another screen", name) << program << "12" << 0 << QSize(300, 400) << false;
         }
-        QTest::newRow("tambwin: another font size") << ProgramNames::kTambwin << "12" << -20 << QSize(400, 300) << false;
+        QTest::newRow("tambwin: another face") << ProgramNames::kTambwin << "12" << 1 << QSize(400, 300) << false;
         QTest::newRow("mirwin: another size in mirwin.ini") << ProgramNames::kMirwin << "12" << 20 << QSize(400, 300) << false;
     }
 
@@ -303,7 +305,8 @@ private:
         if (program == ProgramNames::kDastor)
             return DastorCard::recipe({arguments}, 0, QString());
         CardRequest request = requestForArguments(arguments, FixedClock(), QString());
-        request.font.lfHeight += setting;
+        if (setting)
+            request.font.setFaceName("IPAMincho");
         return recipeFor(request);
     }
     QString folder() const { return m_dir->filePath("cards"); }
