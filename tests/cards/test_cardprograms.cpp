@@ -3,6 +3,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <tuple>
 #include <sys/stat.h>
 
 // The three card programs as whole programs, side by side: whatever they
@@ -24,13 +25,9 @@ class TestCardPrograms : public QObject
 private slots:
     void cardsShowAndEndWhateverTheyAreGiven()
     {
-        struct Run
-        {
-            QString program;
-            QStringList arguments;
-            QString beside;
-            QByteArray content; // "<fifo>" and "<dir>" make those instead
-        };
+        // The program, its arguments, a file beside it and what it holds
+        // ("<fifo>" and "<dir>" make those instead).
+        using Run = std::tuple<QString, QStringList, QString, QByteArray>;
         const QString suite = qEnvironmentVariable("SUITE_DIR") + '/';
         QFile shipped(suite + "dastor.vmf");
         QVERIFY(shipped.open(QIODevice::ReadOnly));
@@ -56,18 +53,18 @@ private slots:
         QList<qint64> elapsed(runs.size(), -1);
         QElapsedTimer timer;
         timer.start();
-        for (const Run &run : runs) {
+        for (const auto &[program, arguments, besideName, content] : runs) {
             // A folder of its own, which is also where it starts.
             const QTemporaryDir &dir = *folders.emplace_back(std::make_unique<QTemporaryDir>());
-            const QString beside = dir.filePath(run.beside);
-            QVERIFY(QFile::copy(suite + run.program, dir.filePath(run.program)));
-            if (run.content == "<fifo>") {
+            const QString beside = dir.filePath(besideName);
+            QVERIFY(QFile::copy(suite + program, dir.filePath(program)));
+            if (content == "<fifo>") {
                 QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
-            } else if (run.content == "<dir>") {
+            } else if (content == "<dir>") {
                 QVERIFY(QDir().mkdir(beside));
             } else {
                 QFile file(beside);
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(run.content) == run.content.size());
+                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
             }
             before << listing(dir.path());
             QProcess &process = *processes.emplace_back(std::make_unique<QProcess>());
@@ -75,19 +72,18 @@ private slots:
             process.setWorkingDirectory(dir.path());
             const qsizetype i = before.size() - 1;
             connect(&process, &QProcess::finished, this, [&, i] { elapsed[i] = timer.elapsed(); });
-            process.start(dir.filePath(run.program), run.arguments);
+            process.start(dir.filePath(program), arguments);
         }
         QTRY_VERIFY_WITH_TIMEOUT(!elapsed.contains(-1), 40000);
 
         const QMap<QString, QString> sounds{{"tambwin", "titlecard"}, {"mirwin", "second_card"}, {"dastor", "third_card"}};
         for (qsizetype i = 0; i < runs.size(); ++i) {
-            QFile sound(qEnvironmentVariable("SUITE_SOURCE_DIR") + "/resources/" + sounds[runs[i].program] + "/card.wav");
+            QFile sound(qEnvironmentVariable("SUITE_SOURCE_DIR") + "/resources/" + sounds[std::get<0>(runs[i])] + "/card.wav");
             QVERIFY(sound.open(QIODevice::ReadOnly));
             const int playingTime = WaveSound::playingTimeMs(sound.readAll()).value_or(0);
-            const QString name = runs[i].program + ' ' + QString::number(i);
-            QVERIFY2(processes[i]->exitStatus() == QProcess::NormalExit && processes[i]->exitCode() == 0, qPrintable(name));
-            QVERIFY2(playingTime > 4000 && elapsed[i] >= playingTime && elapsed[i] < 25000,
-                     qPrintable(name + ": " + QString::number(elapsed[i])));
+            const QString name = std::get<0>(runs[i]) + ' ' + QString::number(i);
+            QVERIFY2(processes[i]->exitStatus() == QProcess::NormalExit && processes[i]->exitCode() == 0 && playingTime > 4000
+                         && elapsed[i] >= playingTime && elapsed[i] < 25000, qPrintable(name + ": " + QString::number(elapsed[i])));
             QCOMPARE(listing(folders[i]->path()), before[i]);
         }
         QCOMPARE(listing(runtimeDir.path()), QStringList());

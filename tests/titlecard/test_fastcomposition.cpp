@@ -52,8 +52,7 @@ QString firstDifference(const QImage &got, const QImage &expected)
 TitleFont fontWith(const QString &face, int escapement, int quality)
 {
     TitleFont font = defaultTitleFont();
-    if (!face.isEmpty())
-        font.setFaceName(face);
+    font.setFaceName(face);
     font.lfEscapement = escapement;
     font.lfQuality = std::uint8_t(quality);
     return font;
@@ -97,10 +96,8 @@ private slots:
         QTest::newRow("long lines") << shipped << kLong << plain << QSize(1366, 768);
         QTest::newRow("outside the code page") << shipped << kForeign << plain << QSize(1366, 768);
         QTest::newRow("rotated face") << shipped << all << fontWith("IPAGothic", 900, 0) << QSize(1366, 768);
-        QTest::newRow("rotated the other way") << shipped << all << fontWith("IPAGothic", -900, 0) << QSize(1024, 768);
         QTest::newRow("tilted face") << shipped << kForeign << fontWith("IPAMincho", 150, 0) << QSize(1024, 768);
         QTest::newRow("proportional face") << shipped << kLong << fontWith("IPAPGothic", 0, 0) << QSize(1366, 768);
-        QTest::newRow("Latin face") << shipped << kForeign << fontWith("DejaVu Sans", 0, 0) << QSize(640, 480);
         QTest::newRow("not antialiased") << shipped << all << fontWith("IPAGothic", 0, 3) << QSize(1366, 768);
         QTest::newRow("no title") << shipped << QString() << plain << QSize(640, 480);
     }

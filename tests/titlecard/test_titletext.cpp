@@ -1,9 +1,6 @@
-#include "fakes/fakefacecatalogue.h"
 #include "fakes/fixedclock.h"
 #include "shared/argumentstring.h"
 #include "shared/cp932.h"
-#include "shared/facechoice.h"
-#include "titlecard/backgroundpicture.h"
 #include "titlecard/cardgeometry.h"
 #include "titlecard/clock.h"
 #include "titlecard/splitfields.h"
@@ -83,40 +80,6 @@ private slots:
         for (const GlyphCell &g : layoutTitleLine(QStringLiteral("星A環é"), kFieldPlacements[0], {640, 480}).glyphs)
             got << g.byteIndex << g.byteCount << g.cell.left() << g.cell.width();
         QCOMPARE(got, QList<int>({0, 2, 64, 146, 2, 1, 210, 73, 3, 2, 283, 146, 5, 2, 429, 147}));
-    }
-
-    void faceChoice_data()
-    {
-        QTest::addColumn<QString>("face");
-        QTest::addColumn<int>("pitchAndFamily");
-        QTest::addColumn<QStringList>("installed"); // empty: all of them
-        QTest::addColumn<QString>("drawn");
-        const QStringList some{"DejaVu Sans", "IPAGothic", "Acme PMincho", "Acme Mincho"};
-        QTest::newRow("localized name") << "IPA明朝" << 1 << QStringList() << "IPAMincho";
-        QTest::newRow("letter case") << "ipa pゴシック" << 1 << QStringList() << "IPAPGothic";
-        QTest::newRow("Mincho by the suite's table") << "ＭＳ 明朝" << 1 << QStringList() << "IPAMincho";
-        QTest::newRow("missing, variable pitch") << "Gone" << 2 << QStringList() << "IPAPGothic";
-        QTest::newRow("missing, roman family") << "Gone" << 0x11 << QStringList() << "IPAMincho";
-        QTest::newRow("Mincho of the same pitch") << "ＭＳ 明朝" << 1 << some << "Acme Mincho";
-        QTest::newRow("proportional Mincho") << "ＭＳ Ｐ明朝" << 1 << some << "Acme PMincho";
-        QTest::newRow("Mincho of another pitch") << "ＭＳ 明朝" << 1 << QStringList{"IPAGothic", "Acme PMincho"} << "Acme PMincho";
-        QTest::newRow("any Japanese face") << "ＭＳ 明朝" << 1 << QStringList{"DejaVu Sans", "IPAGothic"} << "IPAGothic";
-        QTest::newRow("nothing Japanese") << "Gone" << 1 << QStringList{"DejaVu Sans"} << "Gone";
-    }
-
-    void faceChoice()
-    {
-        QFETCH(QString, face);
-        QFETCH(int, pitchAndFamily);
-        QFETCH(QStringList, installed);
-        using Face = FakeFaceCatalogue::Face;
-        QList<Face> faces;
-        for (const Face &f : {Face{{"DejaVu Sans"}, false, false}, Face{{"IPAMincho", "IPA明朝"}, true, true},
-                              Face{{"IPAGothic", "IPAゴシック"}, true, true}, Face{{"IPAPGothic", "IPA Pゴシック"}, true, false},
-                              Face{{"Acme PMincho"}, true, false}, Face{{"Acme Mincho"}, true, true}})
-            if (installed.isEmpty() || installed.contains(f.names.first()))
-                faces << f;
-        QTEST(FaceChoice::resolve(face, std::uint8_t(pitchAndFamily), FakeFaceCatalogue(faces)), "drawn");
     }
 
     void titleRandomWraps()
@@ -210,36 +173,8 @@ private slots:
         TitleFont font = defaultTitleFont("IPAGothic"), back;
         font.lfHeight = -16;
         font.lfItalic = 1;
-        QVERIFY(TitleFontFile::serialize(font).startsWith("4294967280\r\n"));
         TitleFontFile::parse(TitleFontFile::serialize(font), back);
         QCOMPARE(back, font);
-        // A huge binary file is neither a crash nor read whole.
-        QByteArray noise(4 << 20, '\0');
-        for (int i = 0; i < noise.size(); ++i)
-            noise[i] = char((quint32(i) * 7919u) >> 3);
-        QFile file(ini());
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(noise) == noise.size());
-        file.close();
-        TitleFontFile::read(ini(), font);
-        QVERIFY(font.lfFaceName.size() <= TitleFont::kFaceNameBytes);
-    }
-
-    // Colour table at byte 40, bottom-up rows from byte 104, high nibble first.
-    void picture()
-    {
-        const QByteArray shipped = BackgroundPicture::resourceBytes();
-        QCOMPARE(shipped.size(), 153704);
-        QCOMPARE(BackgroundPicture::decode(shipped).size(), QSize(640, 480));
-        QByteArray dib(153704, '\0');
-        dib.replace(40 + 4 * 5, 3, "\x01\x02\x03");
-        dib[104] = '\x50';
-        dib[153703] = '\x05';
-        const QImage image = BackgroundPicture::decode(dib);
-        const QRgb c5 = qRgb(3, 2, 1), c0 = qRgb(0, 0, 0);
-        QCOMPARE(QList<QRgb>({image.pixel(0, 479), image.pixel(1, 479), image.pixel(638, 0), image.pixel(639, 0)}),
-                 QList<QRgb>({c5, c0, c0, c5}));
-        QVERIFY(BackgroundPicture::decode(dib.chopped(1)).isNull());
-        QVERIFY(BackgroundPicture::decode(QByteArray()).isNull());
     }
 
     void wavePlayingTime_data()
