@@ -31,13 +31,13 @@ private slots:
         const QString suite = qEnvironmentVariable("SUITE_DIR") + '/';
         QFile shipped(suite + "dastor.vmf");
         QVERIFY(shipped.open(QIODevice::ReadOnly));
-        const QString huge(60 * 1024, 'x'); // twice that is near the limit of one argument (128 KiB)
         const QList<Run> runs{
             {"tambwin", {}, "tambwin.ini", "<dir>"},
             {"tambwin", {"-s", QString(400, QChar(0x661F)) + ",a,,b,c,d,e,f"}, "tambwin.ini", "<fifo>"},
             {"mirwin", {"12"}, "mirwin.ini", QByteArray("\xff\0garbage\r\n+x\r\n99999999\r\n", 23)},
             {"mirwin", {""}, "mirwin.ini", "<dir>"},
-            {"mirwin", {huge + ',' + huge, "extra"}, "mirwin.ini", "<fifo>"},
+            // Twice 60 KiB is near the limit of one argument (128 KiB).
+            {"mirwin", {QString(60 * 1024, 'x') + ',' + QString(60 * 1024, 'x'), "extra"}, "mirwin.ini", "<fifo>"},
             {"dastor", {}, "dastor.vmf", shipped.readAll()},
             {"dastor", {"a", "b"}, "dastor.vmf", "<fifo>"},
         };

@@ -142,8 +142,10 @@ private slots:
         const QString gothic = QStringLiteral("ＭＳ ゴシック"), mincho = QStringLiteral("IPA明朝");
         QTest::newRow("five lines") << QByteArray("1\r\n2\r\n3\r\n4\r\n700\r\n") << QList<int>{1, 700, 0, 128} << gothic;
         QTest::newRow("byte above 255") << QByteArray("0\n0\n0\n0\n0\n257\n0\n0\n385\n") << QList<int>{0, 0, 1, 129} << gothic;
-        // Read as into a 256-byte buffer: a longer line goes on as the next one.
-        QTest::newRow("255-byte line") << "1" + QByteArray(254, ' ') + "0\n0\n0\n700\n" << QList<int>{1, 700, 0, 128} << gothic;
+        // Read as into a 256-byte buffer in text mode: a line beyond 255
+        // bytes goes on as the next one, and CR LF counts as one byte.
+        QTest::newRow("line beyond 255 bytes") << QByteArray(255, 'x') + "\n0\n0\n0\n700\n" << QList<int>{0, 0, 188, 128} << gothic;
+        QTest::newRow("CR LF") << QByteArray(254, 'x') + "\r\n0\r\n0\r\n0\r\n700\r\n" << QList<int>{0, 700, 0, 128} << gothic;
         QTest::newRow("garbage reads 0") << QByteArray("x\ny\nz\nw\nv\nq\nq\nq\nq\n") << QList<int>{0, 0, 0, 0} << gothic;
         // UTF-8 "IPA明朝" is valid code page 932 as well ("IPA譏取悃"), yet meant as UTF-8.
         QTest::newRow("code page 932 face") << head + Cp932::fromUnicode(mincho) << QList<int>{0, 0, 0, 128} << mincho;
