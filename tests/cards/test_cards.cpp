@@ -3,18 +3,21 @@
 #include "second_card/mirwintitle.h"
 #include "second_config/episodetitles.h"
 #include "second_config/mirwinsettingsfile.h"
+#include "shared/argumentstring.h"
+#include "shared/cp932.h"
 #include "third_card/dastorcard.h"
+#include "third_card/dastortitle.h"
 #include "titlecard/cardwindow.h"
 
 #include <QFontDatabase>
+#include <QScreen>
 #include <QtTest>
 
-#include <functional>
-
+Q_DECLARE_METATYPE(CardText)
 Q_DECLARE_METATYPE(MirwinSettings)
 
 static const QSize kScreen(640, 480);
-using Check = std::function<bool(const QRect &text, const QRect &plain)>;
+static const QString kIdeoSpace(QChar(0x3000));
 
 // The letters' fill is the one bright thing on a black picture: glow,
 // outline and band are dark.
@@ -28,88 +31,114 @@ static QRect textBounds(const QImage &card)
     return bounds;
 }
 
-static QImage blackPicture()
-{
-    QImage picture(kScreen, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    return picture;
-}
-
 static QString installed(const QString &face)
 {
     return MirwinCard::family(face, QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
 }
 
+// mirwin and dastor: what their command lines and files make of the card's
+// text, how they lay it out, and how their windows end.
 class TestCards : public QObject
 {
     Q_OBJECT
 private slots:
-    void mirwinSettingsShapeTheText_data()
+    void mirwinCommandLine_data()
     {
-        QTest::addColumn<MirwinSettings>("settings");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<Check>("check"); // against the text with no offsets
-        const QRect area = MirwinLayout::textArea(kScreen).toAlignedRect();
-        const QString longTitle(60, QChar(0x6708));
-        const auto ratio = [](const QRect &a, const QRect &b) { return double(a.height()) / b.height(); };
-        QTest::newRow("size +40: twice as large") << MirwinSettings{"", 40, 0, 0} << "ひみつの合言葉"
-            << Check([=](QRect t, QRect p) { return ratio(t, p) > 1.8 && ratio(t, p) < 2.2; });
-        QTest::newRow("size -20: half as large") << MirwinSettings{"", -20, 0, 0} << "ひみつの合言葉"
-            << Check([=](QRect t, QRect p) { return ratio(t, p) > 0.4 && ratio(t, p) < 0.6; });
-        QTest::newRow("vertical 100: top") << MirwinSettings{"", 0, 100, 0} << "ひみつの合言葉"
-            << Check([=](QRect t, QRect p) { return t.top() < p.top() - 100 && t.top() >= area.top(); });
-        QTest::newRow("horizontal -100: left") << MirwinSettings{"", 0, 0, -100} << "ひみつの合言葉"
-            << Check([=](QRect t, QRect p) { return t.left() < p.left() - 100 && t.left() >= area.left() - 1; });
-        QTest::newRow("face from the file") << MirwinSettings{"IPAGothic", 0, 0, 0} << "ひみつの合言葉"
-            << Check([](QRect t, QRect p) { return t != p; });
-        for (int corner : {100, -100}) {
-            QTest::newRow(qPrintable(QStringLiteral("size +200, long, corner %1: on screen").arg(corner)))
-                << MirwinSettings{"", 200, corner, corner} << longTitle
-                << Check([=](QRect t, QRect) { return area.adjusted(-1, -1, 1, 1).contains(t); });
+        const EpisodeTitles titles = EpisodeTitles::load();
+        const auto episode = [&](int n) { return CardText{QStringLiteral("第%1話").arg(n), titles.title(n)}; };
+        const auto text = [](const QString &heading, const QString &title) { return CardText{heading, title}; };
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<double>("random");
+        QTest::addColumn<CardText>("expected");
+        QTest::newRow("none: random, lowest draw") << QStringList() << 0.0 << episode(1);
+        QTest::newRow("none: random, highest draw") << QStringList() << 0.99999 << episode(74);
+        QTest::newRow("last episode") << QStringList{"74"} << 0.0 << episode(74);
+        QTest::newRow("number with blanks and zeros") << QStringList{kIdeoSpace + "007 "} << 0.0 << episode(7);
+        for (const QString n : {"75", "0", "+5", "-3", "12abc", "１２", "99999999999999999999"})
+            QTest::newRow(qPrintable("not an episode: " + n)) << QStringList{n} << 0.0 << text("", n);
+        QTest::newRow("extra arguments are one text") << QStringList{"12", "13"} << 0.0 << text("", "12 13");
+        QTest::newRow("velmo's label and quote")
+            << QStringList{"第12章" + QString(10, QChar(0x3000)) + "," + kIdeoSpace + "星は遠くても" + kIdeoSpace}
+            << 0.0 << text("第12章", "星は遠くても");
+        QTest::newRow("first comma only") << QStringList{"a,b,c"} << 0.0 << text("a", "b,c");
+        QTest::newRow("control characters") << QStringList{"a\nb\tc\r"} << 0.0 << text("", "a b c");
+        QTest::newRow("a quote that is a number, after a label") << QStringList{"第3話,12"} << 0.0 << text("第3話", "12");
+    }
+
+    void mirwinCommandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(double, random);
+        QTEST(MirwinTitle::decide(arguments, EpisodeTitles::load(), random), "expected");
+    }
+
+    void longAndBrokenTextsAreCut()
+    {
+        // A line is cut at a character, never inside a surrogate pair, and
+        // bytes that are not UTF-8 still give a text.
+        char raw[] = "\xff\xfe\xc3,\x80";
+        char *argv[] = {const_cast<char *>("mirwin"), raw};
+        for (const QStringList &arguments : {QStringList{QString(300, QChar(0x661F))},
+                                             QStringList{QString::fromUcs4(U"\U00020BB7").repeated(300)}, programArguments(2, argv)}) {
+            const CardText t = MirwinTitle::decide(arguments, EpisodeTitles::load(), 0);
+            QVERIFY(t.title.size() <= CardTexts::kMaxLineLength && !t.title.isEmpty() && t.title.isValidUtf16());
         }
     }
 
-    void mirwinSettingsShapeTheText()
+    void dastorCommandLine_data()
     {
-        QFETCH(MirwinSettings, settings);
-        QFETCH(QString, title);
-        QFETCH(Check, check);
-        const CardText text{"第12話", title};
-        const QRect plain = textBounds(MirwinCard::compose(blackPicture(), text, {}, installed(""), kScreen));
-        const QRect shaped = textBounds(
-            MirwinCard::compose(blackPicture(), text, settings, installed(settings.faceName), kScreen));
-        QVERIFY2(!plain.isEmpty() && check(shaped, plain),
-                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(shaped.x()).arg(shaped.y()).arg(shaped.width()).arg(shaped.height())));
+        QTest::addColumn<QByteArray>("quoteFile"); // "<none>": no file
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<double>("random");
+        QTest::addColumn<CardText>("expected");
+        const QByteArray sjis = Cp932::fromUnicode("砂の街\r\n錆びた歯車\r\n風の道\r\n");
+        const CardText series{"", "ダストル"};
+        QTest::newRow("first line") << sjis << QStringList() << 0.0 << CardText{"第1話", "砂の街"};
+        QTest::newRow("last line") << sjis << QStringList() << 0.9999 << CardText{"第3話", "風の道"};
+        QTest::newRow("UTF-8 file") << QByteArray("一\n二") << QStringList() << 0.9 << CardText{"第2話", "二"};
+        QTest::newRow("text") << sjis << QStringList{"第9話", "砂,嵐"} << 0.0 << CardText{"第9話 砂", "嵐"};
+        QTest::newRow("blank line chosen") << QByteArray("a\r\n　\r\n") << QStringList() << 0.9 << series;
+        QTest::newRow("missing file") << QByteArray("<none>") << QStringList() << 0.0 << series;
+        QTest::newRow("NUL bytes") << QByteArray("a\0b", 3) << QStringList() << 0.0 << series;
+        QTest::newRow("too large") << QByteArray(DastorTitle::kMaxQuoteFileBytes + 1, 'a') << QStringList() << 0.0 << series;
     }
 
-    void settingsFileReachesTheCard()
+    void dastorCommandLine()
     {
+        QFETCH(QByteArray, quoteFile);
+        QFETCH(QStringList, arguments);
+        QFETCH(double, random);
         QTemporaryDir dir;
-        const auto card = [&](const QByteArray *ini) {
-            const QString path = dir.filePath("mirwin.ini");
-            QFile::remove(path);
-            QFile file(path);
-            if (ini && file.open(QIODevice::WriteOnly))
-                file.write(*ini);
-            file.close();
-            return MirwinCard::composeForArguments({"12"}, kScreen, 0, path);
-        };
-        // Nothing of the damaged file reads as a value: the card is the defaults' card.
-        const QByteArray damaged("\xff\xfe\0\x81\r\n+x\r\n1e5\r\n--\r\n", 19), larger("\r\n+40\r\n 0 \r\n 0 \r\n");
-        const QImage plain = card(nullptr);
-        QCOMPARE(card(&damaged), plain);
-        QVERIFY(card(&larger) != plain);
+        QFile file(dir.filePath("dastor.vmf"));
+        QVERIFY(quoteFile == "<none>" || (file.open(QIODevice::WriteOnly) && file.write(quoteFile) == quoteFile.size()));
+        file.close();
+        QTEST(DastorTitle::decide(arguments, file.fileName(), random), "expected");
     }
 
-    void fallbackFaces()
+    void mirwinTextStaysInItsArea_data()
     {
-        const QStringList all{"DejaVu Sans", "IPAGothic", "IPAMincho"}, japanese{"IPAGothic", "IPAMincho"};
-        // mirwin: its own face if installed, else Mincho, else Gothic, else any Japanese face; dastor: Gothic.
-        QCOMPARE(QStringList({MirwinCard::family("", all, japanese), MirwinCard::family("Gone", all, japanese),
-                              MirwinCard::family("ipagothic", all, japanese),
-                              MirwinCard::family("Gone", {"DejaVu Sans", "IPAGothic"}, {"IPAGothic"}),
-                              MirwinCard::family("Gone", {"DejaVu Sans", "X"}, {"X"}), DastorCard::family(all, japanese)}),
-                 QStringList({"IPAMincho", "IPAMincho", "IPAGothic", "IPAGothic", "X", "IPAGothic"}));
+        QTest::addColumn<int>("vertical");
+        QTest::addColumn<int>("horizontal");
+        QTest::addColumn<QPointF>("expected"); // a 100 x 50 block in a 1000 x 500 area at (40, 30)
+        QTest::newRow("middle") << 0 << 0 << QPointF(490, 255);
+        QTest::newRow("top right") << 100 << 100 << QPointF(940, 30);
+        QTest::newRow("bottom left") << -100 << -100 << QPointF(40, 480);
+        QTest::newRow("beyond the ends") << 32767 << -32768 << QPointF(40, 30);
+    }
+
+    void mirwinTextStaysInItsArea()
+    {
+        QFETCH(int, vertical);
+        QFETCH(int, horizontal);
+        QTEST(MirwinLayout::blockPosition({100, 50}, {40, 30, 1000, 500}, vertical, horizontal), "expected");
+        // A block larger than the area stays at its top left, never beyond.
+        QCOMPARE(MirwinLayout::blockPosition({2000, 900}, {40, 30, 1000, 500}, vertical, horizontal), QPointF(40, 30));
+        // As drawn: text at the largest size stays in its area wherever put.
+        QImage black(kScreen, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        const MirwinSettings settings{"", 200, vertical, horizontal};
+        const QRect text = textBounds(MirwinCard::compose(black, {"第12話", QString(60, QChar(0x6708))}, settings, installed(""), kScreen));
+        QVERIFY(!text.isEmpty() && MirwinLayout::textArea(kScreen).toAlignedRect().adjusted(-1, -1, 1, 1).contains(text));
     }
 
     // The way the programs compose (picture decoded ahead, scaled while the
@@ -120,12 +149,12 @@ private slots:
         QTest::addColumn<MirwinSettings>("settings");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QSize>("screen");
-        const MirwinSettings corner{"IPAGothic", 40, 100, -100};
         for (const QSize &screen : {QSize(1, 1), QSize(7, 3000), QSize(641, 479), QSize(1366, 768)}) {
             QTest::addRow("mirwin %dx%d", screen.width(), screen.height()) << "mirwin" << MirwinSettings{} << "12" << screen;
             QTest::addRow("dastor %dx%d", screen.width(), screen.height()) << "dastor" << MirwinSettings{} << "第3話,砂は流れ" << screen;
         }
-        QTest::newRow("mirwin in a corner, own text") << "mirwin" << corner << "見出し,月の光の下で" << QSize(1023, 769);
+        QTest::newRow("mirwin in a corner, own text") << "mirwin" << MirwinSettings{"IPAGothic", 40, 100, -100}
+                                                      << "見出し,月の光の下で" << QSize(1023, 769);
     }
 
     void fastCompositionIsPlain()
@@ -155,16 +184,9 @@ private slots:
         QVERIFY(fast == plain());
     }
 
-    void dastorTextStaysOnScreen()
-    {
-        const QString family = DastorCard::family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
-        const QRect shortText = textBounds(DastorCard::compose(blackPicture(), {"第1話", "砂嵐"}, family, kScreen));
-        const QRect longText = textBounds(DastorCard::compose(blackPicture(), {"第1話", QString(200, QChar(0x7802))}, family, kScreen));
-        QVERIFY(!shortText.isEmpty() && QRect(QPoint(0, 0), kScreen).contains(longText));
-        QVERIFY(qAbs(longText.left() - shortText.left()) <= 2); // flush left
-    }
-
-    void inputEndsTheCardOnlyWhenAllowed_data()
+    // Shown full-screen as composed; ended by a key or a click only where
+    // allowed, never by a repeating key or a close request, always by finish().
+    void windowEndsOnlyWhenAllowed_data()
     {
         QTest::addColumn<bool>("endsOnInput");
         QTest::addColumn<QString>("input");
@@ -172,26 +194,36 @@ private slots:
         QTest::newRow("key") << true << "key" << true;
         QTest::newRow("click") << true << "click" << true;
         QTest::newRow("a held key repeating") << true << "repeat" << false;
-        QTest::newRow("tambwin's card: key and click") << false << "key click" << false;
+        QTest::newRow("tambwin's card: key, click, close") << false << "key click close" << false;
+        QTest::newRow("tambwin's card: finished") << false << "finish" << true;
     }
 
-    void inputEndsTheCardOnlyWhenAllowed()
+    void windowEndsOnlyWhenAllowed()
     {
         QFETCH(bool, endsOnInput);
         QFETCH(QString, input);
-        CardWindow window(blackPicture());
+        QScreen *screen = QGuiApplication::primaryScreen();
+        QImage card(screen->size(), QImage::Format_RGB32);
+        for (int y = 0; y < card.height(); ++y)
+            for (int x = 0; x < card.width(); ++x)
+                card.setPixel(x, y, qRgb(x % 256, y % 256, (x ^ y) % 256));
+        CardWindow window(card);
         window.setEndsOnInput(endsOnInput);
         QSignalSpy painted(&window, &CardWindow::firstFramePainted);
-        window.showOnScreen(QGuiApplication::primaryScreen());
+        window.showOnScreen(screen);
         QTRY_COMPARE(painted.count(), 1);
+        QVERIFY(window.isFullScreen() && window.geometry() == screen->geometry());
+        QCOMPARE(window.grab().toImage().convertToFormat(QImage::Format_RGB32), card);
         if (input.contains("key"))
             QTest::keyClick(&window, Qt::Key_Space);
         if (input.contains("click"))
             QTest::mouseClick(&window, Qt::LeftButton);
-        if (input == "repeat") {
-            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ", true);
+        if (input == "repeat")
             QApplication::sendEvent(&window, &repeat);
-        }
+        QVERIFY(!input.contains("close") || !window.close());
+        if (input == "finish")
+            window.finish();
         QTEST(!window.isVisible(), "ended");
     }
 };
