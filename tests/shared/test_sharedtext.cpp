@@ -1,4 +1,6 @@
 #include "shared/argumentstring.h"
+#include "shared/facechoice.h"
+#include "fakes/fakefacecatalogue.h"
 #include "shared/cp932.h"
 #include "shared/parsedecimal.h"
 #include "shared/textencoding.h"
@@ -131,6 +133,42 @@ private slots:
         QCOMPARE(argumentString(programArguments(int(pointers.size()), pointers.data())), text);
         if (!text.contains(QChar::ReplacementCharacter))
             QCOMPARE(TextEncoding::decode(TextEncoding::encodeLossless(text)), text);
+    }
+
+    // The face a card draws with: the stored one by any of its names, else
+    // the nearest Japanese face by family and pitch.
+    void faceChoice_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<int>("pitchAndFamily");
+        QTest::addColumn<QStringList>("installed"); // empty: all of them
+        QTest::addColumn<QString>("drawn");
+        const QStringList some{"DejaVu Sans", "IPAGothic", "Acme PMincho", "Acme Mincho"};
+        QTest::newRow("localized name") << "IPA明朝" << 1 << QStringList() << "IPAMincho";
+        QTest::newRow("letter case") << "ipa pゴシック" << 1 << QStringList() << "IPAPGothic";
+        QTest::newRow("Mincho by the suite's table") << "ＭＳ 明朝" << 1 << QStringList() << "IPAMincho";
+        QTest::newRow("missing, variable pitch") << "Gone" << 2 << QStringList() << "IPAPGothic";
+        QTest::newRow("missing, roman family") << "Gone" << 0x11 << QStringList() << "IPAMincho";
+        QTest::newRow("Mincho of the same pitch") << "ＭＳ 明朝" << 1 << some << "Acme Mincho";
+        QTest::newRow("proportional Mincho") << "ＭＳ Ｐ明朝" << 1 << some << "Acme PMincho";
+        QTest::newRow("Mincho of another pitch") << "ＭＳ 明朝" << 1 << QStringList{"IPAGothic", "Acme PMincho"} << "Acme PMincho";
+        QTest::newRow("any Japanese face") << "ＭＳ 明朝" << 1 << QStringList{"DejaVu Sans", "IPAGothic"} << "IPAGothic";
+        QTest::newRow("nothing Japanese") << "Gone" << 1 << QStringList{"DejaVu Sans"} << "Gone";
+    }
+
+    void faceChoice()
+    {
+        QFETCH(QString, face);
+        QFETCH(int, pitchAndFamily);
+        QFETCH(QStringList, installed);
+        using Face = FakeFaceCatalogue::Face;
+        QList<Face> faces;
+        for (const Face &f : {Face{{"DejaVu Sans"}, false, false}, Face{{"IPAMincho", "IPA明朝"}, true, true},
+                              Face{{"IPAGothic", "IPAゴシック"}, true, true}, Face{{"IPAPGothic", "IPA Pゴシック"}, true, false},
+                              Face{{"Acme PMincho"}, true, false}, Face{{"Acme Mincho"}, true, true}})
+            if (installed.isEmpty() || installed.contains(f.names.first()))
+                faces << f;
+        QTEST(FaceChoice::resolve(face, std::uint8_t(pitchAndFamily), FakeFaceCatalogue(faces)), "drawn");
     }
 };
 
