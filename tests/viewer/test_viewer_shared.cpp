@@ -9,12 +9,20 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using Reason = DataLinkClient::EndReason;
 Q_DECLARE_METATYPE(Reason)
 
 namespace {
 const QString kService = PropertyLinkContract::kService;
+constexpr uid_t kNobody = 65534;
+int mode(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 0777) : -1;
+}
 QStringList fields(const ViewerSettings &s)
 {
     return {s.quoteSource, QString::number(s.showCode.value()), QString::number(s.intervalMinutes),
@@ -49,6 +57,50 @@ private slots:
         qRegisterMetaType<Reason>();
         QVERIFY(m_dir.isValid());
         qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
+    }
+
+    // Where the link's socket lives: never a folder anybody else can reach.
+    void linkFolder_data()
+    {
+        QTest::addColumn<QString>("runtime"); // the runtime folder: private, open, another user's, none
+        QTest::addColumn<QString>("cache");   // the link folder in the cache: new, opened, another user's
+        QTest::addColumn<QString>("used");    // runtime, cache or none
+        QTest::newRow("private runtime folder") << "private" << "new" << "runtime";
+        QTest::newRow("runtime folder open to others") << "open" << "new" << "cache";
+        QTest::newRow("no runtime folder") << "none" << "new" << "cache";
+        QTest::newRow("runtime folder of another user") << "stranger" << "new" << "cache";
+        QTest::newRow("cache folder opened up") << "none" << "opened" << "cache";
+        QTest::newRow("cache folder of another user") << "none" << "stranger" << "none";
+    }
+    void linkFolder()
+    {
+        QFETCH(QString, runtime);
+        QFETCH(QString, cache);
+        if ((runtime == "stranger" || cache == "stranger") && ::geteuid() != 0)
+            QSKIP("only root can make a folder of another user");
+        QTemporaryDir base;
+        const QString run = base.filePath("run"), linkDir = base.filePath("cache/datalink");
+        QVERIFY(QDir().mkpath(run));
+        QCOMPARE(::chmod(QFile::encodeName(run).constData(), runtime == "open" ? 0755 : 0700), 0);
+        if (runtime == "stranger")
+            QCOMPARE(::chown(QFile::encodeName(run).constData(), kNobody, kNobody), 0);
+        if (cache != "new") {
+            QVERIFY(QDir().mkpath(linkDir));
+            QCOMPARE(::chmod(QFile::encodeName(linkDir).constData(), cache == "opened" ? 0755 : 0700), 0);
+            if (cache == "stranger")
+                QCOMPARE(::chown(QFile::encodeName(linkDir).constData(), kNobody, kNobody), 0);
+        }
+        runtime == "none" ? qunsetenv("XDG_RUNTIME_DIR") : qputenv("XDG_RUNTIME_DIR", run.toUtf8());
+        qputenv("XDG_CACHE_HOME", base.filePath("cache").toUtf8());
+        const QString folder = dataLinkFolder();
+        DataLinkSource source(kService, "Form1", "folder");
+        const bool listening = source.listen();
+        qputenv("XDG_RUNTIME_DIR", m_dir.path().toUtf8());
+        QFETCH(QString, used);
+        QCOMPARE(folder, used == "runtime" ? run : used == "cache" ? linkDir : QString());
+        QCOMPARE(listening, used != "none");
+        if (used == "cache")
+            QCOMPARE(mode(linkDir), 0700);
     }
 
     void writeSettings()
