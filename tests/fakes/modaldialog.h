@@ -12,7 +12,7 @@
 // rejected after five seconds, so that a test fails rather than hangs.
 inline void whenDialogShows(std::function<void(QDialog *)> answer)
 {
-    auto *poll = new QTimer;
+    auto *poll = new QTimer(qApp); // gone with the application even if no dialog ever shows
     QObject::connect(poll, &QTimer::timeout, [poll, answer, shown = QPointer<QDialog>(), polls = 0]() mutable {
         if (polls == 0) {
             shown = qobject_cast<QDialog *>(QApplication::activeModalWidget());

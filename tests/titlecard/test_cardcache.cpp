@@ -245,7 +245,8 @@ private slots:
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<bool>("hit");
         for (const QString &program : {ProgramNames::kTambwin, ProgramNames::kMirwin, ProgramNames::kDastor}) {
-            const char *name = qPrintable(program);
+            const QByteArray utf8 = program.toUtf8();
+            const char *name = utf8.constData();
             QTest::addRow("%s: same card", name) << program << "12" << 0 << QSize(400, 300) << true;
             QTest::addRow("%s: another text", name) << program << "13" << 0 << QSize(400, 300) << false;
             QTest::addRow("%s: another screen", name) << program << "12" << 0 << QSize(300, 400) << false;
