@@ -60,23 +60,6 @@ int createTemporary(const QString &folder, const QString &base, QByteArray *name
     return -1;
 }
 
-bool writeAll(int fd, const char *data, qsizetype bytes)
-{
-    while (bytes > 0) {
-        const ssize_t written = g_write(fd, data, size_t(bytes));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0) {
-            if (written == 0)
-                errno = ENOSPC; // no progress: the disk took nothing more
-            return false;
-        }
-        data += written;
-        bytes -= written;
-    }
-    return true;
-}
-
 } // namespace
 
 bool writeFileAtomically(const QString &path, const QByteArray &data, QString *error)
@@ -106,7 +89,7 @@ bool writeFileAtomically(const QString &path, const QList<QByteArrayView> &parts
     for (const QByteArrayView part : parts) {
         if (!written)
             break;
-        written = writeAll(fd, part.data(), part.size());
+        written = AtomicWrite::writeAll(fd, part);
     }
     // The data reaches the disk before the name does: a crash right after
     // the rename must not leave an empty file where the old one was.
@@ -152,6 +135,25 @@ WriteCall setWriteCall(WriteCall call)
     const WriteCall previous = g_write;
     g_write = call ? call : ::write;
     return previous;
+}
+
+bool writeAll(int fd, QByteArrayView data)
+{
+    const char *next = data.data();
+    qsizetype left = data.size();
+    while (left > 0) {
+        const ssize_t written = g_write(fd, next, size_t(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0) {
+            if (written == 0)
+                errno = ENOSPC; // no progress: the disk took nothing more
+            return false;
+        }
+        next += written;
+        left -= written;
+    }
+    return true;
 }
 
 } // namespace AtomicWrite

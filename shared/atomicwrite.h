@@ -31,4 +31,8 @@ namespace AtomicWrite {
 // what a full disk does. Returns the one it replaces.
 using WriteCall = ssize_t (*)(int fd, const void *data, size_t bytes);
 WriteCall setWriteCall(WriteCall call);
+// Writes all of data to fd through that call, again after an interruption
+// or a short write; false with errno set (ENOSPC when the disk takes
+// nothing more) otherwise.
+bool writeAll(int fd, QByteArrayView data);
 } // namespace AtomicWrite

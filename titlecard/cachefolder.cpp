@@ -1,5 +1,7 @@
 #include "cachefolder.h"
 
+#include "shared/atomicwrite.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -46,23 +48,6 @@ int openOwnFolder(int parent, const QString &path, uint owner, QString *error)
         return fd;
     ::close(fd);
     return -1;
-}
-
-bool writeAll(int fd, const char *data, qsizetype size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size_t(size));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = EIO;
-            return false;
-        }
-        data += n;
-        size -= n;
-    }
-    return true;
 }
 
 QByteArray temporaryName(const QByteArray &name)
@@ -149,7 +134,7 @@ bool CacheFolder::replaceFile(const QByteArray &name, const QList<QByteArrayView
     }
     bool written = true;
     for (const QByteArrayView part : parts)
-        written = written && writeAll(fd, part.data(), part.size());
+        written = written && AtomicWrite::writeAll(fd, part);
     // No fsync: an entry cut short by a crash is a miss and is made again,
     // and syncing megabytes would hold up the card on screen.
     if (!written) {

@@ -87,6 +87,10 @@ private slots:
             else // the error box waits for a person; its line on stderr comes first
                 QTRY_VERIFY_WITH_TIMEOUT((errors += run.velmo.readAllStandardError()).contains("velmo:"), 15000);
             QCOMPARE(run.velmo.state(), QProcess::Running);
+            if (signal == SIGKILL) { // saved while it runs, right after the display
+                QFETCH(QString, savedMs);
+                QTRY_COMPARE(run.savedMs(), savedMs);
+            }
             ::kill(static_cast<pid_t>(run.velmo.processId()), signal);
         }
         QVERIFY(run.velmo.waitForFinished(15000));
