@@ -217,7 +217,6 @@ private slots:
         QTest::addColumn<int>("errNumber"); // 0: the colour is chosen
         QTest::addColumn<QString>("message");
         QTest::newRow("chosen") << 0 << "";
-        QTest::newRow("dialog failure code") << 0xFFFF << "関数がダイアログ ボックスをロードできません。";
         QTest::newRow("printer not found code") << 0x100B << "WIN.INI ファイル内の [devices] セクションに、必要なプリンタについてのエントリがありません。";
         QTest::newRow("12 is no code of the table") << 12 << "未知のｴﾗｰです。";
     }
