@@ -97,7 +97,6 @@ private slots:
         QTest::newRow("added after the group's last key, not after the next group's comment")
             << QByteArray("[INI]\nOps=a\n\n; about Other\n[Other]\nMs=1\n")
             << QByteArray("[INI]\nOps=a\nMs=7\n\n; about Other\n[Other]\nMs=1\n");
-        QTest::newRow("the last of two") << QByteArray("[INI]\nMs=1\n[INI]\nMs=2") << QByteArray("[INI]\nMs=1\n[INI]\nMs=7");
         QTest::newRow("new group after a last line without end") << QByteArray("[ini]\nMs=1")
                                                                  << QByteArray("[ini]\nMs=1\n\n[INI]\nMs=7\n");
         QTest::newRow("empty file") << QByteArray() << QByteArray("[INI]\nMs=7\n");

@@ -19,16 +19,13 @@ private slots:
         QTest::addColumn<QStringList>("locale"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
         QTest::addColumn<bool>("japanese");
         QTest::newRow("LANG Japanese") << QStringList{"", "", "", "ja_JP.UTF-8"} << true;
-        QTest::newRow("LANG bare ja") << QStringList{"", "", "", "ja"} << true;
         QTest::newRow("LANG other language starting with ja") << QStringList{"", "", "", "jam_JM"} << false;
         QTest::newRow("LC_MESSAGES over LANG") << QStringList{"", "", "ja_JP.UTF-8", "en_US.UTF-8"} << true;
         QTest::newRow("LC_ALL over both") << QStringList{"", "en_GB.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8"} << false;
-        QTest::newRow("LC_ALL C") << QStringList{"", "C", "", "ja_JP.UTF-8"} << false;
         QTest::newRow("LANG C.UTF-8") << QStringList{"", "", "", "C.UTF-8"} << false;
         QTest::newRow("LANGUAGE over the locale") << QStringList{"ja", "", "", "en_US.UTF-8"} << true;
         QTest::newRow("LANGUAGE ignored in the C locale") << QStringList{"ja", "", "", ""} << false;
         QTest::newRow("LANGUAGE first known entry") << QStringList{"fr:en:ja", "", "", "ja_JP.UTF-8"} << false;
-        QTest::newRow("LANGUAGE without a known entry") << QStringList{"fr_FR:de", "", "", "ja_JP.UTF-8"} << true;
     }
     void languageOf()
     {
@@ -46,7 +43,6 @@ private slots:
         QTest::newRow("none") << QByteArrayList{} << Request::None;
         QTest::newRow("help and a text") << QByteArrayList{"--help", "x"} << Request::None;
         QTest::newRow("other case") << QByteArrayList{"--Help"} << Request::None;
-        QTest::newRow("abbreviated") << QByteArrayList{"--vers"} << Request::None;
     }
     void requestOf()
     {
@@ -67,8 +63,7 @@ private slots:
     void builtProgramAnswers()
     {
         QFETCH(QString, program);
-        for (const auto &[option, lang] : {std::pair("--help", "C.UTF-8"), {"--help", "ja_JP.UTF-8"}, {"--version", ""},
-                                           {"--version", "ja_JP.UTF-8"}}) {
+        for (const auto &[option, lang] : {std::pair("--help", "C.UTF-8"), {"--help", "ja_JP.UTF-8"}, {"--version", ""}}) {
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
                 env.remove(name);

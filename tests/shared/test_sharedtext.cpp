@@ -24,8 +24,6 @@ private slots:
         QTest::newRow("platform extension") << "①" << "①" << QByteArray("\x87\x40");
         QTest::newRow("wave dash") << "〜" << "～" << QByteArray("\x81\x60");
         QTest::newRow("minus") << "−" << "－" << QByteArray("\x81\x7C");
-        QTest::newRow("em dash") << "—" << "―" << QByteArray("\x81\x5C");
-        QTest::newRow("broken bar") << "¦" << "￤" << QByteArray("\xFA\x55");
         QTest::newRow("yen") << "¥100" << "￥100" << QByteArray("\x81\x8F" "100");
     }
     void cp932BothWays()
@@ -48,7 +46,6 @@ private slots:
         QTest::newRow("code page") << "a星ｱ①" << "a|星|ｱ|①" << QList<int>{1, 2, 1, 2};
         QTest::newRow("outside") << "é€한" << "é|€|한" << QList<int>{0, 0, 0};
         QTest::newRow("family emoji is one") << "👨‍👩‍👧" << "👨‍👩‍👧" << QList<int>{0};
-        QTest::newRow("combining accent stays on its letter") << "e\u0301a" << "e\u0301|a" << QList<int>{0, 1};
     }
     void characters()
     {
@@ -89,16 +86,13 @@ private slots:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("expected");
         QTest::newRow("trailing letters") << QByteArray("12abc") << 12;
-        QTest::newRow("plus") << QByteArray("+5") << 5;
         QTest::newRow("minus") << QByteArray("-3") << -3;
         QTest::newRow("white space") << QByteArray(" \t\r\n\v\f42\r\n") << 42;
-        QTest::newRow("no digits") << QByteArray("abc") << 0;
         QTest::newRow("double sign") << QByteArray("--5") << 0;
         QTest::newRow("unsigned form of -16") << QByteArray("4294967280") << -16;
         QTest::newRow("largest") << QByteArray("2147483647") << 2147483647;
         QTest::newRow("one past the largest") << QByteArray("2147483648") << int(0x80000000);
         QTest::newRow("one past the smallest") << QByteArray("-2147483649") << 2147483647;
-        QTest::newRow("2 to the 32nd") << QByteArray("4294967296") << 0;
     }
     void parseDecimal()
     {
@@ -121,7 +115,6 @@ private slots:
         QTest::newRow("neither: UTF-8 with replacements") << QByteArrayList{"a\xFF" "b"} << "a\uFFFDb";
         QTest::newRow("kept inner space") << QByteArrayList{"-s", " x"} << "-s  x";
         QTest::newRow("leading blanks skipped") << QByteArrayList{" \t", "5"} << "5";
-        QTest::newRow("outside code page 932 kept") << QByteArrayList{"😀", "€", "한국어"} << "😀 € 한국어";
     }
     void arguments()
     {
