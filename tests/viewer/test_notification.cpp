@@ -147,7 +147,6 @@ private slots:
         QTest::addColumn<QString>("look"); // after the click
         QTest::addColumn<int>("saved");
         QTest::newRow("in order") << 11 << true << "Option22" << "Option22=on" << 14;
-        QTest::newRow("random") << 23 << true << "Option22" << "Option22=on" << 24;
         QTest::newRow("back to the card") << 24 << true << "Option12" << "Option22=off" << 20;
         QTest::newRow("no server: shown, kept") << 24 << false << "Option22" << "Option22(disabled)=on" << 24;
         QTest::newRow("no server: not chosen") << 21 << false << "Option22" << "Option22(disabled)=off" << 21;

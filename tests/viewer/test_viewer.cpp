@@ -183,7 +183,6 @@ private slots:
         row("6 quill 23, r below 1", "quill.vmf", 23, 1, 0.9999999999999999, {prog("mirwin"), "言葉5"}, 1);
         row("7 dastor 11, beyond the end", "dastor.vmf", 11, 99, 0, {"言葉5", "ダストル 第5話" + UU}, 1);
         row("position 0, unknown code 5", "tamber.vmf", 5, 0, 0, {"言葉5", tamber + "第0章" + UU}, 1);
-        row("anitamb box", "anitamb.vmf", 11, 2, 0, {"言葉2", tamber + "第2話" + UU}, 3);
         row("tambkari, beside the program", "tambkari.vmf", 11, 2, 0, {"隣2", tamber + "第2話" + UU}, 3);
         row("user file", mine, 11, 2, 0, {"言葉2", mine + " - 2" + UU}, 3);
         row("capital initial is a user file", "Tamber.vmf", 11, 2, 0, {"言葉2", "Tamber.vmf - 2" + UU}, 3);

@@ -72,9 +72,7 @@ private slots:
         const auto sh = [](int code) { return stored("tamber.vmf", code, 0, 1, 1); };
         // The order is the tens digit of Sh, the method its units digit.
         row("in file order keeps the method", sh(22), "click Option15; click Command1", "Sh=12");
-        row("random keeps the method", sh(11), "click Option21; click Command1", "Sh=21");
         row("message box", sh(10), "click Option14; click Command1", "Sh=11");
-        row("dastor", sh(21), "click Option13; click Command1", "Sh=22");
         row("mirwin", sh(20), "click Option7; click Command1", "Sh=23");
         row("the title card", sh(13), "click Option12; click Command1", "Sh=10");
         row("an unknown code stays", sh(19), "click Option14; click Option15; click Option21; click Command1", "Sh=19");

@@ -58,7 +58,6 @@ private slots:
                                                     << toggle << "ours";
         QTest::newRow("キャンセル") << QByteArray() << "Check1=off" << change + "click Command2" << "none";
         QTest::newRow("close box") << QByteArray() << "Check1=off" << change + "close" << "none";
-        QTest::newRow("Esc") << QByteArray() << "Check1=off" << change + "key Command2 Escape" << "none";
     }
     void closing()
     {
