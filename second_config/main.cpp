@@ -7,7 +7,7 @@
 #include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
-#include "shared/ui/japanesetranslation.h"
+#include "shared/ui/interfacelanguage.h"
 #include "shared/ui/messagebox.h"
 #include "shared/ui/singlewindow.h"
 #include "widgets/commondlg.h"
@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    loadJapaneseTranslation(app);
+    loadInterfaceTranslation(app);
     QApplication::setApplicationName(ProgramNames::kMirinit);
     QApplication::setApplicationVersion(AboutWindow::kVersion);
     QApplication::setWindowIcon(QIcon(AboutWindow::kIconPath));

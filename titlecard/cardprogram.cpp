@@ -8,7 +8,7 @@
 #include "fontconfigwarmup.h"
 #include "wavesound.h"
 
-#include "shared/ui/japanesetranslation.h"
+#include "shared/ui/interfacelanguage.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -55,7 +55,7 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Card
         qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     int qtArgc = qMin(argc, 1); // the program name only; none at all when started without one
     QApplication app(qtArgc, argv);
-    loadJapaneseTranslation(app);
+    loadInterfaceTranslation(app);
 
     QScreen *screen = QGuiApplication::primaryScreen();
     // The card is laid out in device pixels; with a scaled desktop it would

@@ -4,7 +4,7 @@
 
 #include "shared/programfolder.h"
 #include "shared/ui/installedfaces.h"
-#include "shared/ui/japanesetranslation.h"
+#include "shared/ui/interfacelanguage.h"
 #include "shared/ui/messagebox.h"
 #include "shared/ui/singlewindow.h"
 #include "shared/programinfo.h"
@@ -23,7 +23,7 @@ int main(int argc, char *argv[])
     // so an odd one (-platform, -reverse...) can neither abort nor mirror it.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    loadJapaneseTranslation(app);
+    loadInterfaceTranslation(app);
     QApplication::setApplicationName(ProgramNames::kTambinit);
     QApplication::setWindowIcon(QIcon(AboutDialog::kIconPath));
     // One window: a second would save over the first one's font.

@@ -9,7 +9,7 @@
 #include "widgets/tabpages.h"
 #include "widgets/tabstrip.h"
 
-#include "shared/ui/japanesetranslation.h"
+#include "shared/ui/interfacelanguage.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -111,7 +111,7 @@ private:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    loadJapaneseTranslation(app);
+    loadInterfaceTranslation(app);
     const QStringList arguments = QApplication::arguments();
     const int firstTab = arguments.size() > 1 ? arguments[1].toInt() : 0;
     DemoWindow window(firstTab);

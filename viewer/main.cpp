@@ -1,4 +1,4 @@
-#include "shared/ui/japanesetranslation.h"
+#include "shared/ui/interfacelanguage.h"
 #include "shared/ui/messagebox.h"
 #include "desktopnotification.h"
 #include "platformservices.h"
@@ -52,7 +52,7 @@ int main(int argc, char *argv[])
             return;
         app.emplace(qtArgc, argv);
         fontConfigTeardown.emplace();
-        loadJapaneseTranslation(*app);
+        loadInterfaceTranslation(*app);
         QApplication::setApplicationName(ProgramNames::kVelmo);
         QApplication::setApplicationVersion(QStringLiteral("5.01"));
         // The program lives in the notification area; closing a message box

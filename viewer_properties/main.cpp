@@ -5,7 +5,7 @@
 #include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "shared/programstarter.h"
-#include "shared/ui/japanesetranslation.h"
+#include "shared/ui/interfacelanguage.h"
 #include "shared/ui/helpviewer.h"
 #include "shared/ui/messagebox.h"
 #include "shared/ui/singlewindow.h"
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
     // The program takes no command line, and none of Qt's options either.
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
-    loadJapaneseTranslation(app);
+    loadInterfaceTranslation(app);
     QApplication::setApplicationName(ProgramNames::kVelmoinit);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer_properties/running-32.png")));
     // One window: a second would save over the first one's settings. The

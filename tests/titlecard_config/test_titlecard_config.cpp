@@ -10,7 +10,7 @@
 #include "shared/ui/fixedpitchfamilies.h"
 #include "shared/ui/fontpicker.h"
 #include "shared/ui/installedfaces.h"
-#include "shared/ui/japanesetranslation.h"
+#include "shared/ui/interfacelanguage.h"
 #include "titlecard_config/fontselection.h"
 
 #include "fakes/filebytes.h"
@@ -330,7 +330,7 @@ private slots:
     // Qt's own texts speak Japanese too.
     void qtTextsInJapanese()
     {
-        QVERIFY(loadJapaneseTranslation(*qApp));
+        QVERIFY(loadInterfaceTranslation(*qApp, QString(), true));
         QDialogButtonBox buttons(QDialogButtonBox::Cancel);
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("キャンセル"));
     }

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "shared/ui/interfacelanguage.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTextBrowser>
+#include <QWidget>
+
+// What an English window may not show: Kana, Kanji, full-width forms and
+// Japanese punctuation.
+inline bool hasJapanese(const QString &text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u >= 0x3000 && u <= 0x30ff) || (u >= 0x3400 && u <= 0x9fff) || (u >= 0xff00 && u <= 0xffef))
+            return true;
+    }
+    return false;
+}
+
+// Every text a person can read in a window and everything in it (titles,
+// captions, items, tab names, menu entries, tips, the names accessibility
+// tools read out), hidden pages included, that still holds a Japanese
+// character: "objectName: text", one a text. Texts that are data (a quote,
+// an episode title, a face name) are listed in `data` and left out.
+inline QStringList japaneseTexts(QWidget *window, const QStringList &data = {})
+{
+    QStringList found;
+    const auto check = [&](const QObject *object, const QString &text) {
+        if (hasJapanese(text) && !data.contains(text))
+            found << object->objectName() + QStringLiteral(": ") + text;
+    };
+    QList<QWidget *> widgets = window->findChildren<QWidget *>();
+    widgets.prepend(window);
+    for (QWidget *widget : widgets) {
+        check(widget, widget->windowTitle());
+        check(widget, widget->toolTip());
+        check(widget, widget->statusTip());
+        check(widget, widget->whatsThis());
+        check(widget, widget->accessibleName());
+        check(widget, widget->accessibleDescription());
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            check(widget, button->text());
+        if (auto *label = qobject_cast<QLabel *>(widget))
+            check(widget, label->text());
+        if (auto *group = qobject_cast<QGroupBox *>(widget))
+            check(widget, group->title());
+        if (auto *field = qobject_cast<QLineEdit *>(widget)) {
+            check(widget, field->text());
+            check(widget, field->placeholderText());
+        }
+        if (auto *browser = qobject_cast<QTextBrowser *>(widget))
+            check(widget, browser->toPlainText());
+        if (auto *tabs = qobject_cast<QTabBar *>(widget))
+            for (int i = 0; i < tabs->count(); ++i)
+                check(widget, tabs->tabText(i));
+        if (auto *combo = qobject_cast<QComboBox *>(widget))
+            for (int i = 0; i < combo->count(); ++i)
+                check(widget, combo->itemText(i));
+        if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model())
+            for (int row = 0; row < view->model()->rowCount(); ++row)
+                check(widget, view->model()->index(row, 0).data().toString());
+        for (const QAction *action : widget->actions()) {
+            check(action, action->text());
+            check(action, action->toolTip());
+        }
+    }
+    for (const QAction *action : window->findChildren<QAction *>())
+        check(action, action->text());
+    return found;
+}
+
+// The suite's English for the rest of the test program, whatever the
+// test's own locale; false when the translation file is not built.
+inline bool loadEnglish()
+{
+    return loadInterfaceTranslation(*qApp, qEnvironmentVariable("SUITE_DIR"), false);
+}
