@@ -1,5 +1,6 @@
 #include "dialogerrors.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -25,32 +26,34 @@ qint32 keyOfExtendedCode(qint32 code)
 
 QString commonDialogErrorDescription(qint32 errNumber)
 {
-    static const QHash<qint32, QString> kMessages = {
-        {-32768, QStringLiteral("関数がダイアログ ボックスをロードできません。")},
-        {20476, QStringLiteral("メンバ lpstrFile が指すバッファが小さすぎます。")},
-        {20477, QStringLiteral("ファイル名が無効です。")},
-        {20478, QStringLiteral("メモリ不足のために、リスト ボックスをサブクラス化できません。")},
-        {24574, QStringLiteral("フォントが存在しません。")},
-        {28660, QStringLiteral("WIN.INI ファイル内の [devices] セクションに、必要なプリンタについてのエントリがありません。")},
-        {28661, QStringLiteral("PrintDlg 関数が情報コンテキストを作成できません。")},
-        {28662, QStringLiteral("DevMode データ構造と DevNames データ構造のデータが異なるプリンタを指しています。")},
-        {28663, QStringLiteral("通常使うプリンタが設定されていません。")},
-        {28664, QStringLiteral("プリンタ ドライバが見つかりません。")},
-        {28665, QStringLiteral("PrintDlg 関数を初期化できません。")},
-        {28666, QStringLiteral("プリンタ ドライバが DevMode データ構造を初期化できません。")},
-        {28667, QStringLiteral("PrintDlg 関数が、指定したプリンタ ドライバをロードできません。")},
-        {28668, QStringLiteral("PDReturnDefault フラグが設定されていますが、hDevMode フィールドまたは hDevNames フィールドが 0 ではありません。")},
-        {28669, QStringLiteral("CommonDialog 関数が WIN.INI の [devices] セクションの文字列を解析できません。")},
-        {28670, QStringLiteral("必要なリソースを読み込めません。")},
-        {32751, QStringLiteral("Microsoft Windows のヘルプを呼び出せません。")},
-        {32752, QStringLiteral("FileName プロパティまたは Filter プロパティにメモリを割り当てられません。")},
-        {32755, QStringLiteral("[キャンセル] ボタンが選択されました。")},
-        {32757, QStringLiteral("関数が、ハンドルに関連付けられたメモリをロックできません。")},
-        {32758, QStringLiteral("関数が、内部のデータ構造にメモリを割り当てられません。")},
-        {32759, QStringLiteral("関数が指定したリソースをロックできません。")},
-        {32760, QStringLiteral("関数が指定したリソースをロードできません。")},
-        {32761, QStringLiteral("関数が指定したリソースをロードできません。")},
-        {32765, QStringLiteral("関数を初期化できません。")},
+    static const QHash<qint32, const char *> kMessages = {
+        {-32768, QT_TRANSLATE_NOOP("CommonDialogError", "関数がダイアログ ボックスをロードできません。")},
+        {20476, QT_TRANSLATE_NOOP("CommonDialogError", "メンバ lpstrFile が指すバッファが小さすぎます。")},
+        {20477, QT_TRANSLATE_NOOP("CommonDialogError", "ファイル名が無効です。")},
+        {20478, QT_TRANSLATE_NOOP("CommonDialogError", "メモリ不足のために、リスト ボックスをサブクラス化できません。")},
+        {24574, QT_TRANSLATE_NOOP("CommonDialogError", "フォントが存在しません。")},
+        {28660, QT_TRANSLATE_NOOP("CommonDialogError", "WIN.INI ファイル内の [devices] セクションに、必要なプリンタについてのエントリがありません。")},
+        {28661, QT_TRANSLATE_NOOP("CommonDialogError", "PrintDlg 関数が情報コンテキストを作成できません。")},
+        {28662, QT_TRANSLATE_NOOP("CommonDialogError", "DevMode データ構造と DevNames データ構造のデータが異なるプリンタを指しています。")},
+        {28663, QT_TRANSLATE_NOOP("CommonDialogError", "通常使うプリンタが設定されていません。")},
+        {28664, QT_TRANSLATE_NOOP("CommonDialogError", "プリンタ ドライバが見つかりません。")},
+        {28665, QT_TRANSLATE_NOOP("CommonDialogError", "PrintDlg 関数を初期化できません。")},
+        {28666, QT_TRANSLATE_NOOP("CommonDialogError", "プリンタ ドライバが DevMode データ構造を初期化できません。")},
+        {28667, QT_TRANSLATE_NOOP("CommonDialogError", "PrintDlg 関数が、指定したプリンタ ドライバをロードできません。")},
+        {28668, QT_TRANSLATE_NOOP("CommonDialogError", "PDReturnDefault フラグが設定されていますが、hDevMode フィールドまたは hDevNames フィールドが 0 ではありません。")},
+        {28669, QT_TRANSLATE_NOOP("CommonDialogError", "CommonDialog 関数が WIN.INI の [devices] セクションの文字列を解析できません。")},
+        {28670, QT_TRANSLATE_NOOP("CommonDialogError", "必要なリソースを読み込めません。")},
+        {32751, QT_TRANSLATE_NOOP("CommonDialogError", "Microsoft Windows のヘルプを呼び出せません。")},
+        {32752, QT_TRANSLATE_NOOP("CommonDialogError", "FileName プロパティまたは Filter プロパティにメモリを割り当てられません。")},
+        {32755, QT_TRANSLATE_NOOP("CommonDialogError", "[キャンセル] ボタンが選択されました。")},
+        {32757, QT_TRANSLATE_NOOP("CommonDialogError", "関数が、ハンドルに関連付けられたメモリをロックできません。")},
+        {32758, QT_TRANSLATE_NOOP("CommonDialogError", "関数が、内部のデータ構造にメモリを割り当てられません。")},
+        {32759, QT_TRANSLATE_NOOP("CommonDialogError", "関数が指定したリソースをロックできません。")},
+        {32760, QT_TRANSLATE_NOOP("CommonDialogError", "関数が指定したリソースをロードできません。")},
+        {32761, QT_TRANSLATE_NOOP("CommonDialogError", "関数が指定したリソースをロードできません。")},
+        {32765, QT_TRANSLATE_NOOP("CommonDialogError", "関数を初期化できません。")},
     };
-    return kMessages.value(keyOfExtendedCode(errNumber), QStringLiteral("未知のｴﾗｰです。"));
+    return QCoreApplication::translate("CommonDialogError",
+                                       kMessages.value(keyOfExtendedCode(errNumber),
+                                                       QT_TRANSLATE_NOOP("CommonDialogError", "未知のｴﾗｰです。")));
 }

@@ -1,20 +1,15 @@
 #include "interfacelanguage.h"
 
-#include "shared/programfolder.h"
 #include "shared/programinfo.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
-bool loadInterfaceTranslation(QCoreApplication &app)
+bool loadInterfaceTranslation(QCoreApplication &app, const QString &folder)
 {
-    const auto language = ProgramInfo::languageOf(ProgramInfo::currentLocale());
-    return loadInterfaceTranslation(app, programFolder(), language == ProgramInfo::Language::Japanese);
-}
-
-bool loadInterfaceTranslation(QCoreApplication &app, const QString &folder, bool japanese)
-{
+    const bool japanese =
+        ProgramInfo::languageOf(ProgramInfo::currentLocale()) == ProgramInfo::Language::Japanese;
     auto *translator = new QTranslator(&app);
     const bool loaded = japanese ? translator->load(QStringLiteral("qtbase_ja"),
                                                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))

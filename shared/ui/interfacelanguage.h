@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shared/programfolder.h"
+
 #include <QString>
 
 class QCoreApplication;
@@ -11,9 +13,5 @@ class QCoreApplication;
 // Anyone else sees the suite's English translation, kept in the program
 // folder, and Qt's texts in English as Qt writes them.
 // Returns whether what the language needs was loaded; without it the
-// windows stay as written.
-bool loadInterfaceTranslation(QCoreApplication &app);
-
-// The same, from a given folder and for the given locale variables'
-// choice: the tests' way in.
-bool loadInterfaceTranslation(QCoreApplication &app, const QString &folder, bool japanese);
+// windows stay as written. The folder is the tests' way in.
+bool loadInterfaceTranslation(QCoreApplication &app, const QString &folder = programFolder());

@@ -78,9 +78,11 @@ inline QStringList japaneseTexts(QWidget *window, const QStringList &data = {})
     return found;
 }
 
-// The suite's English for the rest of the test program, whatever the
-// test's own locale; false when the translation file is not built.
+// The suite's English for the rest of the test program, as an English
+// locale gets it; false when the translation file is not built.
 inline bool loadEnglish()
 {
-    return loadInterfaceTranslation(*qApp, qEnvironmentVariable("SUITE_DIR"), false);
+    qputenv("LC_ALL", "en_US.UTF-8");
+    qunsetenv("LANGUAGE");
+    return loadInterfaceTranslation(*qApp, qEnvironmentVariable("SUITE_DIR"));
 }
