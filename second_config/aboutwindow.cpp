@@ -21,9 +21,9 @@ constexpr int kHeight = 5430;
 // Everything here was made for this suite; the addresses are reserved
 // example domains.
 const AboutLine kLines[] = {
-    {"Label1", "ミレル for Windows95", 960, 240},
-    {"Label2", "ミレル for Windows95 環境設定", 960, 480},
-    {"Label4", "Copyright (C) 星環カード制作室", 240, 1080},
+    {"Label1", QT_TRANSLATE_NOOP("AboutLine", "ミレル for Windows95"), 960, 240},
+    {"Label2", QT_TRANSLATE_NOOP("AboutLine", "ミレル for Windows95 環境設定"), 960, 480},
+    {"Label4", QT_TRANSLATE_NOOP("AboutLine", "Copyright (C) 星環カード制作室"), 240, 1080},
 };
 
 // Beside the address fields, placed right after the lines above.
@@ -33,14 +33,14 @@ const AboutLine kAddressLabels[] = {
 };
 
 const AboutLine kCredits[] = {
-    {"Label7", "各話タイトル", 120, 300},
-    {"Label8", "オリジナル（本ソフト制作室）", 360, 540},
-    {"Label9", "背景画", 120, 840},
-    {"Label10", "オリジナル（本ソフト制作室）", 360, 1080},
-    {"Label11", "効果音", 120, 1380},
-    {"Label12", "オリジナル（本ソフト制作室）", 360, 1620},
-    {"Label13", "登場する作品・人物・団体は", 120, 1920},
-    {"Label14", "すべて架空のものです。", 120, 2160},
+    {"Label7", QT_TRANSLATE_NOOP("AboutLine", "各話タイトル"), 120, 300},
+    {"Label8", QT_TRANSLATE_NOOP("AboutLine", "オリジナル（本ソフト制作室）"), 360, 540},
+    {"Label9", QT_TRANSLATE_NOOP("AboutLine", "背景画"), 120, 840},
+    {"Label10", QT_TRANSLATE_NOOP("AboutLine", "オリジナル（本ソフト制作室）"), 360, 1080},
+    {"Label11", QT_TRANSLATE_NOOP("AboutLine", "効果音"), 120, 1380},
+    {"Label12", QT_TRANSLATE_NOOP("AboutLine", "オリジナル（本ソフト制作室）"), 360, 1620},
+    {"Label13", QT_TRANSLATE_NOOP("AboutLine", "登場する作品・人物・団体は"), 120, 1920},
+    {"Label14", QT_TRANSLATE_NOOP("AboutLine", "すべて架空のものです。"), 120, 2160},
 };
 
 } // namespace
@@ -48,7 +48,7 @@ const AboutLine kCredits[] = {
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("ミレル for Windows95 について"));
+    setWindowTitle(tr("ミレル for Windows95 について"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
     const FormPlacer form(this, kFormStyle);
@@ -69,7 +69,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     address("Text1", QStringLiteral("mirelle@example.org"), 1500, addressLabels[0]);
     address("Text2", QStringLiteral("https://example.org/mirelle/"), 1860, addressLabels[1]);
 
-    auto *sources = form.place(new QGroupBox(QStringLiteral("引用元"), this), "Frame1", 120, 2400, 3510, 2520);
+    auto *sources = form.place(new QGroupBox(tr("引用元"), this), "Frame1", 120, 2400, 3510, 2520);
     placeAboutLines(FormPlacer(sources, kFormStyle), kCredits, 0);
 
     auto *ok = form.button("Command1", QStringLiteral("&OK"), 1200, 5040, 1350, 315);

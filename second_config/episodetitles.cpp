@@ -26,5 +26,5 @@ QString EpisodeTitles::title(int episode) const
 
 QString EpisodeTitles::line(int episode) const
 {
-    return QStringLiteral("第%1話 ").arg(episode) + title(episode);
+    return tr("第%1話 ").arg(episode) + title(episode);
 }

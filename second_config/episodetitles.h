@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -8,6 +9,8 @@
 // so the configuration window and the quote file always agree.
 class EpisodeTitles
 {
+    Q_DECLARE_TR_FUNCTIONS(EpisodeTitles)
+
 public:
     static constexpr int kFirst = 1;
     static constexpr int kLast = 74;
@@ -16,7 +19,8 @@ public:
 
     // The title alone; empty outside kFirst..kLast.
     QString title(int episode) const;
-    // What the window shows for an episode: "第" N "話 " title.
+    // What the window shows for an episode: "第" N "話 " title (the
+    // number's caption in the interface's language, the title as written).
     QString line(int episode) const;
 
 private:

@@ -8,6 +8,7 @@
 #include "shared/ui/accessiblename.h"
 #include "shared/ui/dialogunits.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,19 +60,24 @@ Form1Controls buildForm1(QWidget *form)
     Form1Controls c{};
 
     // Positions are the form's twips within each control's container.
-    c.frame1 = layout.place(new QGroupBox(QStringLiteral("表示させる内容"), form), "Frame1",
-                            120, 120, 5595, 4095);
+    c.frame1 = layout.place(new QGroupBox(QCoreApplication::translate("MirinitWindow", "表示させる内容"), form), "Frame1", 120,
+                            120, 5595, 4095);
     const FormPlacer f1(c.frame1, kFormStyle);
-    c.option1 = f1.option("Option1", QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 180, 420, 2955);
-    c.option2 = f1.option("Option2", QStringLiteral("指定した内容を表示させる(&M)"), 180, 780, 2595);
-    const QLabel *episodeLabel = f1.label("Label1", QStringLiteral("表示させる内容"), 660, 1080, 1215);
+    c.option1 = f1.option("Option1", QCoreApplication::translate("MirinitWindow", "表示させる内容を自動的に選ぶ(&U)"), 180, 420,
+                          2955);
+    c.option2 = f1.option("Option2", QCoreApplication::translate("MirinitWindow", "指定した内容を表示させる(&M)"), 180, 780,
+                          2595);
+    const QLabel *episodeLabel =
+        f1.label("Label1", QCoreApplication::translate("MirinitWindow", "表示させる内容"), 660, 1080, 1215);
     c.text3 = f1.field("Text3", 660, 1320, 4635, true);
     c.hScroll1 = f1.place(horizontalBar(c.frame1, EpisodeTitles::kFirst, EpisodeTitles::kLast, 5),
                           "HScroll1", 660, 1680, 4635, 255);
-    c.option3 = f1.option("Option3", QStringLiteral("指定した文字列を表示させる(&S)"), 180, 2100, 2715);
+    c.option3 = f1.option("Option3", QCoreApplication::translate("MirinitWindow", "指定した文字列を表示させる(&S)"), 180, 2100,
+                          2715);
     c.text1 = f1.field("Text1", 720, 2400, 4575, false);
     setFieldBackground(c.text1, FieldBackground::ButtonFace);
-    const QLabel *positionLabel = f1.label("Label8", QStringLiteral("表示位置調整"), 180, 2940, 1155);
+    const QLabel *positionLabel =
+        f1.label("Label8", QCoreApplication::translate("MirinitWindow", "表示位置調整"), 180, 2940, 1155);
     c.hScroll2 = f1.place(horizontalBar(c.frame1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax, 1),
                           "HScroll2", 1620, 2880, 1935, 255);
     c.vScroll2 = f1.place(verticalBar(c.frame1, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax),
@@ -81,11 +87,13 @@ Form1Controls buildForm1(QWidget *form)
     c.label5->setFont(labelFont());
     f1.fitText(c.label5, positionText(MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMin));
 
-    c.frame2 = layout.place(new QGroupBox(QStringLiteral("フォント"), form), "Frame2", 120, 4320, 4095, 1395);
+    c.frame2 = layout.place(new QGroupBox(QCoreApplication::translate("MirinitWindow", "フォント"), form), "Frame2",
+                            120, 4320, 4095, 1395);
     const FormPlacer f2(c.frame2, kFormStyle);
     c.text2 = f2.field("Text2", 240, 360, 2955, true);
-    c.command4 = f2.button("Command4", QStringLiteral("選択(&F)"), 3180, 360, 735, 375);
-    const QLabel *sizeLabel = f2.label("Label2", QStringLiteral("フォントサイズ"), 1920, 960, 1095);
+    c.command4 = f2.button("Command4", QCoreApplication::translate("MirinitWindow", "選択(&F)"), 3180, 360, 735, 375);
+    const QLabel *sizeLabel =
+        f2.label("Label2", QCoreApplication::translate("MirinitWindow", "フォントサイズ"), 1920, 960, 1095);
     c.label3 = f2.label("Label3", QString(), 3120, 960, 495, 255);
     c.label3->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     c.label3->setFont(labelFont());
@@ -103,9 +111,12 @@ Form1Controls buildForm1(QWidget *form)
     nameAfter(c.text2, c.frame2);
     nameAfter(c.vScroll1, sizeLabel);
 
-    c.command1 = layout.button("Command1", QStringLiteral("実行(&R)"), 4320, 4440, 1395, 315);
-    c.command2 = layout.button("Command2", QStringLiteral("バージョン(&A)"), 4320, 4920, 1395, 315);
-    c.command3 = layout.button("Command3", QStringLiteral("終了(&X)"), 4320, 5400, 1395, 315);
+    c.command1 =
+        layout.button("Command1", QCoreApplication::translate("MirinitWindow", "実行(&R)"), 4320, 4440, 1395, 315);
+    c.command2 =
+        layout.button("Command2", QCoreApplication::translate("MirinitWindow", "バージョン(&A)"), 4320, 4920, 1395, 315);
+    c.command3 =
+        layout.button("Command3", QCoreApplication::translate("MirinitWindow", "終了(&X)"), 4320, 5400, 1395, 315);
 
     // The keyboard order of the form; labels and frames take no focus.
     QWidget *const order[] = {c.option1, c.option2, c.option3, c.text1, c.text2, c.command4,

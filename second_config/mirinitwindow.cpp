@@ -49,7 +49,7 @@ MirinitWindow::MirinitWindow(const Services &services, const QString &settingsPa
     }();
     Q_UNUSED(accessible);
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(kTitle);
+    setWindowTitle(title());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     m_c = buildForm1(this);
@@ -160,9 +160,9 @@ bool MirinitWindow::save(QString *error)
 // with the window and the settings in it.
 bool MirinitWindow::leaveUnsaved(const QString &reason)
 {
-    const QString text = QStringLiteral("設定を保存できませんでした。\n%1\n%2\n\n保存しないで終了しますか？")
+    const QString text = tr("設定を保存できませんでした。\n%1\n%2\n\n保存しないで終了しますか？")
                              .arg(QDir::toNativeSeparators(m_settingsPath), reason);
-    return m_services.questions.ask(text, kTitle, this);
+    return m_services.questions.ask(text, title(), this);
 }
 
 void MirinitWindow::closeEvent(QCloseEvent *event)
@@ -189,11 +189,16 @@ void MirinitWindow::run()
         return;
     m_saveOnClose = false;
     if (saved && !m_trialRun.start(mode(), m_c.hScroll1->value(), m_c.text1->text())) {
-        m_services.messages.show(QStringLiteral("%1 を起動できませんでした。\n%2\n\n設定は保存しました。")
+        m_services.messages.show(tr("%1 を起動できませんでした。\n%2\n\n設定は保存しました。")
                                      .arg(ProgramNames::kMirwin, QDir::toNativeSeparators(m_trialRun.program())),
-                                 kTitle, false);
+                                 title(), false);
     }
     close();
+}
+
+QString MirinitWindow::title()
+{
+    return tr("ミレル for Windows95 環境設定");
 }
 
 void MirinitWindow::showAbout()

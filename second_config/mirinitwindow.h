@@ -18,8 +18,6 @@ class MirinitWindow : public QWidget
 {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("ミレル for Windows95 環境設定");
-
     struct Services
     {
         ProgramStarter &starter;
@@ -49,6 +47,8 @@ private:
     void run();
     void showAbout();
     void chooseFont();
+    // The window's title, also the title of its message boxes.
+    static QString title();
 
     Services m_services;
     QString m_settingsPath;

@@ -8,6 +8,7 @@
 #include "shared/regularfile.h"
 #include "shared/settingslocation.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QList>
 #include <QStringDecoder>
@@ -211,7 +212,8 @@ bool update(const QString &path, const MirwinSettings &values, Fields fields, QS
     // Two programs saving at once never lose each other's change.
     const FolderLock lock(QFileInfo(path).absolutePath());
     if (!lock.isLocked())
-        return fail(QStringLiteral("保存先のフォルダを使えません（%1）。").arg(lock.errorString()));
+        return fail(QCoreApplication::translate("MirwinSettingsFile", "保存先のフォルダを使えません（%1）。")
+                        .arg(lock.errorString()));
     const RegularFile::Head head = RegularFile::readHead(path, kMaxBytesRead);
     QByteArray text;
     if (head.status == RegularFile::Status::Missing) {

@@ -12,7 +12,9 @@
 struct CardProgram
 {
     QString name;          // the bare program name (shared/programnames.h)
-    QString caption;       // the window's title
+    // The window's title as written (UTF-8), shown in the interface's
+    // language: mark it with QT_TRANSLATE_NOOP("CardProgram", …).
+    const char *caption = nullptr;
     QString iconResource;  // PNG
     QString soundResource; // RIFF WAVE; its playing time is the card's
     bool endsOnInput = false; // a key press or a click ends the card early

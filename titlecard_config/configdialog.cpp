@@ -46,7 +46,7 @@ ConfigDialog::ConfigDialog(ProgramStarter &starter, FontPicker &picker, const Fa
       m_settingsPath(settingsPath)
 {
     setObjectName(ControlNames::kConfigDialog);
-    setWindowTitle(QStringLiteral("タンバー for Windows95 環境設定"));
+    setWindowTitle(tr("タンバー for Windows95 環境設定"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
@@ -71,18 +71,18 @@ void ConfigDialog::buildControls()
     };
 
     // Created in the template's order, which is also the tab order.
-    p.place(new QGroupBox(QStringLiteral("表示させる内容"), this), ControlNames::kContentGroup, 5, 5, 210, 200);
-    m_modeButtons[Mode::Automatic] = radio(1003, QStringLiteral("表示させる内容を自動的に選ぶ(&U)"), 15, 20, 127);
-    m_modeButtons[Mode::Episode] = radio(1004, QStringLiteral("指定した内容を表示させる(&M)"), 15, 35, 111);
+    p.place(new QGroupBox(tr("表示させる内容"), this), ControlNames::kContentGroup, 5, 5, 210, 200);
+    m_modeButtons[Mode::Automatic] = radio(1003, tr("表示させる内容を自動的に選ぶ(&U)"), 15, 20, 127);
+    m_modeButtons[Mode::Episode] = radio(1004, tr("指定した内容を表示させる(&M)"), 15, 35, 111);
     const QLabel *episodeLabel =
-        p.label(QStringLiteral("staticEpisode"), QStringLiteral("表示させる内容"), 25, 50, 51);
+        p.label(QStringLiteral("staticEpisode"), tr("表示させる内容"), 25, 50, 51);
     m_episodeName = p.field(controlName(1005), 25, 60, 150, true);
     nameAfter(m_episodeName, episodeLabel);
     p.button(controlName(1007), QStringLiteral("&-"), 175, 60, 15, 15)
-        ->setAccessibleName(QStringLiteral("前の内容"));
+        ->setAccessibleName(tr("前の内容"));
     p.button(controlName(1006), QStringLiteral("&+"), 190, 60, 15, 15)
-        ->setAccessibleName(QStringLiteral("次の内容"));
-    m_modeButtons[Mode::OwnText] = radio(1021, QStringLiteral("指定した文字列を表示させる(&S)"), 15, 85, 107);
+        ->setAccessibleName(tr("次の内容"));
+    m_modeButtons[Mode::OwnText] = radio(1021, tr("指定した文字列を表示させる(&S)"), 15, 85, 107);
 
     struct TextRow
     {
@@ -95,15 +95,15 @@ void ConfigDialog::buildControls()
     };
     // Top to bottom as on screen; the command line orders them otherwise.
     const TextRow rows[] = {
-        {Field::Ruby1, "ルビ", "staticRuby1", 14, 105, 101},
-        {Field::Line1, "１行目", "staticLine1", 19, 125, 120},
-        {Field::Ruby2, "ルビ", "staticRuby2", 14, 145, 140},
-        {Field::Line2, "２行目", "staticLine2", 19, 165, 160},
-        {Field::Line3, "３行目", "staticLine3", 19, 185, 180},
+        {Field::Ruby1, QT_TR_NOOP("ルビ"), "staticRuby1", 14, 105, 101},
+        {Field::Line1, QT_TR_NOOP("１行目"), "staticLine1", 19, 125, 120},
+        {Field::Ruby2, QT_TR_NOOP("ルビ"), "staticRuby2", 14, 145, 140},
+        {Field::Line2, QT_TR_NOOP("２行目"), "staticLine2", 19, 165, 160},
+        {Field::Line3, QT_TR_NOOP("３行目"), "staticLine3", 19, 185, 180},
     };
     for (const TextRow &row : rows) {
         const QLabel *label =
-            p.label(QString::fromLatin1(row.labelName), QString::fromUtf8(row.label), 25, row.y, row.labelWidth);
+            p.label(QString::fromLatin1(row.labelName), tr(row.label), 25, row.y, row.labelWidth);
         QLineEdit *edit = p.field(controlName(static_cast<int>(row.field)), 45, row.editY, 150, false);
         nameAfter(edit, label);
         edit->setValidator(new Cp932ByteValidator(ConfigState::kTextLimitBytes, edit));
@@ -111,18 +111,18 @@ void ConfigDialog::buildControls()
     }
 
     const QGroupBox *fontGroup =
-        p.place(new QGroupBox(QStringLiteral("ﾌｫﾝﾄ"), this), ControlNames::kFontGroup, 5, 215, 150, 50);
+        p.place(new QGroupBox(tr("ﾌｫﾝﾄ"), this), ControlNames::kFontGroup, 5, 215, 150, 50);
     m_faceName = p.field(controlName(1027), 15, 230, 105, true);
     // Its frame's caption is its only one; the frame is not its parent,
     // so accessibility tools would not find it there.
     nameAfter(m_faceName, fontGroup);
-    p.button(controlName(1001), QStringLiteral("選択(&F)"), 120, 230, 27, 15);
-    m_fixedPitchOnly = p.checkBox(controlName(1002), QStringLiteral("固定ﾋﾟｯﾁﾌｫﾝﾄのみ選択(&I)"), 15, 250, 101,
+    p.button(controlName(1001), tr("選択(&F)"), 120, 230, 27, 15);
+    m_fixedPitchOnly = p.checkBox(controlName(1002), tr("固定ﾋﾟｯﾁﾌｫﾝﾄのみ選択(&I)"), 15, 250, 101,
                                   kOptionHeight);
-    QPushButton *runButton = p.button(controlName(1008), QStringLiteral("実行(&R)"), 165, 210, 50, 14);
+    QPushButton *runButton = p.button(controlName(1008), tr("実行(&R)"), 165, 210, 50, 14);
     runButton->setDefault(true);
-    p.button(controlName(1009), QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報(&A)"), 165, 230, 51, 14);
-    p.button(controlName(1010), QStringLiteral("終了(&X)"), 165, 250, 50, 14);
+    p.button(controlName(1009), tr("ﾊﾞｰｼﾞｮﾝ情報(&A)"), 165, 230, 51, 14);
+    p.button(controlName(1010), tr("終了(&X)"), 165, 250, 50, 14);
 
     p.finish(kWidthUnits, kHeightUnits, kFormMarginUnits);
 }
@@ -177,8 +177,8 @@ void ConfigDialog::chooseFont()
         // The field goes on showing the face the card still draws with.
         const QString file = QDir::toNativeSeparators(QFileInfo(m_settingsPath).absoluteFilePath());
         qWarning("%s: %s", qPrintable(file), qPrintable(result.error));
-        m_messages.showWithDetails(kSaveFailedMessage + QLatin1Char('\n') + result.error, windowTitle(),
-                                   file + QStringLiteral(": ") + result.error);
+        m_messages.showWithDetails(tr(kSaveFailedMessage.toUtf8().constData()) + QLatin1Char('\n') + result.error,
+                                   windowTitle(), file + QStringLiteral(": ") + result.error);
         return;
     }
     // Cancel shows and saves what was read, as confirming does.
@@ -198,7 +198,7 @@ void ConfigDialog::showFace()
         m_faceName->setToolTip(QString());
     } else {
         m_faceName->setText(face + QStringLiteral(" → ") + drawn);
-        m_faceName->setToolTip(QStringLiteral("タイトルカードは「%1」で表示されます").arg(drawn));
+        m_faceName->setToolTip(tr("タイトルカードは「%1」で表示されます").arg(drawn));
     }
     m_faceName->setCursorPosition(0);
 }

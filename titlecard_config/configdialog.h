@@ -29,7 +29,9 @@ public:
                  MessageBoxService &messages, const QString &programFolder,
                  const QString &settingsPath, QWidget *parent = nullptr);
 
-    static inline const QString kSaveFailedMessage = QStringLiteral("フォントの設定を保存できませんでした。");
+    // As written; the box shows it in the interface's language.
+    static inline const QString kSaveFailedMessage =
+        QString::fromUtf8(QT_TRANSLATE_NOOP("ConfigDialog", "フォントの設定を保存できませんでした。"));
 
 private:
     void buildControls();

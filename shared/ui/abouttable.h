@@ -8,7 +8,8 @@ class FormPlacer;
 class QLabel;
 
 // One line of text of an about window's table: its control name, its text
-// (UTF-8) and its place in the form's units.
+// (UTF-8, shown translated in context "AboutLine": mark it with
+// QT_TRANSLATE_NOOP("AboutLine", …)) and its place in the form's units.
 struct AboutLine
 {
     const char *name;

@@ -1,0 +1,76 @@
+#include "fakes/fakefacecatalogue.h"
+#include "fakes/fakefontpicker.h"
+#include "fakes/japanesetexts.h"
+#include "fakes/recordingmessagebox.h"
+#include "fakes/recordingstarter.h"
+#include "shared/ui/dialogunits.h"
+#include "titlecard/episodenames.h"
+#include "titlecard_config/aboutdialog.h"
+#include "titlecard_config/configdialog.h"
+#include "titlecard_config/controlnames.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+// tambinit in English: no Japanese left but what the windows hold as data
+// (an episode's name, a face name), and English captions, longer than the
+// Japanese, still shown whole inside their windows.
+class TestEnglish : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_folder;
+    RecordingStarter m_starter;
+    FakeFontPicker m_picker;
+    FakeFaceCatalogue m_faces{{{{"IPAGothic"}}}};
+    RecordingMessageBox m_messages;
+
+    std::unique_ptr<ConfigDialog> dialog(const QString &settingsPath)
+    {
+        return std::make_unique<ConfigDialog>(m_starter, m_picker, m_faces, m_messages, m_folder.path(),
+                                              settingsPath);
+    }
+
+private slots:
+    void initTestCase() { QVERIFY(loadEnglish()); }
+
+    void windows_data()
+    {
+        QTest::addColumn<bool>("about");
+        QTest::newRow("settings") << false;
+        QTest::newRow("about") << true;
+    }
+    void windows()
+    {
+        QFETCH(bool, about);
+        const auto settings = dialog(m_folder.filePath("tambwin.ini"));
+        std::unique_ptr<QDialog> window = about ? std::make_unique<AboutDialog>() : nullptr;
+        QWidget *shown = about ? window.get() : settings.get();
+        const QStringList data = {EpisodeNames::load().name(1),
+                                  settings->findChild<QLineEdit *>(controlName(1027))->text()};
+        QCOMPARE(japaneseTexts(shown, data), QStringList());
+        for (QWidget *control : shown->findChildren<QWidget *>()) {
+            if (captionWidth(control) > 0)
+                QVERIFY2(control->width() >= captionWidth(control)
+                             && control->parentWidget()->rect().contains(control->geometry()),
+                         qPrintable(control->objectName()));
+        }
+    }
+
+    // The box says in English what failed; the cause follows it.
+    void failedSave()
+    {
+        QVERIFY(QDir(m_folder.path()).mkpath("folder.ini"));
+        const auto settings = dialog(m_folder.filePath("folder.ini"));
+        m_picker.answer = {true, QFont("DejaVu Sans")};
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("folder.ini"));
+        settings->findChild<QPushButton *>(controlName(1001))->click();
+        QCOMPARE(m_messages.boxes.size(), 1);
+        const RecordingMessageBox::Box box = m_messages.boxes.first();
+        QVERIFY2(!hasJapanese(box.title + box.text.section('\n', 0, 0)), qPrintable(box.title + box.text));
+        QVERIFY(box.text.count('\n') == 1);
+    }
+};
+
+QTEST_MAIN(TestEnglish)
+#include "test_english.moc"
