@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>一定時間ごと（常駐）</source>
-        <translation>Every N minutes (stay resident)</translation>
+        <translation>At intervals (stay resident)</translation>
     </message>
 </context>
 <context>
