@@ -174,8 +174,8 @@ void ContentPage::chooseFile()
     m_state.currentLine.clear();
     m_state.lineCount = 0;
     showNow(StartLinePreview::lineLabel());
-    m_fileName->setText(pickQuoteFile(m_services.dialogs, window(), QCoreApplication::translate("QuoteFilePicker", QuoteFilePicker::kFilter),
-                                      QDir::currentPath()));
+    const QString filter = QCoreApplication::translate("QuoteFilePicker", QuoteFilePicker::kFilter);
+    m_fileName->setText(pickQuoteFile(m_services.dialogs, window(), filter, QDir::currentPath()));
 }
 
 void ContentPage::read(ReadKind kind)

@@ -20,15 +20,38 @@ const QList<SourceChoice> &sourceChoices()
 {
     using namespace QuoteSources;
     static const QList<SourceChoice> table = {
-        {QStringLiteral("Option10"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "星環タンバー")), kTamber, QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "星環タンバー"))},
-        {QStringLiteral("Option8"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー")), kAnitamb, QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー"))},
-        {QStringLiteral("Option18"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー（シ）")), kTambkari,
+        {QStringLiteral("Option10"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "星環タンバー")),
+         kTamber,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "星環タンバー"))},
+        {QStringLiteral("Option8"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー")),
+         kAnitamb,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー"))},
+        {QStringLiteral("Option18"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー（シ）")),
+         kTambkari,
          QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバーシナリオタイトル"))},
-        {QStringLiteral("Option1"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "月影ミレル")), kMirelle, QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "月影ミレル"))},
-        {QStringLiteral("Option6"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ月影ミレル")), kAnimir, QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ月影ミレル"))},
-        {QStringLiteral("Option2"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメクイロン")), kQuill, QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメクイロン"))},
-        {QStringLiteral("Option5"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル")), kDastor, QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル"))},
-        {QStringLiteral("Option20"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ファイルから読み込み")), QString(), QString()},
+        {QStringLiteral("Option1"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "月影ミレル")),
+         kMirelle,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "月影ミレル"))},
+        {QStringLiteral("Option6"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ月影ミレル")),
+         kAnimir,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ月影ミレル"))},
+        {QStringLiteral("Option2"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメクイロン")),
+         kQuill,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメクイロン"))},
+        {QStringLiteral("Option5"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル")),
+         kDastor,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル"))},
+        {QStringLiteral("Option20"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ファイルから読み込み")),
+         QString(),
+         QString()},
     };
     return table;
 }
@@ -59,11 +82,21 @@ const QList<OrderChoice> &orderChoices()
 const QList<MethodChoice> &methodChoices()
 {
     static const QList<MethodChoice> table = {
-        {QStringLiteral("Option12"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "タンバー for Win95")), Output::TitleCard},
-        {QStringLiteral("Option7"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ミレル for Win95")), Output::Mirwin},
-        {QStringLiteral("Option13"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル for Win")), Output::Dastor},
-        {QStringLiteral("Option14"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "メッセージボックス")), Output::MessageBox},
-        {QStringLiteral("Option22"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "デスクトップ通知")), Output::Notification},
+        {QStringLiteral("Option12"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "タンバー for Win95")),
+         Output::TitleCard},
+        {QStringLiteral("Option7"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ミレル for Win95")),
+         Output::Mirwin},
+        {QStringLiteral("Option13"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル for Win")),
+         Output::Dastor},
+        {QStringLiteral("Option14"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "メッセージボックス")),
+         Output::MessageBox},
+        {QStringLiteral("Option22"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "デスクトップ通知")),
+         Output::Notification},
     };
     return table;
 }

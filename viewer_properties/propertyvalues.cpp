@@ -50,7 +50,8 @@ SaveOutcome applyLoginStart(bool base, bool wanted, const QString &entryPath, co
     SaveOutcome outcome;
     QString error;
     if (wanted != base && !AutostartEntry::apply(entryPath, wanted, viewer, &error)) {
-        outcome.message = translated(QT_TRANSLATE_NOOP("PropertyValues", "ログイン時の起動を%1できませんでした。\n%2\n%3"))
+        const char *format = QT_TRANSLATE_NOOP("PropertyValues", "ログイン時の起動を%1できませんでした。\n%2\n%3");
+        outcome.message = translated(format)
                               .arg(wanted ? translated(QT_TRANSLATE_NOOP("PropertyValues", "設定"))
                                           : translated(QT_TRANSLATE_NOOP("PropertyValues", "解除")),
                                    QDir::toNativeSeparators(entryPath), error)
@@ -65,7 +66,8 @@ SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &base, c
 {
     SaveOutcome outcome;
     if (!store.writeChanges(base, values)) {
-        outcome.message = translated(QT_TRANSLATE_NOOP("PropertyValues", "ヴェルモの設定を保存できませんでした。\n%1")).arg(store.errorString());
+        const char *format = QT_TRANSLATE_NOOP("PropertyValues", "ヴェルモの設定を保存できませんでした。\n%1");
+        outcome.message = translated(format).arg(store.errorString());
         return outcome;
     }
     outcome.saved = true;
