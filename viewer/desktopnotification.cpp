@@ -66,7 +66,7 @@ bool SessionBusNotifier::show(const QString &summary, const QString &body, QStri
     }
     // Without markup a server shows the text as it is, entities included.
     const bool markup = capabilities.arguments().value(0).toStringList().contains(QStringLiteral("body-markup"));
-    const QVariantList arguments = {kAppName,
+    const QVariantList arguments = {tr("ヴェルモ"), // the program as the person reads it
                                     QVariant::fromValue(m_shownId),
                                     kIcon,
                                     summary,

@@ -2,6 +2,7 @@
 
 #include "viewerseams.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QString>
 
@@ -14,10 +15,11 @@ class QDBusMessage;
 // so a resident viewer leaves one on the screen, not a pile.
 class SessionBusNotifier : public DesktopNotifier
 {
+    Q_DECLARE_TR_FUNCTIONS(SessionBusNotifier)
+
 public:
     static inline const QString kService = QStringLiteral("org.freedesktop.Notifications");
     static inline const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
-    static inline const QString kAppName = QStringLiteral("ヴェルモ");
     static inline const QString kIcon = QStringLiteral("titlecard-suite-velmo"); // the suite's themed icon
     // The server decides how long a message stays, as for every program.
     static constexpr int kExpireTimeout = -1;

@@ -74,12 +74,12 @@ SystemTrayView::SystemTrayView(Desktop desktop, int waitMs, int pollMs, QObject 
         m_actions << a;
         return a;
     };
-    QAction *pro = action(QStringLiteral("プロパティ(&P)..."), "pro");
+    QAction *pro = action(tr("プロパティ(&P)..."), "pro");
     action(QString(), "z")->setSeparator(true);
-    QAction *play = action(QStringLiteral("実行(&O)"), "play");
-    m_stop = action(QStringLiteral("タイマーの停止(&T)"), "stop1");
+    QAction *play = action(tr("実行(&O)"), "play");
+    m_stop = action(tr("タイマーの停止(&T)"), "stop1");
     m_stop->setCheckable(true);
-    QAction *end = action(QStringLiteral("ヴェルモの終了(&X)"), "end");
+    QAction *end = action(tr("ヴェルモの終了(&X)"), "end");
 
     connect(pro, &QAction::triggered, this, &SystemTrayView::propertiesRequested);
     connect(play, &QAction::triggered, this, &SystemTrayView::playRequested);
@@ -112,7 +112,7 @@ void SystemTrayView::makeIcon()
     m_menu->addActions(m_actions);
     m_icon = new QSystemTrayIcon(this);
     m_icon->setObjectName(QStringLiteral("trayIcon"));
-    m_icon->setToolTip(QStringLiteral("ヴェルモ"));
+    m_icon->setToolTip(tr("ヴェルモ"));
     m_icon->setContextMenu(m_menu);
     connect(m_icon, &QSystemTrayIcon::activated, this, &SystemTrayView::activated);
 }

@@ -29,29 +29,46 @@ QString QuotePlayer::quoteFilePath(const QString &source) const
 }
 
 namespace {
-QString scanFailure(const QString &path, QuoteFile::Status status)
+const char *scanFailure(const QString &path, QuoteFile::Status status)
 {
     switch (status) {
     case QuoteFile::Status::TooManyLines:
-        return QStringLiteral("行が多すぎます (%1 行まで)").arg(QuoteFile::kMaxLines);
+        return QT_TRANSLATE_NOOP("QuotePlayer", "行が多すぎます (%1 行まで)");
     case QuoteFile::Status::NotText:
-        return QStringLiteral("テキストファイルではありません (NUL を含みます)");
+        return QT_TRANSLATE_NOOP("QuotePlayer", "テキストファイルではありません (NUL を含みます)");
     case QuoteFile::Status::CannotOpen:
     case QuoteFile::Status::Ok:
         break;
     }
     const QFileInfo info(path);
     if (!info.exists())
-        return QStringLiteral("ありません");
+        return QT_TRANSLATE_NOOP("QuotePlayer", "ありません");
     if (!info.isFile())
-        return QStringLiteral("通常のファイルではありません");
-    return QStringLiteral("読めません");
+        return QT_TRANSLATE_NOOP("QuotePlayer", "通常のファイルではありません");
+    return QT_TRANSLATE_NOOP("QuotePlayer", "読めません");
 }
 } // namespace
 
+void QuotePlayer::fail(const QString &subject, const char *reason, int argument)
+{
+    m_failedSubject = subject;
+    m_failedReason = reason;
+    m_failedArgument = argument;
+}
+
+QString QuotePlayer::failure() const
+{
+    if (!m_failedReason)
+        return QString();
+    QString reason = tr(m_failedReason);
+    if (reason.contains(QLatin1String("%1")))
+        reason = reason.arg(m_failedArgument);
+    return m_failedSubject + QStringLiteral(": ") + reason;
+}
+
 bool QuotePlayer::play()
 {
-    m_failure.clear();
+    m_failedReason = nullptr;
     ViewerState &s = m_state;
     const QString &source = s.settings.quoteSource;
     const ShowCode code = s.settings.showCode;
@@ -70,7 +87,7 @@ bool QuotePlayer::play()
     const QString path = quoteFilePath(source);
     const QuoteFile::Scan scan = QuoteFile::scan(path);
     if (scan.status != QuoteFile::Status::Ok) {
-        m_failure = path + QStringLiteral(": ") + scanFailure(path, scan.status);
+        fail(path, scanFailure(path, scan.status), QuoteFile::kMaxLines);
         return false;
     }
     const int count = scan.lineCount;
@@ -91,7 +108,7 @@ bool QuotePlayer::play()
     if (wanted >= 1) {
         const std::optional<QString> line = QuoteFile::line(path, wanted, scan.utf8);
         if (!line) {
-            m_failure = path + QStringLiteral(": %1 行目を読めません (ファイルが変わりました)").arg(wanted);
+            fail(path, QT_TR_NOOP("%1 行目を読めません (ファイルが変わりました)"), wanted);
             return false;
         }
         s.currentLine = *line;
@@ -121,7 +138,7 @@ bool QuotePlayer::output(int number)
     if (out.kind == QuoteOutput::Kind::StartProgram) {
         if (m_starter.start(out.program, out.arguments))
             return true;
-        m_failure = out.program + QStringLiteral(": 起動できません");
+        fail(out.program, QT_TR_NOOP("起動できません"));
         return false;
     }
     if (out.kind == QuoteOutput::Kind::Notification) {

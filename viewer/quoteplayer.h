@@ -2,6 +2,7 @@
 
 #include "viewersettings.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class DesktopNotifier;
@@ -25,6 +26,8 @@ struct ViewerState
 // hands them to the chosen output, then advances the reading position.
 class QuotePlayer
 {
+    Q_DECLARE_TR_FUNCTIONS(QuotePlayer)
+
 public:
     // Without a notifier the notification output shows a box.
     QuotePlayer(ProgramStarter &starter, MessageBoxService &messages, RandomSource &random,
@@ -36,8 +39,10 @@ public:
     // False when the display failed; the caller then takes the error path.
     // The position is not advanced by a failed display.
     bool play();
-    // Why the last display failed: the file or program and the reason.
-    const QString &failure() const { return m_failure; }
+    // Why the last display failed: the file or program and the reason,
+    // worded when asked, so that a run that loads the interface's language
+    // only for the box that reports it words it in that language.
+    QString failure() const;
 
     // Fixed files are looked for in the working folder, then beside the
     // program; any other source is a path of its own.
@@ -52,6 +57,10 @@ private:
     DesktopNotifier *m_notifier;
     QString m_programFolder;
     QString m_workingFolder;
+    void fail(const QString &subject, const char *reason, int argument = 0);
+
     ViewerState m_state;
-    QString m_failure;
+    QString m_failedSubject;
+    const char *m_failedReason = nullptr; // none after a display that worked
+    int m_failedArgument = 0;
 };

@@ -1,5 +1,6 @@
 #include "quotesources.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -7,20 +8,18 @@ namespace QuoteSources {
 
 namespace {
 const QChar kIdeographicSpace(0x3000);
-const QString kChapter = QStringLiteral("章");
-const QString kEpisode = QStringLiteral("話");
 } // namespace
 
 const QList<FixedFile> &fixedFiles()
 {
     static const QList<FixedFile> table = {
-        {kTamber, QStringLiteral("星環タンバー"), kIdeographicSpace, kChapter},
-        {kDastor, QStringLiteral("ダストル"), QLatin1Char(' '), kEpisode},
-        {kAnimir, QStringLiteral("月影ミレル"), kIdeographicSpace, kEpisode},
-        {kAnitamb, QStringLiteral("星環タンバー"), kIdeographicSpace, kEpisode},
-        {kMirelle, QStringLiteral("月影ミレル"), QLatin1Char(' '), kEpisode},
-        {kTambkari, QStringLiteral("星環タンバー"), kIdeographicSpace, kEpisode},
-        {kQuill, QStringLiteral("深海クイロン"), kIdeographicSpace, kEpisode},
+        {kTamber, QStringLiteral(QT_TRANSLATE_NOOP("QuoteSources", "星環タンバー")), kIdeographicSpace, kChapter},
+        {kDastor, QStringLiteral(QT_TRANSLATE_NOOP("QuoteSources", "ダストル")), QLatin1Char(' '), kEpisode},
+        {kAnimir, QStringLiteral(QT_TRANSLATE_NOOP("QuoteSources", "月影ミレル")), kIdeographicSpace, kEpisode},
+        {kAnitamb, QStringLiteral(QT_TRANSLATE_NOOP("QuoteSources", "星環タンバー")), kIdeographicSpace, kEpisode},
+        {kMirelle, QStringLiteral(QT_TRANSLATE_NOOP("QuoteSources", "月影ミレル")), QLatin1Char(' '), kEpisode},
+        {kTambkari, QStringLiteral(QT_TRANSLATE_NOOP("QuoteSources", "星環タンバー")), kIdeographicSpace, kEpisode},
+        {kQuill, QStringLiteral(QT_TRANSLATE_NOOP("QuoteSources", "深海クイロン")), kIdeographicSpace, kEpisode},
     };
     return table;
 }
@@ -46,6 +45,13 @@ QString locateQuoteFile(const QString &source, const QString &workingFolder,
 QString numberLabel(int number, const QString &unit)
 {
     return QStringLiteral("第") + QString::number(number) + unit;
+}
+
+QString shownNumberLabel(int number, const QString &unit)
+{
+    const char *label = unit == kChapter ? QT_TRANSLATE_NOOP("QuoteSources", "第%1章")
+                                         : QT_TRANSLATE_NOOP("QuoteSources", "第%1話");
+    return QCoreApplication::translate("QuoteSources", label).arg(number);
 }
 
 QString mirelleTitle(const QString &line)

@@ -22,12 +22,16 @@ inline const QString &defaultSource() { return kTamber; }
 // The quote source of the command-line mode.
 inline const QString kCommandLine = QStringLiteral("other");
 
+// The units a record of a file is counted in: chapter or episode.
+inline const QString kChapter = QStringLiteral("章");
+inline const QString kEpisode = QStringLiteral("話");
+
 struct FixedFile
 {
     QString fileName;
-    QString series;   // the series' name in a source line
+    QString series;   // the series' name in a source line (translated there, context "QuoteSources")
     QChar separator;  // between the series and the number label
-    QString unit;     // "章" (chapter) or "話" (episode)
+    QString unit;     // kChapter or kEpisode
 };
 
 // In the order the property window lists them.
@@ -44,8 +48,11 @@ inline bool isFixedFile(const QString &source) { return findFixedFile(source) !=
 QString locateQuoteFile(const QString &source, const QString &workingFolder,
                         const QString &programFolder);
 
-// "第" N plus the unit: the label of record N.
+// "第" N plus the unit: the label of record N, as a card draws it.
 QString numberLabel(int number, const QString &unit);
+// The same label as a window or a box shows it, in the interface's
+// language ("Chapter 3").
+QString shownNumberLabel(int number, const QString &unit);
 
 // The episode title form of a line of mirelle.vmf: 「line の巻」.
 QString mirelleTitle(const QString &line);

@@ -2,6 +2,8 @@
 
 #include "quotesources.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QChar kSpace(0x3000); // ideographic space
@@ -14,9 +16,21 @@ QString cardText(const QString &label, const QString &quote)
     return label + QString(10, kSpace) + QLatin1Char(',') + kSpace + quote + kSpace;
 }
 
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("QuoteTexts", text);
+}
+
+// The caption of the box (or the summary of the notification): the series
+// and the chapter or episode. The Japanese one keeps the file's separator
+// and the two ideographic spaces that pad the title bar.
 QString sourceLine(const QuoteSources::FixedFile &file, int number)
 {
-    return file.series + file.separator + QuoteSources::numberLabel(number, file.unit) + QString(2, kSpace);
+    const QString series = QCoreApplication::translate("QuoteSources", file.series.toUtf8().constData());
+    // The series, then the chapter or episode.
+    const QString caption = file.separator == kSpace ? translated(QT_TRANSLATE_NOOP("QuoteTexts", "%1　%2　　"))
+                                                     : translated(QT_TRANSLATE_NOOP("QuoteTexts", "%1 %2　　"));
+    return caption.arg(series, QuoteSources::shownNumberLabel(number, file.unit));
 }
 
 } // namespace
@@ -30,12 +44,14 @@ QuoteTexts buildQuoteTexts(const QString &source, ShowCode code, int number, con
 
     if (source == kCommandLine) {
         if (!card && !code.shows(ShowCode::Output::Dastor))
-            t.sourceLine = QStringLiteral("ヴェルモ") + QString(2, kSpace);
+            t.sourceLine = translated(QT_TRANSLATE_NOOP("QuoteTexts", "ヴェルモ　　"));
         return t;
     }
     const FixedFile *file = findFixedFile(source);
     if (!file) {
-        t.sourceLine = source + QStringLiteral(" - ") + QString::number(number) + QString(2, kSpace);
+        // A quote file of the person's own, then the line number.
+        t.sourceLine =
+            translated(QT_TRANSLATE_NOOP("QuoteTexts", "%1 - %2　　")).arg(source, QString::number(number));
         return t;
     }
     // kAnitamb goes to the card as an episode number, so only its source

@@ -6,6 +6,7 @@
 #include "shared/programnames.h"
 #include "shared/ui/messagebox.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <cstdio>
@@ -15,11 +16,12 @@ namespace ResidentStart {
 namespace {
 constexpr int kRetryMs = 50;
 
-int report(MessageBoxService &messages, const QString &message)
+int report(MessageBoxService &messages, const char *source)
 {
+    const QString message = QCoreApplication::translate("ResidentStart", source);
     // The box waits for a person; the line says at once what happened.
     std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(message));
-    messages.show(message, ViewerController::kTitle, false);
+    messages.show(message, ViewerController::title(), false);
     return 1;
 }
 } // namespace

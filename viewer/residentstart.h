@@ -10,10 +10,11 @@ class ResidentChannel;
 // How a start in a resident mode meets a viewer that already runs.
 namespace ResidentStart {
 
-inline const QString kNotAnsweringMessage =
-    QStringLiteral("ヴェルモは既に起動していますが、応答がありません。");
-inline const QString kRefusedMessage =
-    QStringLiteral("起動中のヴェルモは、いまこの表示を引き受けられません。");
+// Translated where they are shown (context "ResidentStart").
+inline const char *const kNotAnsweringMessage =
+    QT_TRANSLATE_NOOP("ResidentStart", "ヴェルモは既に起動していますが、応答がありません。");
+inline const char *const kRefusedMessage =
+    QT_TRANSLATE_NOOP("ResidentStart", "起動中のヴェルモは、いまこの表示を引き受けられません。");
 
 // Takes the resident viewer's lock, or hands commandLine to the viewer that
 // holds it, trying again until waitMs has passed (a viewer that is starting

@@ -9,7 +9,7 @@ TrayFallbackWindow::TrayFallbackWindow(const QList<QAction *> &commands, QWidget
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("trayFallback"));
-    setWindowTitle(QStringLiteral("ヴェルモ"));
+    setWindowTitle(tr("ヴェルモ"));
     auto *layout = new QVBoxLayout(this);
     for (QAction *command : commands) {
         if (command->isSeparator())

@@ -12,6 +12,11 @@
 #include <cstdio>
 #include <utility>
 
+QString ViewerController::title()
+{
+    return tr("ヴェルモ for Windows95");
+}
+
 ViewerController::ViewerController(const Services &services, const QString &commandLine,
                                    QObject *parent)
     : QObject(parent), m_services(services),
@@ -129,9 +134,11 @@ void ViewerController::openProperties()
     if (!started) {
         setPaused(m_pausedBeforeProperties);
         // A menu command that does nothing leaves the user guessing.
-        const QString &message = program.isEmpty() ? kNoPropertiesMessage : kPropertiesFailedMessage;
+        const QString message = program.isEmpty()
+            ? tr("プロパティの設定プログラム (velmoinit) がインストールされていません。")
+            : tr("プロパティの設定プログラム (velmoinit) を起動できませんでした。");
         std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(message));
-        m_services.messages.show(message, kTitle, false);
+        m_services.messages.show(message, title(), false);
         return;
     }
     m_propertySession = true;
@@ -273,10 +280,11 @@ void ViewerController::applyInterval()
 void ViewerController::errorPath()
 {
     // The box waits for a person; the line says at once what happened.
-    const QString &failure = m_player.failure();
-    std::fprintf(stderr, "%s: %s %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(kBadFileMessage),
-                 qPrintable(failure));
-    m_services.messages.showWithDetails(kBadFileMessage, kTitle, failure);
+    prepareBox();
+    const QString failure = m_player.failure();
+    const QString message = tr("ファイルが適切でありません。");
+    std::fprintf(stderr, "%s: %s %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(message), qPrintable(failure));
+    m_services.messages.showWithDetails(message, title(), failure);
     close(1);
 }
 
@@ -307,12 +315,21 @@ bool ViewerController::savePosition(bool closing)
         return true;
     }
     const QString reason = m_services.store.errorString();
-    qWarning("%s: %s %s", qPrintable(ProgramNames::kVelmo), qPrintable(kSaveFailedMessage), qPrintable(reason));
+    if (!closing)
+        prepareBox();
+    const QString message = tr("読み出し位置を保存できませんでした。");
+    qWarning("%s: %s %s", qPrintable(ProgramNames::kVelmo), qPrintable(message), qPrintable(reason));
     // While closing nobody may be there to answer a box (a logout, a
     // signal): the line on stderr must do.
     if (!closing && !m_saveFailureShown) {
         m_saveFailureShown = true;
-        m_services.messages.show(kSaveFailedMessage + QLatin1Char('\n') + reason, kTitle, false);
+        m_services.messages.show(message + QLatin1Char('\n') + reason, title(), false);
     }
     return false;
+}
+
+void ViewerController::prepareBox()
+{
+    if (m_services.beforeBox)
+        m_services.beforeBox();
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class DesktopNotifier;
@@ -35,15 +36,13 @@ public:
         QString programFolder;
         QString workingFolder;
         DesktopNotifier *notifier = nullptr; // the notification output; a box without it
+        // Run before the words of a box are chosen: a run without windows
+        // yet loads the interface's language there.
+        std::function<void()> beforeBox = {};
     };
 
-    static inline const QString kTitle = QStringLiteral("ヴェルモ for Windows95");
-    static inline const QString kBadFileMessage = QStringLiteral("ファイルが適切でありません。");
-    static inline const QString kSaveFailedMessage = QStringLiteral("読み出し位置を保存できませんでした。");
-    static inline const QString kNoPropertiesMessage =
-        QStringLiteral("プロパティの設定プログラム (velmoinit) がインストールされていません。");
-    static inline const QString kPropertiesFailedMessage =
-        QStringLiteral("プロパティの設定プログラム (velmoinit) を起動できませんでした。");
+    // The title of the viewer's boxes, in the interface's language.
+    static QString title();
 
     ViewerController(const Services &services, const QString &commandLine, QObject *parent = nullptr);
 
@@ -94,6 +93,7 @@ private:
     void close(int exitCode);
     void endPropertySession();
     bool savePosition(bool closing);
+    void prepareBox();
 
     Services m_services;
     QuotePlayer m_player;

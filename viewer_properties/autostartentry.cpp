@@ -6,6 +6,7 @@
 #include "shared/regularfile.h"
 #include "shared/settingslocation.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -247,7 +248,8 @@ bool apply(const QString &path, bool on, const QString &viewer, QString *error)
         const QString folder = QFileInfo(path).absolutePath();
         QString why;
         if (!makeFolderPath(folder, &why)) {
-            *error = QStringLiteral("フォルダを作成できません: %1\n%2").arg(QDir::toNativeSeparators(folder), why);
+            *error = QCoreApplication::translate("AutostartEntry", "フォルダを作成できません: %1\n%2")
+                         .arg(QDir::toNativeSeparators(folder), why);
             return false;
         }
         return writeFileAtomically(path, text(viewer), error);

@@ -10,6 +10,7 @@
 #include "viewer/quotesources.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -40,7 +41,7 @@ void ContentPage::buildControls()
     auto *sources = new QButtonGroup(this);
     int top = 120;
     for (const PropertyChoices::SourceChoice &choice : PropertyChoices::sourceChoices()) {
-        QRadioButton *option = form.option(choice.control, choice.caption, 240, top, 3000);
+        QRadioButton *option = form.option(choice.control, PropertyChoices::shown(choice.caption), 240, top, 3000);
         sources->addButton(option);
         top += 330;
         if (choice.fileName.isEmpty()) {
@@ -56,20 +57,20 @@ void ContentPage::buildControls()
     m_fileName->setEnabled(false);
     connect(m_fileName, &QLineEdit::textChanged, this, &ContentPage::fileNameRefresh);
     m_browse = form.button(QStringLiteral("Command7"), QStringLiteral("..."), 5040, top, 420, 315);
-    m_browse->setAccessibleName(QStringLiteral("ファイルを選ぶ"));
+    m_browse->setAccessibleName(tr("ファイルを選ぶ"));
     connect(m_browse, &QPushButton::clicked, this, &ContentPage::chooseFile);
 
-    auto *order = form.place(new QGroupBox(QStringLiteral("表示順序"), this), QStringLiteral("Frame1"), 3720,
+    auto *order = form.place(new QGroupBox(tr("表示順序"), this), QStringLiteral("Frame1"), 3720,
                              60, 2640, 1080);
     const FormPlacer inFrame(order, kFormStyle);
     const QList<PropertyChoices::OrderChoice> &orders = PropertyChoices::orderChoices();
-    m_inFileOrder = inFrame.option(orders[0].control, orders[0].caption, 240, 330, 2160);
-    m_randomOrder = inFrame.option(orders[1].control, orders[1].caption, 240, 660, 2160);
+    m_inFileOrder = inFrame.option(orders[0].control, PropertyChoices::shown(orders[0].caption), 240, 330, 2160);
+    m_randomOrder = inFrame.option(orders[1].control, PropertyChoices::shown(orders[1].caption), 240, 660, 2160);
     connect(m_inFileOrder, &QRadioButton::clicked, this, &ContentPage::jun);
     connect(m_randomOrder, &QRadioButton::clicked, this, &ContentPage::run);
 
     const QLabel *startLabel =
-        form.label(QStringLiteral("Label1"), QStringLiteral("スタート時の表示内容"), 240, top + 480, 3000);
+        form.label(QStringLiteral("Label1"), tr("スタート時の表示内容"), 240, top + 480, 3000);
     m_preview = form.field(QStringLiteral("Text3"), 240, top + 780, 6120, true);
     nameAfter(m_preview, startLabel);
     m_startLine = form.place(new ValueBar(Qt::Horizontal, 1, kFirstMaximum, this), QStringLiteral("HScroll2"),
@@ -173,8 +174,8 @@ void ContentPage::chooseFile()
     m_state.currentLine.clear();
     m_state.lineCount = 0;
     showNow(StartLinePreview::lineLabel());
-    m_fileName->setText(pickQuoteFile(m_services.dialogs, window(), QuoteFilePicker::kFilter,
-                                      QDir::currentPath()));
+    const QString filter = QCoreApplication::translate("QuoteFilePicker", QuoteFilePicker::kFilter);
+    m_fileName->setText(pickQuoteFile(m_services.dialogs, window(), filter, QDir::currentPath()));
 }
 
 void ContentPage::read(ReadKind kind)

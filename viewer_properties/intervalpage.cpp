@@ -16,7 +16,7 @@ IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(paren
     int top = 300;
     const QRadioButton *intervalOption = nullptr;
     for (const PropertyChoices::ModeChoice &choice : PropertyChoices::modeChoices()) {
-        QRadioButton *option = form.option(choice.control, choice.caption, 480, top, 3600);
+        QRadioButton *option = form.option(choice.control, PropertyChoices::shown(choice.caption), 480, top, 3600);
         top += 360;
         m_modes << option;
         if (choice.usesInterval)
@@ -32,12 +32,12 @@ IntervalPage::IntervalPage(PropertyState &state, QWidget *parent) : QFrame(paren
         });
     }
     m_interval = form.field(QStringLiteral("Text1"), 840, top + 60, 1080, false);
-    const QLabel *unit = form.label(QStringLiteral("minutesLabel"), QStringLiteral("分"), 2010, top + 90, 420);
+    const QLabel *unit = form.label(QStringLiteral("minutesLabel"), tr("分"), 2010, top + 90, 420);
     // Named after the option that uses it; the unit beside it describes it.
     nameAfter(m_interval, intervalOption);
     m_interval->setAccessibleDescription(unit->text());
     // In the free room under the interval; taken over by the save only.
-    m_loginStart = form.checkBox(QStringLiteral("Check1"), QStringLiteral("ログイン時に起動する"), 480, top + 840, 3600);
+    m_loginStart = form.checkBox(QStringLiteral("Check1"), tr("ログイン時に起動する"), 480, top + 840, 3600);
     connect(m_loginStart, &QCheckBox::toggled, this, [this](bool on) { m_state.loginStart = on; });
 }
 

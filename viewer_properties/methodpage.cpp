@@ -32,7 +32,7 @@ void MethodPage::buildControls()
     const FormPlacer form(this, kFormStyle);
     int top = 240;
     for (const PropertyChoices::MethodChoice &choice : PropertyChoices::methodChoices()) {
-        QRadioButton *option = form.option(choice.control, choice.caption, 240, top, 2400);
+        QRadioButton *option = form.option(choice.control, PropertyChoices::shown(choice.caption), 240, top, 2400);
         top += 360;
         m_methods.insert(choice.output, option);
         connect(option, &QRadioButton::clicked, this, [this, output = choice.output] {
@@ -40,14 +40,14 @@ void MethodPage::buildControls()
         });
     }
 
-    auto *tambwin = form.place(new QGroupBox(QStringLiteral("タンバー for Win95 の設定"), this),
+    auto *tambwin = form.place(new QGroupBox(tr("タンバー for Win95 の設定"), this),
                                QStringLiteral("Frame4"), 2760, 60, 3720, 1260);
     const FormPlacer inTambwin(tambwin, kFormStyle);
     const QLabel *tambwinFont =
-        inTambwin.label(QStringLiteral("tambwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
+        inTambwin.label(QStringLiteral("tambwinFontLabel"), tr("フォント"), 150, 390, 720);
     m_tambwinFace = inTambwin.field(QStringLiteral("Text7"), 900, 360, 2640, true);
     nameAfter(m_tambwinFace, tambwinFont);
-    auto *tambinit = inTambwin.button(PropertyControls::kStartTambinit, QStringLiteral("設定ソフト起動"), 1920,
+    auto *tambinit = inTambwin.button(PropertyControls::kStartTambinit, tr("設定ソフト起動"), 1920,
                                       780, 1620, 345);
     connect(tambinit, &QPushButton::clicked, this, [this] { startProgram(ProgramNames::kTambinit); });
 
@@ -57,16 +57,16 @@ void MethodPage::buildControls()
 void MethodPage::buildMirwinFrame()
 {
     auto *mirwin = FormPlacer(this, kFormStyle)
-                       .place(new QGroupBox(QStringLiteral("ミレル for Win95 の設定"), this), QStringLiteral("Frame3"),
+                       .place(new QGroupBox(tr("ミレル for Win95 の設定"), this), QStringLiteral("Frame3"),
                               2760, 1440, 3720, 3150);
     const FormPlacer form(mirwin, kFormStyle);
-    const QLabel *mirwinFont = form.label(QStringLiteral("mirwinFontLabel"), QStringLiteral("フォント"), 150, 390, 720);
+    const QLabel *mirwinFont = form.label(QStringLiteral("mirwinFontLabel"), tr("フォント"), 150, 390, 720);
     m_mirwinFace = form.field(QStringLiteral("Text6"), 900, 360, 1920, true);
     nameAfter(m_mirwinFace, mirwinFont);
-    auto *choose = form.button(QStringLiteral("Command5"), QStringLiteral("選択"), 2880, 345, 660, 345);
+    auto *choose = form.button(QStringLiteral("Command5"), tr("選択"), 2880, 345, 660, 345);
     connect(choose, &QPushButton::clicked, this, &MethodPage::chooseMirwinFace);
 
-    const QLabel *sizeLabel = form.label(QStringLiteral("mirwinSizeLabel"), QStringLiteral("サイズ"), 150, 870, 720);
+    const QLabel *sizeLabel = form.label(QStringLiteral("mirwinSizeLabel"), tr("サイズ"), 150, 870, 720);
     m_size = form.place(new ValueBar(Qt::Vertical, MirwinSettings::kSizeMax, MirwinSettings::kSizeMin, mirwin),
                         QStringLiteral("VScroll1"), 900, 870, 255, 1200);
     nameAfter(m_size, sizeLabel);
@@ -74,7 +74,7 @@ void MethodPage::buildMirwinFrame()
     connect(m_size, &ValueBar::barValueChanged, this, &MethodPage::showSize);
 
     const QLabel *positionLabel =
-        form.label(QStringLiteral("mirwinPositionLabel"), QStringLiteral("表示位置調整"), 1980, 870, 1560);
+        form.label(QStringLiteral("mirwinPositionLabel"), tr("表示位置調整"), 1980, 870, 1560);
     m_horizontal = form.place(new ValueBar(Qt::Horizontal, MirwinSettings::kOffsetMin, MirwinSettings::kOffsetMax,
                                            mirwin),
                               QStringLiteral("HScroll1"), 1980, 1530, 1080, 255);
@@ -92,7 +92,7 @@ void MethodPage::buildMirwinFrame()
     }
 
     auto *mirinit =
-        form.button(PropertyControls::kStartMirinit, QStringLiteral("設定ソフト起動"), 1920, 2580, 1620, 345);
+        form.button(PropertyControls::kStartMirinit, tr("設定ソフト起動"), 1920, 2580, 1620, 345);
     connect(mirinit, &QPushButton::clicked, this, [this] { startProgram(ProgramNames::kMirinit); });
 }
 
@@ -155,6 +155,6 @@ void MethodPage::startProgram(const QString &name)
     // programs of the suite find each other.
     const QString program = m_services.starter.locate(name, m_services.programFolder);
     if (program.isEmpty() || !m_services.starter.start(program, {}))
-        m_services.messages.show(QStringLiteral("%1 を起動できませんでした。").arg(name), window()->windowTitle(),
+        m_services.messages.show(tr("%1 を起動できませんでした。").arg(name), window()->windowTitle(),
                                  false);
 }

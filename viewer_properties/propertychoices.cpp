@@ -2,7 +2,14 @@
 
 #include "viewer/quotesources.h"
 
+#include <QCoreApplication>
+
 namespace PropertyChoices {
+
+QString shown(const QString &text)
+{
+    return QCoreApplication::translate("PropertyChoices", text.toUtf8().constData());
+}
 
 namespace {
 using Order = ShowCode::Order;
@@ -13,15 +20,38 @@ const QList<SourceChoice> &sourceChoices()
 {
     using namespace QuoteSources;
     static const QList<SourceChoice> table = {
-        {QStringLiteral("Option10"), QStringLiteral("星環タンバー"), kTamber, QStringLiteral("星環タンバー")},
-        {QStringLiteral("Option8"), QStringLiteral("アニメ星環タンバー"), kAnitamb, QStringLiteral("アニメ星環タンバー")},
-        {QStringLiteral("Option18"), QStringLiteral("アニメ星環タンバー（シ）"), kTambkari,
-         QStringLiteral("アニメ星環タンバーシナリオタイトル")},
-        {QStringLiteral("Option1"), QStringLiteral("月影ミレル"), kMirelle, QStringLiteral("月影ミレル")},
-        {QStringLiteral("Option6"), QStringLiteral("アニメ月影ミレル"), kAnimir, QStringLiteral("アニメ月影ミレル")},
-        {QStringLiteral("Option2"), QStringLiteral("アニメクイロン"), kQuill, QStringLiteral("アニメクイロン")},
-        {QStringLiteral("Option5"), QStringLiteral("ダストル"), kDastor, QStringLiteral("ダストル")},
-        {QStringLiteral("Option20"), QStringLiteral("ファイルから読み込み"), QString(), QString()},
+        {QStringLiteral("Option10"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "星環タンバー")),
+         kTamber,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "星環タンバー"))},
+        {QStringLiteral("Option8"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー")),
+         kAnitamb,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー"))},
+        {QStringLiteral("Option18"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバー（シ）")),
+         kTambkari,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ星環タンバーシナリオタイトル"))},
+        {QStringLiteral("Option1"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "月影ミレル")),
+         kMirelle,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "月影ミレル"))},
+        {QStringLiteral("Option6"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ月影ミレル")),
+         kAnimir,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメ月影ミレル"))},
+        {QStringLiteral("Option2"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメクイロン")),
+         kQuill,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "アニメクイロン"))},
+        {QStringLiteral("Option5"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル")),
+         kDastor,
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル"))},
+        {QStringLiteral("Option20"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ファイルから読み込み")),
+         QString(),
+         QString()},
     };
     return table;
 }
@@ -43,8 +73,8 @@ const SourceChoice &fileSource()
 const QList<OrderChoice> &orderChoices()
 {
     static const QList<OrderChoice> table = {
-        {QStringLiteral("Option15"), QStringLiteral("順次"), Order::InFileOrder},
-        {QStringLiteral("Option21"), QStringLiteral("ランダム"), Order::Random},
+        {QStringLiteral("Option15"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "順次")), Order::InFileOrder},
+        {QStringLiteral("Option21"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ランダム")), Order::Random},
     };
     return table;
 }
@@ -52,11 +82,21 @@ const QList<OrderChoice> &orderChoices()
 const QList<MethodChoice> &methodChoices()
 {
     static const QList<MethodChoice> table = {
-        {QStringLiteral("Option12"), QStringLiteral("タンバー for Win95"), Output::TitleCard},
-        {QStringLiteral("Option7"), QStringLiteral("ミレル for Win95"), Output::Mirwin},
-        {QStringLiteral("Option13"), QStringLiteral("ダストル for Win"), Output::Dastor},
-        {QStringLiteral("Option14"), QStringLiteral("メッセージボックス"), Output::MessageBox},
-        {QStringLiteral("Option22"), QStringLiteral("デスクトップ通知"), Output::Notification},
+        {QStringLiteral("Option12"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "タンバー for Win95")),
+         Output::TitleCard},
+        {QStringLiteral("Option7"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ミレル for Win95")),
+         Output::Mirwin},
+        {QStringLiteral("Option13"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "ダストル for Win")),
+         Output::Dastor},
+        {QStringLiteral("Option14"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "メッセージボックス")),
+         Output::MessageBox},
+        {QStringLiteral("Option22"),
+         QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "デスクトップ通知")),
+         Output::Notification},
     };
     return table;
 }
@@ -64,10 +104,10 @@ const QList<MethodChoice> &methodChoices()
 const QList<ModeChoice> &modeChoices()
 {
     static const QList<ModeChoice> table = {
-        {QStringLiteral("Option3"), QStringLiteral("一回だけ"), 0, false},
-        {QStringLiteral("Option16"), QStringLiteral("一回だけ（常駐）"), 1, false},
-        {QStringLiteral("Option17"), QStringLiteral("起動時表示なし（常駐）"), 2, false},
-        {QStringLiteral("Option4"), QStringLiteral("一定時間ごと（常駐）"), 1, true},
+        {QStringLiteral("Option3"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "一回だけ")), 0, false},
+        {QStringLiteral("Option16"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "一回だけ（常駐）")), 1, false},
+        {QStringLiteral("Option17"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "起動時表示なし（常駐）")), 2, false},
+        {QStringLiteral("Option4"), QStringLiteral(QT_TRANSLATE_NOOP("PropertyChoices", "一定時間ごと（常駐）")), 1, true},
     };
     return table;
 }

@@ -12,6 +12,10 @@
 // names.
 namespace PropertyChoices {
 
+// A caption or title of these tables as the window shows it: the tables
+// hold the Japanese, translated here (context "PropertyChoices").
+QString shown(const QString &text);
+
 // Content page: where quotes come from ("Ops").
 struct SourceChoice
 {

@@ -4,13 +4,22 @@
 #include "second_config/mirwinsettingsfile.h"
 #include "viewer/quotesources.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace PropertyValues {
 
 namespace {
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("PropertyValues", text);
+}
+
 // Said after a failure before the last step.
-const QString kViewerNotSaved = QStringLiteral("\n\nヴェルモの設定はまだ保存していません。");
+QString viewerNotSaved()
+{
+    return translated(QT_TRANSLATE_NOOP("PropertyValues", "\n\nヴェルモの設定はまだ保存していません。"));
+}
 } // namespace
 
 ViewerSettings forWindow(ViewerSettings stored)
@@ -27,9 +36,9 @@ SaveOutcome saveMirwin(const QString &path, const MirwinSettings &base, const Mi
     SaveOutcome outcome;
     QString error;
     if (!MirwinSettingsFile::update(path, now, MirwinSettingsFile::differences(base, now), &error)) {
-        outcome.message = QStringLiteral("%1 を保存できませんでした。\n%2\n%3")
+        outcome.message = translated(QT_TRANSLATE_NOOP("PropertyValues", "%1 を保存できませんでした。\n%2\n%3"))
                               .arg(MirwinSettingsFile::kFileName, QDir::toNativeSeparators(path), error)
-                          + kViewerNotSaved;
+                          + viewerNotSaved();
         return outcome;
     }
     outcome.saved = true;
@@ -41,10 +50,12 @@ SaveOutcome applyLoginStart(bool base, bool wanted, const QString &entryPath, co
     SaveOutcome outcome;
     QString error;
     if (wanted != base && !AutostartEntry::apply(entryPath, wanted, viewer, &error)) {
-        outcome.message = QStringLiteral("ログイン時の起動を%1できませんでした。\n%2\n%3")
-                              .arg(wanted ? QStringLiteral("設定") : QStringLiteral("解除"),
+        const char *format = QT_TRANSLATE_NOOP("PropertyValues", "ログイン時の起動を%1できませんでした。\n%2\n%3");
+        outcome.message = translated(format)
+                              .arg(wanted ? translated(QT_TRANSLATE_NOOP("PropertyValues", "設定"))
+                                          : translated(QT_TRANSLATE_NOOP("PropertyValues", "解除")),
                                    QDir::toNativeSeparators(entryPath), error)
-                          + kViewerNotSaved;
+                          + viewerNotSaved();
         return outcome;
     }
     outcome.saved = true;
@@ -55,7 +66,8 @@ SaveOutcome saveViewer(ViewerSettingsStore &store, const ViewerSettings &base, c
 {
     SaveOutcome outcome;
     if (!store.writeChanges(base, values)) {
-        outcome.message = QStringLiteral("ヴェルモの設定を保存できませんでした。\n%1").arg(store.errorString());
+        const char *format = QT_TRANSLATE_NOOP("PropertyValues", "ヴェルモの設定を保存できませんでした。\n%1");
+        outcome.message = translated(format).arg(store.errorString());
         return outcome;
     }
     outcome.saved = true;

@@ -40,8 +40,9 @@ constexpr int kFormHeight = 5970;
 constexpr int kSurfaceLeft = 120, kSurfaceTop = 120, kSurfaceWidth = 6720, kSurfaceHeight = 5220;
 constexpr int kButtonTop = 5475, kButtonHeight = 360;
 
-const QStringList kTabCaptions = {QStringLiteral("表示内容"), QStringLiteral("表示方法"),
-                                  QStringLiteral("表示間隔"), QStringLiteral("ヴェルモについて")};
+const char *const kTabCaptions[] = {
+    QT_TRANSLATE_NOOP("PropertyWindow", "表示内容"), QT_TRANSLATE_NOOP("PropertyWindow", "表示方法"),
+    QT_TRANSLATE_NOOP("PropertyWindow", "表示間隔"), QT_TRANSLATE_NOOP("PropertyWindow", "ヴェルモについて")};
 
 QString pageName(int index)
 {
@@ -55,7 +56,9 @@ PropertyWindow::PropertyWindow(const PropertyServices &services, QWidget *parent
       m_link(PropertyLinkContract::kService, PropertyLinkContract::kTopic, PropertyLinkContract::kItem)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(PropertyLinkContract::kService);
+    // The link keeps its Japanese name (PropertyLinkContract::kService);
+    // the title is the same words in the interface's language.
+    setWindowTitle(tr("ヴェルモのプロパティ"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFont(dialogFont());
     // The viewer links to ok2 right after starting this program; without
@@ -89,7 +92,7 @@ void PropertyWindow::buildForm()
     for (int i = 0; i < sheets.size(); ++i) {
         sheets[i]->setObjectName(pageName(i));
         sheets[i]->setFrameShape(QFrame::NoFrame);
-        sheets[i]->setAccessibleName(kTabCaptions[i]); // the page as its tab calls it
+        sheets[i]->setAccessibleName(tr(kTabCaptions[i])); // the page as its tab calls it
     }
     buildButtons();
     m_published = new QLineEdit(this);
@@ -103,9 +106,9 @@ void PropertyWindow::buildButtons()
 {
     const FormPlacer form(this, kFormStyle);
     m_ok = form.button(PropertyControls::kOk, QStringLiteral("OK"), 3480, kButtonTop, 1050, kButtonHeight);
-    m_cancel = form.button(QStringLiteral("Command2"), QStringLiteral("キャンセル"), 4635, kButtonTop, 1050,
+    m_cancel = form.button(QStringLiteral("Command2"), tr("キャンセル"), 4635, kButtonTop, 1050,
                            kButtonHeight);
-    m_help = form.button(PropertyControls::kHelp, QStringLiteral("ヘルプ"), 5790, kButtonTop, 1050,
+    m_help = form.button(PropertyControls::kHelp, tr("ヘルプ"), 5790, kButtonTop, 1050,
                          kButtonHeight);
     m_ok->setDefault(true);
     connect(m_ok, &QPushButton::clicked, this, &PropertyWindow::confirm);
@@ -133,8 +136,8 @@ void PropertyWindow::load()
 {
     // 1. The tabs, the first one selected, and a page in the client area for each.
     m_strip.setPicture(m_tabSurface);
-    for (const QString &caption : kTabCaptions)
-        m_strip.add(caption);
+    for (const char *caption : kTabCaptions)
+        m_strip.add(tr(caption));
     m_strip.setSelectedIndex(0);
     m_pages = new TabPages(m_strip, {m_content, m_method, m_interval, m_about}, this);
 
@@ -190,9 +193,9 @@ void PropertyWindow::loadSettingsFiles()
     m_state.mirwinSaved = m_method->mirwinSettings();
     if (mirwin.status == MirwinSettingsFile::Status::Unreadable) {
         // Told once the window is on the screen, over it.
-        const QString text = QStringLiteral("%1 を読み込めませんでした。\n%2\n%3\n\n"
-                                            "「ミレル for Win95 の設定」には既定の値を表示しています。"
-                                            "読み込めないファイルを書き換えることはありません。")
+        const QString text = tr("%1 を読み込めませんでした。\n%2\n%3\n\n"
+                                "「ミレル for Win95 の設定」には既定の値を表示しています。"
+                                "読み込めないファイルを書き換えることはありません。")
                                  .arg(MirwinSettingsFile::kFileName, QDir::toNativeSeparators(mirwinPath()),
                                       mirwin.reason);
         QTimer::singleShot(0, this, [this, text] { m_services.messages.show(text, windowTitle(), false); });
@@ -244,10 +247,11 @@ PropertyValues::SaveOutcome PropertyWindow::ok()
 
 void PropertyWindow::showHelp()
 {
-    const QString page = m_services.programFolder + QLatin1Char('/') + SuiteHelp::kPageName;
+    // The page in the window's language: the translation names its own
+    // edition of the help page (SuiteHelp::kPageName), shipped beside it.
+    const QString page = m_services.programFolder + QLatin1Char('/') + tr("help.html");
     if (!m_services.help.showPage(page))
-        m_services.messages.show(QStringLiteral("ヘルプを表示できませんでした。\n%1").arg(page), windowTitle(),
-                                 false);
+        m_services.messages.show(tr("ヘルプを表示できませんでした。\n%1").arg(page), windowTitle(), false);
 }
 
 void PropertyWindow::done(int result)

@@ -13,6 +13,7 @@ QString pickQuoteFile(CommonDlgBinding &dialogs, QWidget *owner, const QString &
 
 namespace QuoteFilePicker {
 // Description and pattern pairs, as CommonDlg takes them.
-inline const QString kFilter = QStringLiteral(
-    "全てのファイル(*.*)|*.*|テキストファイル(*.TXT)|*.txt|VMFファイル(*.VMF)|*.vmf");
+// Translated where it is used (context "QuoteFilePicker").
+inline const char *const kFilter = QT_TRANSLATE_NOOP(
+    "QuoteFilePicker", "全てのファイル(*.*)|*.*|テキストファイル(*.TXT)|*.txt|VMFファイル(*.VMF)|*.vmf");
 } // namespace QuoteFilePicker

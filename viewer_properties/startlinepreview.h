@@ -5,6 +5,8 @@
 // The texts of the content page's preview field: the start line labelled
 // as its chapter or episode, the same line by its line number, or the
 // source's title in random order. N is the start line's number, L its text.
+// The forms below are the Japanese ones; the labels around N and L follow
+// the interface's language, L itself stays as the file has it.
 namespace StartLinePreview {
 
 // File order: "第" N "章 " L for QuoteSources::kTamber, "第" N "話 「" L "の巻」"
