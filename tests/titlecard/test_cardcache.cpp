@@ -64,15 +64,9 @@ private slots:
     void init()
     {
         m_dir = std::make_unique<QTemporaryDir>();
-        QVERIFY(m_dir->isValid());
         // Someone's files outside the cache, which links may point at.
-        QVERIFY(QDir().mkpath(pictures()) && ::chmod(QFile::encodeName(pictures()).constData(), 0755) == 0);
+        QVERIFY(QDir().mkpath(pictures()));
         QVERIFY(writeAll(diary(), QByteArray(100 * 1024, 'd')));
-    }
-    void cleanup()
-    {
-        m_dir.reset();
-        qunsetenv("XDG_CACHE_HOME");
     }
 
     // Each kind of damage or change; every one is a miss, and the next
@@ -124,7 +118,6 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("dropped");
         const QString entry = QString(32, 'a') + ".card";
-        QTest::newRow("only entries") << QString() << QString() << false;
         QTest::newRow("near an entry's name") << QString(32, 'A') + ".card" << "file" << false;
         QTest::newRow("near a temporary name") << "." + entry + ".tmp" << "file" << false;
         QTest::newRow("link named as an entry") << entry << "link" << false;
@@ -141,10 +134,9 @@ private slots:
         const QString path = QDir(folder()).filePath(name);
         if (kind == "link")
             QVERIFY(QFile::link(diary(), path));
-        else if (!kind.isEmpty())
+        else
             QVERIFY(writeAll(path, QByteArray(100 * 1024, 'x')));
-        if (!kind.isEmpty())
-            age(path, 3600);
+        age(path, 3600);
         // Stored in this order, a few seconds apart on any file system; the
         // first is loaded since, so the second is the least recently used.
         QVERIFY(store(cache, "first", pattern(size, 0)));
@@ -155,7 +147,7 @@ private slots:
         QVERIFY(store(cache, "third", pattern(size, 2)));
         QVERIFY(!load(cache, "first", size).isNull() && load(cache, "second", size).isNull());
         QVERIFY(!load(cache, "third", size).isNull());
-        QCOMPARE(!kind.isEmpty() && modeOf(path) < 0, dropped);
+        QCOMPARE(modeOf(path) < 0, dropped);
         QCOMPARE(QFileInfo(diary()).size(), 100 * 1024);
     }
 
@@ -170,7 +162,6 @@ private slots:
         QTest::addColumn<bool>("stored");
         QTest::newRow("folders made by the cache") << "" << 0 << 0 << true;
         QTest::newRow("folders made by the user") << "" << 0755 << 0755 << true;
-        QTest::newRow("cache home is a link") << "home" << 0 << 0 << true;
         QTest::newRow("entry is a link to a file outside") << "entry" << 0 << 0 << true;
         QTest::newRow("suite folder is a link") << "suite" << 0 << 0 << false;
         QTest::newRow("folders of another user") << "foreign" << 0700 << 0700 << false;
@@ -185,18 +176,13 @@ private slots:
         QFETCH(int, cardsMode);
         QFETCH(bool, stored);
         const QString suite = m_dir->filePath("home/suite");
-        QString cards = suite + "/cards";
+        const QString cards = suite + "/cards";
         QVERIFY(QDir().mkpath(m_dir->filePath("home")));
         if (cardsMode)
             QVERIFY(QDir().mkpath(cards) && ::chmod(QFile::encodeName(suite).constData(), suiteMode) == 0
                     && ::chmod(QFile::encodeName(cards).constData(), cardsMode) == 0);
-        if (link == "home") {
-            QVERIFY(QFile::link(m_dir->filePath("home"), m_dir->filePath("dotfiles")));
-            qputenv("XDG_CACHE_HOME", QFile::encodeName(m_dir->filePath("dotfiles")));
-            cards = CardCache::defaultFolder();
-        } else if (link == "suite") {
+        if (link == "suite")
             QVERIFY(QFile::link(pictures(), suite));
-        }
         const CardCache cache(cards, CardCache::kDefaultMaxBytes, ::geteuid() + (link == "foreign" ? 1 : 0));
         if (link == "entry")
             QVERIFY(QFile::link(diary(), cache.entryPath("key")));
@@ -209,7 +195,6 @@ private slots:
             QCOMPARE(modeOf(cards), int(S_IFDIR | (cardsMode ? cardsMode : 0700)));
         QCOMPARE(QDir(pictures()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"diary.txt"});
         QCOMPARE(QFileInfo(diary()).size(), 100 * 1024);
-        QCOMPARE(modeOf(pictures()), int(S_IFDIR | 0755));
     }
 
     // As the card programs do it: a hit returns the composed pixels

@@ -72,9 +72,6 @@ private slots:
         QImage outsideTable = checkered({640, 480}, 16);
         outsideTable.setColorCount(5);
         QTest::newRow("index outside the colour table") << outsideTable << all << plain << QSize(1366, 768);
-        QImage translucent = pattern;
-        translucent.setColor(3, qRgba(200, 100, 50, 128));
-        QTest::newRow("translucent colour") << translucent << all << plain << QSize(1024, 768);
         QTest::newRow("true-colour picture") << pattern.convertToFormat(QImage::Format_RGB32) << all << plain << QSize(1366, 768);
         QTest::newRow("no picture") << QImage() << all << plain << QSize(800, 600);
         QTest::newRow("outside the code page") << shipped << QStringLiteral("AéB€😀한 Ǻ̂ṩ,星環国,ÅÄÖ,ñ,→∀") << plain << QSize(1366, 768);
@@ -82,7 +79,6 @@ private slots:
         const QString longLines = QStringLiteral("とても長い一行目の題名がここに続いてゆきますよ,a second line that runs on and on,るび,ruby,三行目");
         QTest::newRow("proportional face, long lines") << shipped << longLines << fontWith("IPAPGothic", 0, 0) << QSize(1366, 768);
         QTest::newRow("not antialiased") << shipped << all << fontWith("IPAGothic", 0, 3) << QSize(1366, 768);
-        QTest::newRow("no title") << shipped << QString() << plain << QSize(640, 480);
     }
 
     void cardIsPlainComposition()

@@ -48,9 +48,8 @@ private slots:
         QTest::addColumn<int>("rank");
         QTest::addColumn<int>("bytes");
         QTest::addColumn<QList<int>>("expected"); // cell height, width, top, x of cells 0, 1, n-2, n-1
-        const QSize vga(640, 480);
-        QTest::newRow("line1") << vga << 0 << 22 << QList<int>{48, 23, 168, 64, 87, 529, 552};
-        QTest::newRow("ruby1") << vga << 2 << 44 << QList<int>{19, 11, 144, 64, 75, 552, 564};
+        QTest::newRow("line1") << QSize(640, 480) << 0 << 22 << QList<int>{48, 23, 168, 64, 87, 529, 552};
+        QTest::newRow("ruby1") << QSize(640, 480) << 2 << 44 << QList<int>{19, 11, 144, 64, 75, 552, 564};
         QTest::newRow("1024 line1") << QSize(1024, 768) << 0 << 22 << QList<int>{76, 37, 268, 102, 139, 847, 884};
     }
 
@@ -83,12 +82,10 @@ private slots:
         QTest::newRow("45") << QStringList{"45"} << 45 << QString();
         QTest::newRow("-s and a space") << QStringList{"-s", ""} << 39 << QString();
         QTest::newRow("12abc") << QStringList{"12abc"} << 12 << QString();
-        QTest::newRow("full-width digits") << QStringList{"１２"} << 39 << QString();
         QTest::newRow("-S") << QStringList{"-S", "x"} << 0 << "x";
         QTest::newRow("-s two spaces x") << QStringList{"-s", " x"} << 0 << " x";
-        QTest::newRow("outside code page 932") << QStringList{"-s", "😀 €,한국어"} << 0 << "😀 €,한국어";
-        // Far beyond 255 bytes, with a double-byte character across byte 255.
-        const QString longText = QString(127, QLatin1Char('a')) + QString(300, QChar(0x661F));
+        // Far beyond 255 bytes, with a double-byte character across byte 255, and characters outside the code page.
+        const QString longText = QString(127, QLatin1Char('a')) + QString(300, QChar(0x661F)) + "😀 €,한국어";
         QTest::newRow("long text kept whole") << QStringList{"-s", longText} << 0 << longText;
     }
 
@@ -106,8 +103,7 @@ private slots:
     {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QStringList>("fields");
-        QTest::newRow("empty fields vanish") << ",a,,b," << QStringList{"a", "b"};
-        QTest::newRow("sixth ignored") << "1,,2,3,,4,5,,,6" << QStringList{"1", "2", "3", "4", "5"};
+        QTest::newRow("empty fields vanish, sixth ignored") << ",1,,2,3,,4,5,,,6" << QStringList{"1", "2", "3", "4", "5"};
         QTest::newRow("spaces are content") << " , x " << QStringList{" ", " x "};
         QTest::newRow("ends at NUL") << QString::fromLatin1("a,b\0,c", 6) << QStringList{"a", "b"};
         QTest::newRow("full-width comma is content") << "―　，星" << QStringList{"―　，星"};
@@ -136,7 +132,6 @@ private slots:
         // bytes goes on as the next one, and CR LF counts as one byte.
         QTest::newRow("line beyond 255 bytes") << QByteArray(255, 'x') + "\n0\n0\n0\n700\n" << QList<int>{0, 0, 188, 128} << gothic;
         QTest::newRow("CR LF") << QByteArray(254, 'x') + "\r\n0\r\n0\r\n0\r\n700\r\n" << QList<int>{0, 700, 0, 128} << gothic;
-        QTest::newRow("garbage reads 0") << QByteArray("x\ny\nz\nw\nv\nq\nq\nq\nq\n") << QList<int>{0, 0, 0, 0} << gothic;
         // UTF-8 "IPA明朝" is valid code page 932 as well ("IPA譏取悃"), yet meant as UTF-8.
         QTest::newRow("code page 932 face") << head + Cp932::fromUnicode(mincho) << plain << mincho;
         QTest::newRow("UTF-8 face") << head + mincho.toUtf8() << plain << mincho;
@@ -163,9 +158,7 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<int>("ms"); // -1: none
         const QByteArray second = "data" + le(11025, 4) + QByteArray(11025, '\x80');
-        QTest::newRow("shipped sound") << WaveSound::resourceBytes() << 4999;
         QTest::newRow("other chunk first, odd size padded") << wave(kFmt + "LIST" + le(3, 4) + "abc" + '\0' + second) << 1000;
-        QTest::newRow("data shorter than declared") << wave(kFmt + "data" + le(55120, 4) + second.mid(8)) << 1000;
         QTest::newRow("not PCM") << wave(QByteArray(kFmt).replace(8, 2, le(3, 2)) + second) << -1;
         QTest::newRow("chunk size beyond end") << wave("junk" + le(0xFFFFFFF0, 4) + kFmt) << -1;
         QTest::newRow("garbage") << QByteArray(70000, '\xA5') << -1;
