@@ -35,7 +35,6 @@ private slots:
             {"tambwin", {}, "tambwin.ini", "<dir>"},
             {"tambwin", {"-s", QString(400, QChar(0x661F)) + ",a,,b,c,d,e,f"}, "tambwin.ini", "<fifo>"},
             {"mirwin", {"12"}, "mirwin.ini", QByteArray("\xff\0garbage\r\n+x\r\n99999999\r\n", 23)},
-            {"mirwin", {""}, "mirwin.ini", "<dir>"},
             // Twice 60 KiB is near the limit of one argument (128 KiB).
             {"mirwin", {QString(60 * 1024, 'x') + ',' + QString(60 * 1024, 'x'), "extra"}, "mirwin.ini", "<fifo>"},
             {"dastor", {}, "dastor.vmf", shipped.readAll()},

@@ -122,7 +122,6 @@ private slots:
         QTest::addColumn<QPointF>("expected"); // a 100 x 50 block in a 1000 x 500 area at (40, 30)
         QTest::newRow("middle") << 0 << 0 << QPointF(490, 255);
         QTest::newRow("top right") << 100 << 100 << QPointF(940, 30);
-        QTest::newRow("bottom left") << -100 << -100 << QPointF(40, 480);
         QTest::newRow("beyond the ends") << 32767 << -32768 << QPointF(40, 30);
     }
 

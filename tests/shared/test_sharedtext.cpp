@@ -18,7 +18,6 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("own");
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("ideographic space") << "\u3000" << "\u3000" << QByteArray("\x81\x40");
         QTest::newRow("kanji") << "第" << "第" << QByteArray("\x91\xe6");
         QTest::newRow("half-width kana") << "ﾌ" << "ﾌ" << QByteArray("\xcc");
         QTest::newRow("platform extension") << "①" << "①" << QByteArray("\x87\x40");
@@ -91,7 +90,6 @@ private slots:
         QTest::newRow("double sign") << QByteArray("--5") << 0;
         QTest::newRow("unsigned form of -16") << QByteArray("4294967280") << -16;
         QTest::newRow("largest") << QByteArray("2147483647") << 2147483647;
-        QTest::newRow("one past the largest") << QByteArray("2147483648") << int(0x80000000);
         QTest::newRow("one past the smallest") << QByteArray("-2147483649") << 2147483647;
     }
     void parseDecimal()

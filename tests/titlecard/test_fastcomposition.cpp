@@ -38,17 +38,6 @@ QImage checkered(const QSize &size, int colours)
     return picture;
 }
 
-QString firstDifference(const QImage &got, const QImage &expected)
-{
-    if (got.size() != expected.size())
-        return QStringLiteral("size %1x%2").arg(got.width()).arg(got.height());
-    for (int y = 0; y < got.height(); ++y)
-        for (int x = 0; x < got.width(); ++x)
-            if ((got.pixel(x, y) ^ expected.pixel(x, y)) & 0xFFFFFF)
-                return QStringLiteral("first difference at %1,%2").arg(x).arg(y);
-    return {};
-}
-
 TitleFont fontWith(const QString &face, int escapement, int quality)
 {
     TitleFont font = defaultTitleFont();
@@ -57,9 +46,6 @@ TitleFont fontWith(const QString &face, int escapement, int quality)
     font.lfQuality = std::uint8_t(quality);
     return font;
 }
-
-const QString kForeign = QStringLiteral("AéB€😀한 Ǻ̂ṩ,星環国,ÅÄÖ,ñ,→∀");
-const QString kLong = QStringLiteral("とても長い一行目の題名がここに続いてゆきますよ,a second line that runs on and on,るび,ruby,三行目");
 
 } // namespace
 
@@ -86,20 +72,13 @@ private slots:
         QImage outsideTable = checkered({640, 480}, 16);
         outsideTable.setColorCount(5);
         QTest::newRow("index outside the colour table") << outsideTable << all << plain << QSize(1366, 768);
-        QImage translucent = pattern;
-        translucent.setColor(3, qRgba(200, 100, 50, 128));
-        QTest::newRow("translucent colour") << translucent << all << plain << QSize(1024, 768);
         QTest::newRow("true-colour picture") << pattern.convertToFormat(QImage::Format_RGB32) << all << plain << QSize(1366, 768);
-        QTest::newRow("picture of another size") << checkered({33, 17}, 16) << all << plain << QSize(1366, 768);
-        QTest::newRow("full colour table") << checkered({640, 480}, 256) << all << plain << QSize(1366, 768);
         QTest::newRow("no picture") << QImage() << all << plain << QSize(800, 600);
-        QTest::newRow("long lines") << shipped << kLong << plain << QSize(1366, 768);
-        QTest::newRow("outside the code page") << shipped << kForeign << plain << QSize(1366, 768);
+        QTest::newRow("outside the code page") << shipped << QStringLiteral("AéB€😀한 Ǻ̂ṩ,星環国,ÅÄÖ,ñ,→∀") << plain << QSize(1366, 768);
         QTest::newRow("rotated face") << shipped << all << fontWith("IPAGothic", 900, 0) << QSize(1366, 768);
-        QTest::newRow("tilted face") << shipped << kForeign << fontWith("IPAMincho", 150, 0) << QSize(1024, 768);
-        QTest::newRow("proportional face") << shipped << kLong << fontWith("IPAPGothic", 0, 0) << QSize(1366, 768);
+        const QString longLines = QStringLiteral("とても長い一行目の題名がここに続いてゆきますよ,a second line that runs on and on,るび,ruby,三行目");
+        QTest::newRow("proportional face, long lines") << shipped << longLines << fontWith("IPAPGothic", 0, 0) << QSize(1366, 768);
         QTest::newRow("not antialiased") << shipped << all << fontWith("IPAGothic", 0, 3) << QSize(1366, 768);
-        QTest::newRow("no title") << shipped << QString() << plain << QSize(640, 480);
     }
 
     void cardIsPlainComposition()
@@ -108,9 +87,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(TitleFont, font);
         QFETCH(QSize, screen);
-        const QString difference = firstDifference(CardRenderer::composeCard(picture, title, font, screen),
-                                                   plainCard(picture, title, font, screen));
-        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QCOMPARE(CardRenderer::composeCard(picture, title, font, screen), plainCard(picture, title, font, screen));
     }
 };
 

@@ -135,7 +135,6 @@ private slots:
         ownerFont.setPointSizeF(10.5);
         ownerFont.setBold(true);
         owner.setFont(ownerFont);
-        QCOMPARE(owner.logicalDpiY(), 96);
         QFont chosen("IPAGothic");
         pixels > 0 ? chosen.setPixelSize(pixels) : chosen.setPointSizeF(points);
         chosen.setWeight(QFont::Weight(weight));
@@ -151,10 +150,9 @@ private slots:
         dlg.setMin(8);
         dlg.setMax(20);
         dlg.showFont();
-        const QFont start = m_dialogs.fontRequests.first().font;
-        QCOMPARE(std::tuple(start.family(), start.pointSize(), start.bold(), start.strikeOut()),
-                 std::tuple(QString("IPAGothic"), 10, true, true));
         const auto &request = m_dialogs.fontRequests.first();
+        QCOMPARE(std::tuple(request.font.family(), request.font.pointSize(), request.font.bold(), request.font.strikeOut()),
+                 std::tuple(QString("IPAGothic"), 10, true, true));
         QCOMPARE(std::tuple(request.color, request.minSize, request.maxSize), std::tuple(QColor(Qt::red), 8, 20));
         QCOMPARE(owner.font(), ownerFont);
         QStringList properties{dlg.fontName()};
