@@ -9,9 +9,9 @@ namespace {
 const ProgramInfoTexts::Usage kUsages[] = {
     {&ProgramNames::kTambwin,
      "Usage: tambwin [NUMBER | -s TEXT]\n"
-     "Shows the full-screen episode title card of the series タンバー: its\n"
-     "picture, an episode title with its reading lines and a five-second sound;\n"
-     "then it ends by itself.\n"
+     "Shows the full-screen episode title card of the series Tamber (タンバー):\n"
+     "its picture, an episode title with its reading lines and a five-second\n"
+     "sound; then it ends by itself.\n"
      "\n"
      "  (no argument)  a random episode of the 45\n"
      "  NUMBER         episode NUMBER, 1 to 45 (other numbers: a random one)\n"
@@ -122,8 +122,9 @@ const ProgramInfoTexts::Usage kUsages[] = {
      "詳しくはマニュアルページ (man mirinit) を見てください。\n"},
     {&ProgramNames::kMirwin,
      "Usage: mirwin [NUMBER | HEADING,TITLE]\n"
-     "Shows the full-screen title card of the series 月影ミレル with a short\n"
-     "chime; a key or a click ends it early. velmo and mirinit start it.\n"
+     "Shows the full-screen title card of the series Tsukikage Mirelle\n"
+     "(月影ミレル) with a short chime; a key or a click ends it early. velmo\n"
+     "and mirinit start it.\n"
      "\n"
      "  (no argument)  a random episode of the 74\n"
      "  NUMBER         episode NUMBER, 1 to 74\n"
@@ -145,8 +146,8 @@ const ProgramInfoTexts::Usage kUsages[] = {
      "フォント、大きさ、位置は mirinit が書く mirwin.ini から読みます。\n"},
     {&ProgramNames::kDastor,
      "Usage: dastor [HEADING,TITLE]\n"
-     "Shows the full-screen title card of the series ダストル with a short\n"
-     "clank and rumble; a key or a click ends it early. velmo starts it.\n"
+     "Shows the full-screen title card of the series Dastor (ダストル) with a\n"
+     "short clank and rumble; a key or a click ends it early. velmo starts it.\n"
      "\n"
      "  (no argument)  a random line of dastor.vmf beside the program\n"
      "  HEADING,TITLE  own text: a small heading, a comma and the title\n"
