@@ -5,6 +5,7 @@
 #include "shared/programinfo.h"
 #include "shared/programnames.h"
 #include "titlecard/cardprogram.h"
+#include "viewer/quotesources.h"
 
 #include <QRandomGenerator>
 
@@ -12,8 +13,8 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kMirwin, argc, argv))
         return *answered;
-    // Titled with the series' name.
-    const CardProgram mirwin{ProgramNames::kMirwin, QT_TRANSLATE_NOOP("CardProgram", "月影ミレル"),
+    const CardProgram mirwin{ProgramNames::kMirwin, QuoteSources::findFixedFile(QuoteSources::kMirelle)->series,
+                             QuoteSources::kTextContext,
                              MirwinCard::kIcon, MirwinCard::kSound,
                              true}; // a key or a click ends the card early
     // What to show is known before Qt starts; a card kept from an earlier

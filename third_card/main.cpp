@@ -13,8 +13,8 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kDastor, argc, argv))
         return *answered;
-    // Titled with the series' name.
-    const CardProgram dastor{ProgramNames::kDastor, QT_TRANSLATE_NOOP("CardProgram", "ダストル"),
+    const CardProgram dastor{ProgramNames::kDastor, QuoteSources::findFixedFile(QuoteSources::kDastor)->series,
+                             QuoteSources::kTextContext,
                              DastorCard::kIcon, DastorCard::kSound,
                              true}; // a key or a click ends the card early
     // What to show is known before Qt starts (the quote file lies in the

@@ -72,7 +72,7 @@ int runCardProgram(int argc, char **argv, const CardProgram &program, const Card
         }).share();
 
     CardWindow window([composing] { return composing.get().image; });
-    window.setWindowTitle(QCoreApplication::translate("CardProgram", program.caption));
+    window.setWindowTitle(QCoreApplication::translate(program.captionContext, program.caption.toUtf8().constData()));
     window.setEndsOnInput(program.endsOnInput);
     reportFirstFrame(window, program.name);
     const QByteArray wave = WaveSound::readResource(program.soundResource);

@@ -12,9 +12,10 @@
 struct CardProgram
 {
     QString name;          // the bare program name (shared/programnames.h)
-    // The window's title as written (UTF-8), shown in the interface's
-    // language: mark it with QT_TRANSLATE_NOOP("CardProgram", …).
-    const char *caption = nullptr;
+    // The window's title as written, shown in the interface's language:
+    // marked with QT_TRANSLATE_NOOP(captionContext, …) where it is written.
+    QString caption;
+    const char *captionContext = "CardProgram";
     QString iconResource;  // PNG
     QString soundResource; // RIFF WAVE; its playing time is the card's
     bool endsOnInput = false; // a key press or a click ends the card early

@@ -16,7 +16,8 @@ int main(int argc, char **argv)
     // run then needs no fonts at all.
     const CardRequest request =
         requestForArguments(argumentString(programArguments(argc, argv)), SystemClock(), TitleFontFile::path());
-    const CardProgram tambwin{ProgramNames::kTambwin, QT_TRANSLATE_NOOP("CardProgram", "タンバー for Windows95"),
+    const CardProgram tambwin{ProgramNames::kTambwin,
+                              QStringLiteral(QT_TRANSLATE_NOOP("CardProgram", "タンバー for Windows95")), "CardProgram",
                               QStringLiteral(":/titlecard/tambwin.png"), WaveSound::kTambwinResource,
                               false}; // the card cannot be dismissed early
     return runCardProgram(argc, argv, tambwin, recipeFor(request));

@@ -51,7 +51,7 @@ QString shownNumberLabel(int number, const QString &unit)
 {
     const char *label = unit == kChapter ? QT_TRANSLATE_NOOP("QuoteSources", "第%1章")
                                          : QT_TRANSLATE_NOOP("QuoteSources", "第%1話");
-    return QCoreApplication::translate("QuoteSources", label).arg(number);
+    return QCoreApplication::translate(kTextContext, label).arg(number);
 }
 
 QString mirelleTitle(const QString &line)

@@ -26,10 +26,13 @@ inline const QString kCommandLine = QStringLiteral("other");
 inline const QString kChapter = QStringLiteral("章");
 inline const QString kEpisode = QStringLiteral("話");
 
+// The translation context of the series' names and the number labels.
+inline constexpr char kTextContext[] = "QuoteSources";
+
 struct FixedFile
 {
     QString fileName;
-    QString series;   // the series' name in a source line (translated there, context "QuoteSources")
+    QString series;   // the series' name as written (translated where shown, kTextContext)
     QChar separator;  // between the series and the number label
     QString unit;     // kChapter or kEpisode
 };

@@ -26,7 +26,7 @@ QString translated(const char *text)
 // and the two ideographic spaces that pad the title bar.
 QString sourceLine(const QuoteSources::FixedFile &file, int number)
 {
-    const QString series = QCoreApplication::translate("QuoteSources", file.series.toUtf8().constData());
+    const QString series = QCoreApplication::translate(QuoteSources::kTextContext, file.series.toUtf8().constData());
     // The series, then the chapter or episode.
     const QString caption = file.separator == kSpace ? translated(QT_TRANSLATE_NOOP("QuoteTexts", "%1　%2　　"))
                                                      : translated(QT_TRANSLATE_NOOP("QuoteTexts", "%1 %2　　"));

@@ -1,11 +1,4 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
-<context>
-    <name>CardProgram</name>
-    <message>
-        <source>月影ミレル</source>
-        <translation>Tsukikage Mirelle</translation>
-    </message>
-</context>
 </TS>
