@@ -115,7 +115,7 @@ private slots:
         row("episode 1, no lower", {}, "alt S; type Text1 free; alt M; key HScroll1 Left",
             "Text1(disabled)(grey)=free Text3=" + titles.line(1) + " HScroll1=1", defaults);
         row("episode 74, no higher", {}, "alt M; key HScroll1 End; key HScroll1 Right",
-            "Text3=" + titles.line(74) + " HScroll1=74", defaults);
+            QStringLiteral("Text3=第74話 ") + titles.title(74) + " HScroll1=74", defaults);
         row("free text", {}, "alt M; alt S; type Text1 free", "Text1=free Text3(disabled)=" + titles.line(1), defaults);
     }
     void controls()

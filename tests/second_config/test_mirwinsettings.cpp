@@ -1,11 +1,9 @@
 #include "fakes/filebytes.h"
-#include "second_config/episodetitles.h"
 #include "second_config/mirwinsettingsfile.h"
 #include "shared/cp932.h"
 
 #include <QtTest>
 
-using File = MirwinSettingsFile::Status;
 Q_DECLARE_METATYPE(MirwinSettings)
 
 template <> char *QTest::toString(const MirwinSettings &s)
@@ -16,7 +14,7 @@ template <> char *QTest::toString(const MirwinSettings &s)
 
 using S = MirwinSettings;
 
-// mirwin.ini as mirinit and velmoinit write and read it, and the episode titles.
+// mirwin.ini as mirinit and velmoinit write and read it.
 class TestMirwinSettings : public QObject
 {
     Q_OBJECT
@@ -88,18 +86,6 @@ private slots:
         QCOMPARE(MirwinSettingsFile::parse(bytes), read);
     }
 
-    // A pipe without a writer would block a plain open; of a huge file only
-    // the head is read.
-    void readPlaces()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(MirwinSettingsFile::kFileName);
-        QVERIFY(writeAll(path, "fifo"));
-        QCOMPARE(MirwinSettingsFile::read(path).status, File::Unreadable);
-        QVERIFY(writeAll(path + ".huge", "F\r\n+1\r\n 2 \r\n 3 \r\n" + QByteArray(64 << 20, 'x')));
-        QCOMPARE(MirwinSettingsFile::read(path + ".huge").settings, (S{"F", 1, 2, 3}));
-    }
-
     // A save of changed values against the file as it is now: only the
     // lines of the changed fields are rewritten, each keeping its line end;
     // a file that already holds them is not replaced; what cannot be read
@@ -155,23 +141,6 @@ private slots:
         ::stat(QFile::encodeName(path).constData(), &now);
         QCOMPARE(now.st_ino != old.st_ino, readAll(path) != was); // replaced only when it changed
         QCOMPARE(QFileInfo(path).isSymLink(), before == "link");
-    }
-
-    // The titles are the lines of the shipped quote file, which is built
-    // from the same source; a regenerated or edited file shows up here.
-    void episodeTitles()
-    {
-        const QByteArray quoteFile = readAll(qEnvironmentVariable("SUITE_SOURCE_DIR") + "/resources/viewer/mirelle.vmf");
-        const QList<QByteArray> lines = quoteFile.split('\n');
-        QCOMPARE(lines.size(), EpisodeTitles::kLast + 1); // the last line ends too
-        const EpisodeTitles titles = EpisodeTitles::load();
-        for (int n = EpisodeTitles::kFirst; n <= EpisodeTitles::kLast; ++n) {
-            QCOMPARE(Cp932::fromUnicode(titles.title(n)) + '\r', lines.at(n - 1));
-            // The title alone, 7 to 12 characters: the episode line is made for that.
-            QVERIFY2(titles.title(n).size() >= 7 && titles.title(n).size() <= 12, qPrintable(titles.title(n)));
-        }
-        QCOMPARE(titles.line(74), QStringLiteral("第74話 ") + titles.title(74));
-        QCOMPARE(titles.title(75), QString());
     }
 };
 

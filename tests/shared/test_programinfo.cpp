@@ -22,10 +22,10 @@ private slots:
         QTest::newRow("LANG other language starting with ja") << QStringList{"", "", "", "jam_JM"} << false;
         QTest::newRow("LC_MESSAGES over LANG") << QStringList{"", "", "ja_JP.UTF-8", "en_US.UTF-8"} << true;
         QTest::newRow("LC_ALL over both") << QStringList{"", "en_GB.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8"} << false;
-        QTest::newRow("LANG C.UTF-8") << QStringList{"", "", "", "C.UTF-8"} << false;
-        QTest::newRow("LANGUAGE over the locale") << QStringList{"ja", "", "", "en_US.UTF-8"} << true;
-        QTest::newRow("LANGUAGE ignored in the C locale") << QStringList{"ja", "", "", ""} << false;
-        QTest::newRow("LANGUAGE first known entry") << QStringList{"fr:en:ja", "", "", "ja_JP.UTF-8"} << false;
+        QTest::newRow("LANGUAGE ignored in the C locale") << QStringList{"ja", "", "", "C.UTF-8"} << false;
+        QTest::newRow("LANGUAGE's first known entry, not the locale")
+            << QStringList{"fr:ja:en", "", "", "de_DE.UTF-8"} << true;
+        QTest::newRow("LANGUAGE's English before Japanese") << QStringList{"fr:en:ja", "", "", "ja_JP.UTF-8"} << false;
     }
     void languageOf()
     {
