@@ -19,6 +19,7 @@
 #include <future>
 
 using Status = QuoteFile::Status;
+Q_DECLARE_METATYPE(ViewerSettings)
 
 namespace {
 const QChar U(0x3000);
@@ -43,7 +44,16 @@ template <typename F> auto whileLooping(F blocking)
     return done.get();
 }
 
-struct Fakes
+// The texts of the boxes shown.
+QStringList texts(const RecordingMessageBox &boxes)
+{
+    QStringList texts;
+    for (const RecordingMessageBox::Box &box : boxes.boxes)
+        texts << box.text;
+    return texts;
+}
+
+struct Rig
 {
     MemorySettingsStore store;
     FakeTray tray;
@@ -52,32 +62,19 @@ struct Fakes
     RecordingMessageBox boxes;
     FixedRandom random;
     FakePropertyLink link;
-    // Each program start as its path and arguments, each box as its text and
-    // title; or the box texts alone.
-    QStringList seen(bool all = true) const
-    {
-        QStringList seen;
-        for (const RecordingStarter::Call &call : all ? starter.calls : QList<RecordingStarter::Call>())
-            seen << call.program << call.arguments;
-        for (const RecordingMessageBox::Box &box : boxes.boxes)
-            seen << box.text << (all ? QStringList{box.title} : QStringList());
-        return seen;
-    }
-    QStringList boxTexts() const { return seen(false); }
-};
-struct Rig : Fakes
-{
     ViewerController controller;
     QList<int> exits; // of each finished signal
-    Rig(const ViewerSettings &settings, const QString &prog, const QString &work, bool startsOk = true)
+    Rig(const QString &prog, const QString &work, bool startsOk = true)
         : controller({store, tray, timer, starter, boxes, random, link, prog, work}, {})
     {
         QObject::connect(&controller, &ViewerController::finished, [this](int code) { exits << code; });
-        store.stored = settings;
         starter.succeed = startsOk;
+    }
+    void load(const ViewerSettings &settings)
+    {
+        store.stored = settings;
         controller.load();
     }
-    int displays() const { return int(starter.calls.size() + boxes.boxes.size()); }
 };
 } // namespace
 
@@ -88,10 +85,6 @@ class TestViewer : public QObject
     Q_OBJECT
     QTemporaryDir m_work, m_prog;
     QString prog(const QString &name) const { return m_prog.filePath(name); }
-    std::unique_ptr<Rig> start(int code, int interval, int mode, int position = 1)
-    {
-        return std::make_unique<Rig>(cfg(code, interval, mode, "tamber.vmf", position), m_prog.path(), m_work.path());
-    }
 
 private slots:
     void initTestCase()
@@ -203,62 +196,97 @@ private slots:
         QFETCH(QString, source);
         QFETCH(int, code);
         QFETCH(int, position);
-        Fakes rig;
+        Rig rig(m_prog.path(), m_work.path());
         QuotePlayer player(rig.starter, rig.boxes, rig.random, m_prog.path(), m_work.path());
         player.state() = {cfg(code, 0, 1, source, position), kCommandText, QStringLiteral("前回の言葉"), 0, {}, {}};
         QFETCH(double, r);
         rig.random.r = r;
         const bool played = player.play();
-        QTEST(rig.seen() + (played ? QStringList() : QStringList{player.failure().section(" (", 0, 0)}), "seen");
+        QStringList seen; // each start as its program and arguments, each box as its text and title
+        for (const RecordingStarter::Call &call : rig.starter.calls)
+            seen << call.program << call.arguments;
+        for (const RecordingMessageBox::Box &box : rig.boxes.boxes)
+            seen << box.text << box.title;
+        QTEST(seen + (played ? QStringList() : QStringList{player.failure().section(" (", 0, 0)}), "seen");
         QVERIFY(rig.boxes.boxes.isEmpty() || rig.boxes.boxes.at(0).systemModal);
         QCOMPARE(rig.random.draws, played && source != "other" && code >= 20 && code <= 23 ? 1 : 0);
         QTEST(int(player.state().settings.linePosition), "next");
     }
 
-    // Displays by minute (0: at start) in a quarter of an hour with one by
-    // hand at 3 and stop1 pressed twice at 7: neither moves the periodic
-    // ones. A negative interval is as good as none; showing once ends at once.
-    void timing_data()
+    // A run of the viewer as steps: t a minute's tick, p a display by hand,
+    // z stop1, f saves fail from here on, s they succeed again, q the end.
+    // What it showed, each as "minute:" and a box's text (a box that is not
+    // a quote with its title and details), the positions it saved, how it ended.
+    void run_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<QList<int>>("at");
-        QTest::newRow("once") << 0 << 5 << QList<int>{0};
-        QTest::newRow("resident every 5") << 1 << 5 << QList<int>{0, 3, 5, 10, 15};
-        QTest::newRow("silent every 4") << 2 << 4 << QList<int>{3, 4, 8, 12};
-        QTest::newRow("negative interval") << 1 << -4 << QList<int>{0, 3};
-    }
-    void timing()
-    {
-        QFETCH(int, mode);
-        QFETCH(int, interval);
-        auto rig = start(20, interval, mode);
-        const bool periodic = interval > 0 && mode != 0;
-        const auto paused = [&] {
-            const bool p = rig->controller.isPaused();
-            return p == rig->tray.stopChecked && p == rig->tray.paused && !(p && rig->timer.running) ? int(p) : -1;
+        QTest::addColumn<ViewerSettings>("settings");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QList<int>>("saved");
+        QTest::addColumn<int>("exit"); // -1: still running
+        QTest::addColumn<bool>("startsOk");
+        QTest::addColumn<int>("warnings");
+        const auto row = [](const char *name, const ViewerSettings &settings, const char *steps, const QStringList &shown,
+                            const QList<int> &saved, int exit, bool startsOk = true, int warnings = 0) {
+            QTest::newRow(name) << settings << QString(steps) << shown << saved << exit << startsOk << warnings;
         };
-        QList<int> at(rig->displays(), 0);
-        for (int minute = 1; minute <= 15; ++minute) {
-            const int before = rig->displays();
-            if (minute == 3)
-                rig->controller.playNow();
-            rig->timer.tick();
-            if (minute == 7) {
-                rig->controller.pauseRequested();
-                QCOMPARE(paused(), int(periodic));
-                rig->controller.pauseRequested();
-                QCOMPARE(paused(), 0);
-            }
-            if (rig->displays() > before)
-                at << minute;
+        // After each display, and again on closing; one by hand and stop1
+        // twice do not move the periodic displays.
+        row("once", cfg(11, 5, 0), "ttpz", {"0:言葉1"}, {2, 2}, 0);
+        row("resident every 5", cfg(11, 5, 1), "ttptttttzztttttttt", {"0:言葉1", "2:言葉2", "5:言葉3", "10:言葉4", "15:言葉5"},
+            {2, 3, 4, 5, 1}, -1);
+        row("silent every 4", cfg(11, 4, 2), "ttptttttzztttttttt", {"2:言葉1", "4:言葉2", "8:言葉3", "12:言葉4"},
+            {2, 3, 4, 5}, -1);
+        row("negative interval", cfg(11, -4, 1), "ttpz", {"0:言葉1", "2:言葉2"}, {2, 3}, -1);
+        // A failed display ends the viewer at once, its position not advanced.
+        row("card program fails", cfg(10, 1, 1, "tamber.vmf", 2), "tpq",
+            {"0:[ヴェルモ for Windows95] ファイルが適切でありません。 " + m_prog.filePath("tambwin") + ": 起動できません"}, {2},
+            1, false);
+        // A position that cannot be saved is said on stderr every time, in
+        // one box per run of failures while the viewer runs but none on
+        // closing, and in the exit code.
+        const QString box = "0:[ヴェルモ for Windows95] 読み出し位置を保存できませんでした。\ndisk full";
+        row("failed saves", cfg(11, 0, 2), "fppspfpspfq", {"0:言葉1", box, "0:言葉2", "0:言葉3", "0:言葉4", box, "0:言葉5"},
+            {4, 1}, 1, true, 4);
+    }
+    void run()
+    {
+        QFETCH(ViewerSettings, settings);
+        QFETCH(int, exit);
+        QFETCH(bool, startsOk);
+        QFETCH(int, warnings);
+        for (int i = 0; i < warnings; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("読み出し位置を保存できませんでした。 disk full"));
+        int minute = 0;
+        QStringList shown;
+        Rig rig(m_prog.path(), m_work.path(), startsOk);
+        rig.boxes.onShow = [&] {
+            const RecordingMessageBox::Box &box = rig.boxes.boxes.last();
+            shown << QString::number(minute) + ':' + (box.systemModal ? QString() : '[' + box.title + "] ") + box.text
+                         + (box.details.isEmpty() ? QString() : ' ' + box.details);
+        };
+        rig.load(settings);
+        QFETCH(QString, steps);
+        for (const QChar step : steps) {
+            minute += step == 't' ? 1 : 0;
+            if (step == 't')
+                rig.timer.tick();
+            else if (step == 'p')
+                rig.controller.playNow();
+            else if (step == 'z')
+                rig.controller.pauseRequested();
+            else if (step == 'q')
+                rig.controller.quit();
+            else
+                rig.store.failSaves = step == 'f';
         }
-        QTEST(at, "at");
-        QCOMPARE((QList<bool>{rig->timer.running, rig->tray.stopEnabled, rig->tray.shown}),
-                 (QList<bool>{periodic, interval > 0, mode != 0}));
-        QCOMPARE(rig->exits, mode == 0 ? QList<int>{0} : QList<int>{});
-        // After each display, and again on closing.
-        QCOMPARE(rig->store.saved, QList<qint16>(at.size() + (mode == 0 ? 1 : 0), 2));
+        QTEST(shown, "shown");
+        QFETCH(QList<int>, saved);
+        QCOMPARE(rig.store.saved, QList<qint16>(saved.begin(), saved.end()));
+        const bool periodic = settings.intervalMinutes > 0;
+        QCOMPARE((QList<bool>{rig.timer.running, rig.tray.stopEnabled, rig.tray.shown}),
+                 (QList<bool>{exit < 0 && periodic, periodic, exit < 0}));
+        QCOMPARE(rig.exits, exit < 0 ? QList<int>() : QList<int>{exit});
     }
 
     // The property window from the menu: its start through the starter's
@@ -284,15 +312,15 @@ private slots:
         QFETCH(int, newInterval);
         QFETCH(QString, box);
         QTemporaryDir noProgram;
-        Rig rig(cfg(11, 3, 2), ending == "missing" ? noProgram.path() : m_prog.path(), m_work.path(),
-                ending != "start fails");
+        Rig rig(ending == "missing" ? noProgram.path() : m_prog.path(), m_work.path(), ending != "start fails");
+        rig.load(cfg(11, 3, 2));
         if (pausedBefore)
             rig.controller.pauseRequested();
         rig.store.stored.linePosition = 99;
         rig.controller.openProperties();
         QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
         QCOMPARE(rig.boxes.boxes.size(), box.isEmpty() ? 0 : 1);
-        QVERIFY(rig.boxTexts().join(' ').contains(box));
+        QVERIFY(texts(rig.boxes).join(' ').contains(box));
         QCOMPARE(rig.link.opens, box.isEmpty() ? 1 : 0);
         if (rig.link.opens) {
             QCOMPARE(rig.starter.calls.last().program, prog("velmoinit"));
@@ -333,22 +361,23 @@ private slots:
         QFETCH(QString, handed);
         QFETCH(int, mode);
         QFETCH(int, confirmed);
-        auto rig = start(11, 0, 2, 3);
-        rig->controller.openProperties();
-        rig->boxes.onShow = [&] {
-            QVERIFY(rig->exits.isEmpty());
-            if (rig->boxes.boxes.size() > 1)
+        Rig rig(m_prog.path(), m_work.path());
+        rig.load(cfg(11, 0, 2, "tamber.vmf", 3));
+        rig.controller.openProperties();
+        rig.boxes.onShow = [&] {
+            QVERIFY(rig.exits.isEmpty());
+            if (rig.boxes.boxes.size() > 1)
                 return;
-            QVERIFY(rig->controller.takesHandOvers());
-            rig->store.stored.linePosition = qint16(confirmed);
-            rig->store.stored.residentMode = quint8(mode);
-            handed.isNull() ? rig->link.deliver("OK") : rig->controller.showHandedOver(handed);
-            QCOMPARE(rig->boxes.boxes.size(), 1); // not inside the open one
+            QVERIFY(rig.controller.takesHandOvers());
+            rig.store.stored.linePosition = qint16(confirmed);
+            rig.store.stored.residentMode = quint8(mode);
+            handed.isNull() ? rig.link.deliver("OK") : rig.controller.showHandedOver(handed);
+            QCOMPARE(rig.boxes.boxes.size(), 1); // not inside the open one
         };
-        rig->controller.playNow();
-        rig->controller.playNow(); // nothing once ended
-        QTEST(rig->boxTexts(), "shown");
-        QCOMPARE(rig->exits, mode ? QList<int>{} : QList<int>{0});
+        rig.controller.playNow();
+        rig.controller.playNow(); // nothing once ended
+        QTEST(texts(rig.boxes), "shown");
+        QCOMPARE(rig.exits, mode ? QList<int>{} : QList<int>{0});
     }
 
     // A property window started from the menu tells the resident viewer over
@@ -356,17 +385,18 @@ private slots:
     // of the person's own stays.
     void reloadReachesTheViewer()
     {
-        auto rig = start(11, 5, 2);
-        rig->controller.pauseRequested();
+        Rig rig(m_prog.path(), m_work.path());
+        rig.load(cfg(11, 5, 2));
+        rig.controller.pauseRequested();
         ResidentChannel resident(m_work.filePath("resident"));
         QVERIFY(resident.listen());
-        connect(&resident, &ResidentChannel::reloadRequested, &rig->controller, &ViewerController::reloadSettings);
-        rig->store.stored.intervalMinutes = 10;
+        connect(&resident, &ResidentChannel::reloadRequested, &rig.controller, &ViewerController::reloadSettings);
+        rig.store.stored.intervalMinutes = 10;
         QVERIFY(whileLooping([&] {
             return ResidentChannel(m_work.filePath("resident")).requestReload(QDeadlineTimer(20000));
         }));
-        QTRY_COMPARE(rig->controller.state().settings.intervalMinutes, qint16(10));
-        QVERIFY(rig->controller.isPaused() && !rig->timer.running);
+        QTRY_COMPARE(rig.controller.state().settings.intervalMinutes, qint16(10));
+        QVERIFY(rig.controller.isPaused() && !rig.timer.running);
     }
 
     // What a later start does, over a socket of the test's own: hand its
@@ -403,62 +433,20 @@ private slots:
             running.setGate([resident] { return resident != "busy"; });
             QStringList received;
             connect(&running, &ResidentChannel::commandLineReceived, this, [&](const QString &l) { received << l; });
-            Fakes f;
+            RecordingMessageBox boxes;
             const bool answers = resident == "taking" || resident == "busy";
             const auto later = [&] {
                 ResidentChannel channel(path);
-                return ResidentStart::settle(channel, commandLine, f.boxes, answers ? 20000 : 300).value_or(-1);
+                return ResidentStart::settle(channel, commandLine, boxes, answers ? 20000 : 300).value_or(-1);
             };
             // Without the loop the resident one never answers.
             const int exitCode = answers ? whileLooping(later) : later();
             QTEST(exitCode, "exitCode");
-            QTEST(f.boxTexts(), "boxes");
+            QTEST(texts(boxes), "boxes");
             QTRY_COMPARE(received, exitCode == 0 ? QStringList{commandLine} : QStringList());
         }
         // Whoever held it let go on ending: the next start is resident.
         QCOMPARE(ResidentChannel(path).claim(), InstanceLock::State::Held);
-    }
-
-    // A display that fails ends the viewer at once with the culprit and the
-    // reason; nothing more happens, and the position is not advanced.
-    void errorPath()
-    {
-        QTemporaryDir emptyWork;
-        Rig rig(cfg(10, 1, 1, "tamber.vmf", 2), m_prog.path(), emptyWork.path(), false);
-        rig.controller.tick();
-        rig.controller.playNow();
-        rig.controller.quit();
-        QCOMPARE(rig.starter.calls.size(), 1);
-        QCOMPARE(rig.boxes.boxes.size(), 1);
-        const RecordingMessageBox::Box box = rig.boxes.boxes.at(0);
-        QCOMPARE((QStringList{box.text, box.title, box.details}),
-                 (QStringList{"ファイルが適切でありません。", "ヴェルモ for Windows95", prog("tambwin") + ": 起動できません"}));
-        QVERIFY(!box.systemModal && !rig.tray.shown && !rig.timer.running);
-        QCOMPARE(rig.exits, QList<int>{1});
-        QCOMPARE(rig.store.saved, QList<qint16>{2});
-    }
-
-    // A position that cannot be saved is said on stderr every time, in one
-    // box per run of failures while the viewer runs but none on closing, and
-    // in the exit code. Steps: f saves fail from here, s they succeed, p a
-    // display, q the end.
-    void failedSave()
-    {
-        auto rig = start(11, 0, 2);
-        const QString message = QStringLiteral("読み出し位置を保存できませんでした。"), box = message + "\ndisk full";
-        for (int i = 0; i < 4; ++i)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message + " disk full"));
-        for (const QChar step : QStringLiteral("fppspfpspfq")) {
-            if (step == 'p')
-                rig->controller.playNow();
-            else if (step == 'q')
-                rig->controller.quit();
-            else
-                rig->store.failSaves = step == 'f';
-        }
-        QCOMPARE(rig->boxTexts(), (QStringList{"言葉1", box, "言葉2", "言葉3", "言葉4", box, "言葉5"}));
-        QCOMPARE(rig->store.saved, (QList<qint16>{4, 1}));
-        QCOMPARE(rig->exits, QList<int>{1});
     }
 };
 

@@ -41,6 +41,7 @@ struct PropertyRig
     RecordingHelpViewer help;
     ScriptedDialogBinding dialogs;
     ViewerSettingsStore *usedStore = &store; // a test may give the window a real one
+    DesktopNotifier *notifier = nullptr;
     std::unique_ptr<PropertyWindow> window;
     QStringList published; // every text of ok2
 
@@ -61,7 +62,7 @@ struct PropertyRig
     {
         const QString dir = folder.path();
         window = std::make_unique<PropertyWindow>(
-            PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir});
+            PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir, notifier});
         QObject::connect(child<QLineEdit>("ok2"), &QLineEdit::textChanged,
                          [this](const QString &text) { published << text; });
         if (shown)
