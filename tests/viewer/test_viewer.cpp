@@ -101,44 +101,6 @@ private slots:
         QVERIFY(writeAll(m_work.filePath("pipe"), "fifo"));
     }
 
-    // Too many lines, a missing file and a pipe: outputs.
-    void quoteFile_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<Status>("status");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("lines"); // the first ones
-        const auto row = [this](const char *name, const QByteArray &content, Status status, int count,
-                                const QStringList &lines) {
-            QVERIFY(writeAll(m_work.filePath(name), content));
-            QTest::newRow(name) << m_work.filePath(name) << status << count << lines;
-        };
-        const QString q = QStringLiteral("星環タンバー、発進！");
-        row("crlf, empty lines, open last", "a\r\n\r\nb", Status::Ok, 3, {"a", "", "b"});
-        row("lf, lone cr ends a line", "a\rb\n\nc\n", Status::Ok, 4, {"a", "b", "", "c"});
-        // Records and CR LF pairs that straddle the 64 KiB read size.
-        row("chunk boundaries", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", Status::Ok, 4,
-            {QString(65535, 'a'), "b", QString(65532, 'c'), "d"});
-        row("utf-8 with bom", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8(), Status::Ok, 1, {q});
-        // ～ and ① exist only in the code page's own extensions.
-        row("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n", Status::Ok, 1, {q + "～①"});
-        row("megabyte line, cut on a character", "a\r\n" + Cp932::fromUnicode(QString(1 << 19, u'星')) + "\r\nb",
-            Status::Ok, 3, {"a", QString(QuoteFile::kMaxLineBytes / 2, u'星'), "b"});
-        row("binary", QByteArray("ab\0cd\r\n", 7), Status::NotText, 0, {});
-    }
-    void quoteFile()
-    {
-        QFETCH(QString, path);
-        QFETCH(QStringList, lines);
-        const QuoteFile::Scan scan = QuoteFile::scan(path);
-        QTEST(scan.status, "status");
-        QTEST(scan.lineCount, "count");
-        QStringList read;
-        for (int n = 1; n <= lines.size(); ++n)
-            read << QuoteFile::line(path, n, scan.utf8).value_or("<none>");
-        QCOMPARE(read, lines);
-    }
-
     // CR LF Shift-JIS, as the other programs expect; one record per episode or title where counted.
     void shippedFiles()
     {
@@ -185,6 +147,33 @@ private slots:
         row("last of a full file", full, 11, 32767, 0, {"last", full + " - 32767" + UU}, 1);
         row("empty file keeps the last line", empty, 21, 4, 0.5, {"前回の言葉", empty + " - 0" + UU}, 1);
         row("command line: no file, no draw", "other", 21, 7, 0, {kCommandText, "ヴェルモ" + UU}, 7);
+        // Line ends, encodings and sizes of a file of the user's own.
+        const auto file = [this](const char *name, const QByteArray &content) {
+            QVERIFY(writeAll(m_work.filePath(name), content));
+        };
+        const auto box = [this](const char *name, int position, const QString &line, int next) {
+            QTest::addRow("%s, line %d", name, position) << m_work.filePath(name) << 11 << position << 0.0
+                                << QStringList{line, m_work.filePath(name) + " - " + QString::number(position) + UU} << next;
+        };
+        file("crlf", "a\r\n\r\nb");
+        box("crlf", 2, "", 3);
+        box("crlf", 3, "b", 1); // an open last line counts
+        file("lone cr", "a\rb\n\nc\n");
+        box("lone cr", 4, "c", 1);
+        // Records and CR LF pairs that straddle the 64 KiB read size.
+        file("chunks", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd");
+        box("chunks", 2, "b", 3);
+        box("chunks", 4, "d", 1);
+        const QString q = QStringLiteral("星環タンバー、発進！");
+        file("utf-8", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8());
+        box("utf-8", 1, q, 1);
+        // ～ and ① exist only in the code page's own extensions.
+        file("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n");
+        box("cp932", 1, q + "～①", 1);
+        file("huge", "a\r\n" + Cp932::fromUnicode(QString(1 << 19, u'星')) + "\r\nb");
+        box("huge", 2, QString(QuoteFile::kMaxLineBytes / 2, u'星'), 3); // cut on a character
+        file("binary", QByteArray("ab\0cd\r\n", 7));
+        row("binary", m_work.filePath("binary"), 11, 1, 0, {m_work.filePath("binary") + ": テキストファイルではありません"}, 1);
         // The failures: the culprit and the reason, the position not advanced.
         const QString big = m_work.filePath("big.vmf"), pipe = m_work.filePath("pipe");
         row("missing fixed file", "animir.vmf", 11, 2, 0, {prog("animir.vmf") + ": ありません"}, 2);
@@ -214,7 +203,8 @@ private slots:
     }
 
     // A run of the viewer as steps: t a minute's tick, p a display by hand,
-    // z stop1, f saves fail from here on, s they succeed again, q the end.
+    // z stop1, f saves fail from here on, s they succeed again, r settings
+    // read again (saved with an interval of 1), q the end.
     // What it showed, each as "minute:" and a box's text (a box that is not
     // a quote with its title and details), the positions it saved, how it ended.
     void run_data()
@@ -238,6 +228,9 @@ private slots:
         row("silent every 4", cfg(11, 4, 2), "ttptttttzztttttttt", {"2:言葉1", "4:言葉2", "8:言葉3", "12:言葉4"},
             {2, 3, 4, 5}, -1);
         row("negative interval", cfg(11, -4, 1), "ttpz", {"0:言葉1", "2:言葉2"}, {2, 3}, -1);
+        // Settings saved by a window it did not open are read again, but a
+        // pause of the person's own stays.
+        row("paused, settings read again", cfg(11, 5, 1), "zrttzt", {"0:言葉1", "3:言葉2"}, {2, 3}, -1);
         // A failed display ends the viewer at once, its position not advanced.
         row("card program fails", cfg(10, 1, 1, "tamber.vmf", 2), "tpq",
             {"0:[ヴェルモ for Windows95] ファイルが適切でありません。 " + m_prog.filePath("tambwin") + ": 起動できません"}, {2},
@@ -266,6 +259,7 @@ private slots:
                          + (box.details.isEmpty() ? QString() : ' ' + box.details);
         };
         rig.load(settings);
+        rig.store.stored.intervalMinutes = 1; // what a later reading finds
         QFETCH(QString, steps);
         for (const QChar step : steps) {
             minute += step == 't' ? 1 : 0;
@@ -277,6 +271,8 @@ private slots:
                 rig.controller.pauseRequested();
             else if (step == 'q')
                 rig.controller.quit();
+            else if (step == 'r')
+                rig.controller.reloadSettings();
             else
                 rig.store.failSaves = step == 'f';
         }
@@ -284,8 +280,8 @@ private slots:
         QFETCH(QList<int>, saved);
         QCOMPARE(rig.store.saved, QList<qint16>(saved.begin(), saved.end()));
         const bool periodic = settings.intervalMinutes > 0;
-        QCOMPARE((QList<bool>{rig.timer.running, rig.tray.stopEnabled, rig.tray.shown}),
-                 (QList<bool>{exit < 0 && periodic, periodic, exit < 0}));
+        QCOMPARE((QList<bool>{rig.timer.running, rig.tray.stopEnabled, rig.tray.shown, rig.controller.isPaused()}),
+                 (QList<bool>{exit < 0 && periodic, periodic, exit < 0, false}));
         QCOMPARE(rig.exits, exit < 0 ? QList<int>() : QList<int>{exit});
     }
 
@@ -380,25 +376,6 @@ private slots:
         QCOMPARE(rig.exits, mode ? QList<int>{} : QList<int>{0});
     }
 
-    // A property window started from the menu tells the resident viewer over
-    // its socket after OK; the viewer reads its settings again, but a pause
-    // of the person's own stays.
-    void reloadReachesTheViewer()
-    {
-        Rig rig(m_prog.path(), m_work.path());
-        rig.load(cfg(11, 5, 2));
-        rig.controller.pauseRequested();
-        ResidentChannel resident(m_work.filePath("resident"));
-        QVERIFY(resident.listen());
-        connect(&resident, &ResidentChannel::reloadRequested, &rig.controller, &ViewerController::reloadSettings);
-        rig.store.stored.intervalMinutes = 10;
-        QVERIFY(whileLooping([&] {
-            return ResidentChannel(m_work.filePath("resident")).requestReload(QDeadlineTimer(20000));
-        }));
-        QTRY_COMPARE(rig.controller.state().settings.intervalMinutes, qint16(10));
-        QVERIFY(rig.controller.isPaused() && !rig.timer.running);
-    }
-
     // What a later start does, over a socket of the test's own: hand its
     // text to the resident viewer, say that the one holding the lock does
     // not answer or refuses, or become the resident viewer itself.
@@ -418,6 +395,7 @@ private slots:
         QTest::newRow("beyond any command line")
             << "taking" << QString(ResidentChannel::kMaxCommandLineBytes + 1, 'x') << 1 << refused;
         QTest::newRow("not taken now") << "busy" << "x" << 1 << refused;
+        QTest::newRow("settings saved by a window") << "taking" << "<reload>" << 0 << none;
     }
     void laterStart()
     {
@@ -433,10 +411,13 @@ private slots:
             running.setGate([resident] { return resident != "busy"; });
             QStringList received;
             connect(&running, &ResidentChannel::commandLineReceived, this, [&](const QString &l) { received << l; });
+            connect(&running, &ResidentChannel::reloadRequested, this, [&] { received << "<reload>"; });
             RecordingMessageBox boxes;
             const bool answers = resident == "taking" || resident == "busy";
             const auto later = [&] {
                 ResidentChannel channel(path);
+                if (commandLine == "<reload>")
+                    return channel.requestReload(QDeadlineTimer(20000)) ? 0 : 1;
                 return ResidentStart::settle(channel, commandLine, boxes, answers ? 20000 : 300).value_or(-1);
             };
             // Without the loop the resident one never answers.
