@@ -39,47 +39,6 @@ private slots:
     // The published item lives in a folder of the test.
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())); }
 
-    // The box shows the entry found at opening; OK applies a change of it,
-    // and an entry the person left alone stays as it was to the byte. Every
-    // way of closing without OK publishes only the end and saves nothing.
-    void closing_data()
-    {
-        QTest::addColumn<QByteArray>("before"); // empty: no entry
-        QTest::addColumn<QString>("opening");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<QString>("after"); // none, before, ours
-        const QByteArray byHand = "[Desktop Entry]\n# by hand\nExec=velmo\n";
-        const QString toggle = "click Check1; click Command1", change = "click Option14; click Check1; key VScroll1 Up; ";
-        QTest::newRow("none, toggled") << QByteArray() << "Check1=off" << toggle << "ours";
-        QTest::newRow("on, toggled") << byHand << "Check1=on" << toggle << "none";
-        QTest::newRow("hidden, toggled twice") << byHand + "Hidden=true\n" << "Check1=off" << "click Check1; " + toggle
-                                               << "before";
-        QTest::newRow("another program's, toggled") << QByteArray("[Desktop Entry]\nExec=other\n") << "Check1=off"
-                                                    << toggle << "ours";
-        QTest::newRow("キャンセル") << QByteArray() << "Check1=off" << change + "click Command2" << "none";
-        QTest::newRow("close box") << QByteArray() << "Check1=off" << change + "close" << "none";
-    }
-    void closing()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, opening);
-        QFETCH(QString, steps);
-        QTemporaryDir config;
-        const QString entry = useConfigFolder(config);
-        QVERIFY(before.isEmpty() || (QDir().mkpath(QFileInfo(entry).path()) && writeAll(entry, before)));
-        PropertyRig rig;
-        rig.open();
-        QCOMPARE(rig.look(opening), opening);
-        rig.act(steps);
-        QFETCH(QString, after);
-        QCOMPARE(readAll(entry), after == "ours" ? AutostartEntry::text(rig.path("velmo"))
-                                                 : after == "before" ? before : QByteArray("<missing>"));
-        const bool saved = steps.endsWith("Command1");
-        QCOMPARE(rig.published, (saved ? QStringList{"OK", "end"} : QStringList{"end"}));
-        QVERIFY(saved || describe(rig.store.stored) == describe(ViewerSettings()));
-        QCOMPARE(rig.mirwinIni() == "<missing>", !saved);
-    }
-
     // Each row: the stored values, the options selected at start, and what
     // OK then saves without any change by the person (when not given: the stored values).
     void startUpAndSave_data()
@@ -92,7 +51,6 @@ private slots:
                             const std::optional<ViewerSettings> &saved = {}, int viewerSaves = -1) {
             QTest::newRow(name) << s << QString(selected) << saved.value_or(s) << viewerSaves;
         };
-        row("nothing stored", ViewerSettings(), "10 21 12 16", stored("tamber.vmf", 20, 0, 1, 1));
         // The start line ends at the file's last line in every order.
         row("Sh 2 becomes 20, Ms the last line", stored("tamber.vmf", 2, 0, 80, 1), "10 21 12 16",
             stored("tamber.vmf", 20, 0, 50, 1));
@@ -183,50 +141,69 @@ private slots:
 
     // OK writes mirwin.ini only where the person changed a value, against
     // the file as it is then (another program may have saved meanwhile),
-    // and never over a file it could not read.
-    void mirwinIni_data()
+    // and never over a file it could not read. The box shows the login-start
+    // entry found at opening; OK applies a change of it, and an entry left
+    // alone stays as it was to the byte. Every way of closing without OK
+    // publishes only the end and saves nothing.
+    void savedFiles_data()
     {
+        QTest::addColumn<QString>("file"); // mirwin.ini or autostart
         QTest::addColumn<QByteArray>("before"); // "fifo": a named pipe; "none": no file
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QByteArray>("meanwhile"); // saved by another program while the window is open
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<QByteArray>("after"); // "fifo": still the pipe
+        QTest::addColumn<QByteArray>("after"); // "fifo": still the pipe; "ours": velmo's entry
+        const auto mirwin = [](const char *name, const QByteArray &before, const QString &shown,
+                               const QByteArray &meanwhile, const QString &steps, const QByteArray &after) {
+            QTest::newRow(name) << "mirwin.ini" << before << shown << meanwhile << steps + "; click Command1" << after;
+        };
         const QByteArray values = Cp932::fromUnicode("ＭＳ ゴシック") + "\r\n+12\r\n 25 \r\n-7 \r\nextra\r\n";
         const QString shown = "Text6=ＭＳ ゴシック Label13=+12 Label15=( -7 , 25 )";
-        const QString none = "Text6= Label13= Label15=";
-        const QByteArray other = "Other\n-3\n 4 \n 5 \n";
-        QTest::newRow("untouched: left to the byte") << values << shown << QByteArray() << "" << values;
-        const QByteArray beyond("F\r\n-500\r\n 300 \r\n-300 \r\n");
-        QTest::newRow("beyond the bars, untouched")
-            << beyond << "Text6=F Label13=-39 Label15=( -100 , 100 )" << QByteArray() << "" << beyond;
-        QTest::newRow("saved meanwhile, untouched: the other save stays") << values << shown << other << "" << other;
-        QTest::newRow("saved meanwhile, size moved: only that line")
-            << values << shown << other << "key VScroll1 Down" << QByteArray("Other\n+11\n 4 \n 5 \n");
-        QTest::newRow("no file at opening, saved meanwhile, untouched") << QByteArray("none") << none << other << ""
-                                                                        << other;
-        QTest::newRow("named pipe: told at opening, left") << QByteArray("fifo") << none << QByteArray()
-                                                           << "" << QByteArray("fifo");
+        const QByteArray other = "Other\n-3\n 4 \n 5 \n", beyond("F\r\n-500\r\n 300 \r\n-300 \r\n");
+        mirwin("untouched: left to the byte", values, shown, {}, "", values);
+        mirwin("beyond the bars, untouched", beyond, "Text6=F Label13=-39 Label15=( -100 , 100 )", {}, "", beyond);
+        mirwin("saved meanwhile, untouched: the other save stays", values, shown, other, "", other);
+        mirwin("saved meanwhile, size moved: only that line", values, shown, other, "key VScroll1 Down",
+               "Other\n+11\n 4 \n 5 \n");
+        mirwin("named pipe: told at opening, left", "fifo", "Text6= Label13= Label15=", {}, "", "fifo");
+        const QByteArray byHand = "[Desktop Entry]\n# by hand\nExec=velmo\n";
+        const QString toggle = "click Check1; click Command1", change = "click Option14; click Check1; key VScroll1 Up; ";
+        QTest::newRow("no entry, toggled") << "autostart" << QByteArray("none") << "Check1=off" << QByteArray() << toggle
+                                           << QByteArray("ours");
+        QTest::newRow("on, toggled") << "autostart" << byHand << "Check1=on" << QByteArray() << toggle << QByteArray("none");
+        QTest::newRow("hidden, toggled twice") << "autostart" << byHand + "Hidden=true\n" << "Check1=off" << QByteArray()
+                                               << "click Check1; " + toggle << byHand + "Hidden=true\n";
+        QTest::newRow("キャンセル") << "autostart" << QByteArray("none") << "Check1=off" << QByteArray()
+                                   << change + "click Command2" << QByteArray("none");
+        QTest::newRow("close box") << "autostart" << QByteArray("none") << "Check1=off" << QByteArray() << change + "close"
+                                   << QByteArray("none");
     }
-    void mirwinIni()
+    void savedFiles()
     {
+        QFETCH(QString, file);
         QFETCH(QByteArray, before);
         QFETCH(QByteArray, meanwhile);
+        QFETCH(QString, steps);
+        QTemporaryDir config;
         PropertyRig rig;
-        const QString ini = rig.path("mirwin.ini");
-        QVERIFY(before == "none" || writeAll(ini, before));
+        const QString entry = useConfigFolder(config), path = file == "autostart" ? entry : rig.path(file);
+        QVERIFY(before == "none" || (QDir().mkpath(QFileInfo(path).path()) && writeAll(path, before)));
         const int ran = rig.exec({[&] {
             QCOMPARE(rig.boxes.boxes.size(), before == "fifo" ? 1 : 0);
             QVERIFY(before != "fifo" || rig.boxes.boxes[0].text.contains("mirwin.ini を読み込めませんでした"));
             QFETCH(QString, shown);
             QCOMPARE(rig.look(shown), shown);
-            QVERIFY(meanwhile.isEmpty() || writeAll(ini, meanwhile));
-            QFETCH(QString, steps);
-            rig.act(steps + "; click Command1");
+            QVERIFY(meanwhile.isEmpty() || writeAll(path, meanwhile));
+            rig.act(steps);
         }});
         QCOMPARE(ran, 1);
         QFETCH(QByteArray, after);
-        QCOMPARE(rig.published, (QStringList{"OK", "end"}));
-        QCOMPARE(QFileInfo(ini).isFile() ? rig.mirwinIni() : QByteArray("fifo"), after);
+        const QByteArray now = QFileInfo(path).isFile() ? readAll(path) : QFileInfo::exists(path) ? "fifo" : "none";
+        QCOMPARE(now, after == "ours" ? AutostartEntry::text(rig.path("velmo")) : after);
+        const bool saved = steps.endsWith("Command1");
+        QCOMPARE(rig.published, (saved ? QStringList{"OK", "end"} : QStringList{"end"}));
+        QVERIFY(saved || describe(rig.store.stored) == describe(ViewerSettings()));
+        QVERIFY(file == "mirwin.ini" || (rig.mirwinIni() == "<missing>") == !saved);
     }
 
     // A save that fails is told, publishes nothing, writes nothing of the
