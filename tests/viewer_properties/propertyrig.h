@@ -97,30 +97,33 @@ struct PropertyRig
     {
         return qobject_cast<T *>(formChild(window.get(), name));
     }
-    // formAct, with "settle" and "close" (the close box).
+    // formAct, with "settle", "close" (the close box) and "enter" (the key).
     void act(const QString &steps) const
     {
         formAct(window.get(), steps, [this](const QStringList &w) {
             if (w[0] == "close")
                 window->close();
+            else if (w[0] == "enter")
+                QTest::keyClick(window.get(), Qt::Key_Return);
             else
                 settle();
         });
     }
     void click(const QString &name) const { act("click " + name); }
 
-    // formLook of the controls named in shown, and of Sh, Tim, Ms, Jo, Ops:
-    // the values last saved; mirwin.ini: the file, "|" for each CR LF.
+    // formLook of the controls named in shown (a bar as its value and its
+    // finishing end), and of Sh, Tim, Ms, Jo, Ops: the values last saved;
+    // mirwin.ini: the file, "|" for each CR LF; published: what ok2 said.
     QString look(const QString &shown) const
     {
         const ViewerSettings &s = store.stored;
         const QMap<QString, QString> saved = {{"Ops", s.quoteSource}, {"Sh", QString::number(s.showCode.value())},
                                               {"Tim", QString::number(s.intervalMinutes)},
                                               {"Ms", QString::number(s.linePosition)},
-                                              {"Jo", QString::number(s.residentMode)}};
+                                              {"Jo", QString::number(s.residentMode)}, {"published", published.join(' ')}};
         return formLook(window.get(), shown, [&](const QString &name, QWidget *control) {
             if (auto *bar = qobject_cast<ValueBar *>(control))
-                return QString::number(bar->barValue());
+                return QString::number(bar->barValue()) + '/' + QString::number(bar->finishEnd());
             return name == "mirwin.ini" ? QString::fromLatin1(mirwinIni()).replace("\r\n", "|") : saved.value(name);
         });
     }

@@ -15,61 +15,50 @@ class TestPropertyPages : public QObject
 private slots:
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())); }
 
-    void preview_data()
-    {
-        QTest::addColumn<QString>("source"); // a name in the program folder
-        QTest::addColumn<QByteArray>("content"); // "keep": the rig's own file
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("start");
-        QTest::addColumn<QString>("preview"); // "%1": the program folder
-        QTest::addColumn<int>("maximum"); // of the start-line bar; 0 when not checked
-        const QByteArray keep("keep");
-        const QByteArray seven = numberedLines("自分の行", 7);
-        QTest::newRow("tamber, line 1") << "tamber.vmf" << keep << 10 << 1 << "第1章 tamber.vmf 1" << 50;
-        QTest::newRow("mirelle") << "mirelle.vmf" << keep << 11 << 3 << "第3話 「mirelle.vmf 3の巻」" << 50;
-        QTest::newRow("own file") << "own.txt" << seven << 10 << 2 << "2行 - 自分の行2" << 7;
-        QTest::newRow("UTF-8 file as the viewer shows it") << "utf8.txt" << QByteArray("一行目\n二行目\n") << 10 << 2
-                                                          << "2行 - 二行目" << 2;
-        QTest::newRow("missing tamber") << "tamber.vmf" << QByteArray("missing") << 10 << 12 << "12行 - " << 30000;
-        QTest::newRow("empty tamber") << "tamber.vmf" << QByteArray() << 10 << 5 << "第0章 " << 0;
-        QTest::newRow("named pipe") << "own.txt" << QByteArray("fifo") << 10 << 3 << "3行 - " << 30000;
-        QTest::newRow("random: the title") << "quill.vmf" << keep << 20 << 1 << "アニメクイロン" << 0;
-        QTest::newRow("random: own file") << "own.txt" << seven << 22 << 1 << "%1/own.txt より" << 0;
-    }
-    void preview()
-    {
-        QFETCH(QString, source);
-        QFETCH(QByteArray, content);
-        QFETCH(int, code);
-        QFETCH(int, start);
-        PropertyRig rig;
-        if (content == "missing")
-            QVERIFY(QFile::remove(rig.path(source)));
-        else if (content != "keep")
-            QVERIFY(writeAll(rig.path(source), content));
-        rig.store.stored = stored(source.endsWith(".vmf") ? source : rig.path(source), code, 0, start, 1);
-        rig.open();
-        rig.settle();
-        QFETCH(QString, preview);
-        QCOMPARE(rig.text("Text3"), preview.arg(rig.folder.path()));
-        QCOMPARE(rig.child("Text3")->isEnabled(), code < 20);
-        QCOMPARE(rig.child("HScroll2")->isEnabled(), code < 20);
-        QFETCH(int, maximum);
-        if (maximum)
-            QCOMPARE(rig.child<ValueBar>("HScroll2")->finishEnd(), maximum);
-    }
-
-    // Each row: the stored values, steps (PropertyRig::act), and what the
-    // named controls and the saved values then show (PropertyRig::look).
+    // Each row: the stored values, a file of the program folder changed
+    // (content "none": removed; "folder", "fifo"), steps (PropertyRig::act),
+    // and what the named controls and the saved values then show
+    // (PropertyRig::look).
     void controls_data()
     {
         QTest::addColumn<ViewerSettings>("before");
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("shown");
-        const auto row = [](const char *name, const ViewerSettings &s, const char *steps, const QString &shown) {
-            QTest::newRow(name) << s << QString(steps) << shown;
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        const auto row = [](const char *name, const ViewerSettings &s, const char *steps, const QString &shown,
+                            const QString &file = {}, const QByteArray &content = {}) {
+            QTest::newRow(name) << s << QString(steps) << shown << file << content;
         };
         const auto sh = [](int code) { return stored("tamber.vmf", code, 0, 1, 1); };
+        // The start-line preview of every kind of source and of files that cannot be read.
+        const QByteArray seven = numberedLines("自分の行", 7);
+        row("tamber, line 1", sh(10), "", "Text3=第1章 tamber.vmf 1 HScroll2=1/50");
+        row("mirelle", stored("mirelle.vmf", 11, 0, 3, 1), "", "Text3=第3話 「mirelle.vmf 3の巻」 HScroll2=3/50");
+        row("own file", stored("own.txt", 10, 0, 2, 1), "", "Text3=2行 - 自分の行2 HScroll2=2/7", "own.txt", seven);
+        row("UTF-8 file as the viewer shows it", stored("utf8.txt", 10, 0, 2, 1), "", "Text3=2行 - 二行目 HScroll2=2/2",
+            "utf8.txt", "一行目\n二行目\n");
+        row("missing tamber", stored("tamber.vmf", 10, 0, 12, 1), "", "Text3=12行 -  HScroll2=12/30000", "tamber.vmf",
+            "none");
+        row("empty tamber", stored("tamber.vmf", 10, 0, 5, 1), "", "Text3=第0章  HScroll2=0/0", "tamber.vmf", "");
+        row("named pipe", stored("own.txt", 10, 0, 3, 1), "", "Text3=3行 -  HScroll2=3/30000", "own.txt", "fifo");
+        row("random: the title", stored("quill.vmf", 20, 0, 1, 1), "", "Text3(disabled)=アニメクイロン HScroll2(disabled)=1/10000");
+        row("random: own file", stored("own.txt", 22, 0, 1, 1), "", "Text3(disabled)=own.txt より", "own.txt", seven);
+        // A file missing from the program folder leaves its control
+        // disabled, with its selection as it was, and Enter cannot save
+        // without velmo (it leaves by キャンセル); a folder of the name counts as missing.
+        row("velmo: no OK", sh(10), "enter", "Command1(disabled)=OK published=end", "velmo", "none");
+        row("tamber.vmf, still selected", sh(10), "enter", "Option10(disabled)=on published=OK end", "tamber.vmf", "none");
+        row("a folder named velmo", sh(10), "enter", "Command1(disabled)=OK published=end", "velmo", "folder");
+        // The face name of tambwin.ini is its fourteenth line; a damaged,
+        // huge or strange file shows nothing and never blocks the window.
+        const QByteArray thirteen = "4294967280\r\n0\r\n0\r\n0\r\n700\r\n0\r\n0\r\n0\r\n128\r\n0\r\n0\r\n0\r\n49\r\n";
+        row("fourteen lines", sh(10), "", "Text7=ＭＳ 明朝", "tambwin.ini", thirteen + Cp932::fromUnicode("ＭＳ 明朝"));
+        row("thirteen lines", sh(10), "", "Text7=", "tambwin.ini", thirteen);
+        // Read as its 255-byte pieces, and the face cut to its 31 bytes.
+        row("ten megabytes without a line end", sh(10), "", "Text7=" + QString(31, 'x'), "tambwin.ini",
+            QByteArray(10 << 20, 'x'));
+        row("tambwin.ini a named pipe", sh(10), "", "Text7=", "tambwin.ini", "fifo");
         // The order is the tens digit of Sh, the method its units digit.
         row("in file order keeps the method", sh(22), "click Option15; click Command1", "Sh=12");
         row("message box", sh(10), "click Option14; click Command1", "Sh=11");
@@ -94,7 +83,6 @@ private slots:
         row("size up one: the position label stays empty", sh(20), "key VScroll1 Up", "Label13=+1 Label15=");
         // The interval counts only in the periodic mode; the field is read at OK.
         const ViewerSettings periodic = stored("tamber.vmf", 20, 7, 1, 1);
-        row("periodic, as stored", periodic, "click Command1", "Option4=on Text1=7 Tim=7 Jo=1");
         row("periodic, typed 12.9", periodic, "type Text1 12.9; click Command1", "Text1=12.9 Tim=12 Jo=1");
         row("once, resident", periodic, "type Text1 30; click Option16; click Command1",
             "Text1(disabled)(grey)=0 Tim=0 Jo=1");
@@ -112,12 +100,18 @@ private slots:
     void controls()
     {
         QFETCH(ViewerSettings, before);
-        QFETCH(QString, steps);
-        QFETCH(QString, shown);
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
         PropertyRig rig(before);
+        if (!file.isEmpty()) {
+            QFile::remove(rig.path(file));
+            QVERIFY(content == "none" || (content == "folder" ? QDir().mkpath(rig.path(file)) : writeAll(rig.path(file), content)));
+        }
         rig.open();
         rig.settle();
+        QFETCH(QString, steps);
         rig.act(steps);
+        QFETCH(QString, shown);
         QCOMPARE(rig.look(shown), shown);
     }
 

@@ -104,41 +104,6 @@ private slots:
         QTRY_COMPARE(heard, (QStringList{"", "OK", "end"}));
     }
 
-    // A file missing from the program folder leaves its control disabled,
-    // with its selection as it was, and Enter cannot save without velmo; a
-    // folder of the name counts as missing. The face name of tambwin.ini is
-    // its fourteenth line; a damaged, huge or strange file shows nothing and
-    // never blocks the window.
-    void programFolder_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QByteArray>("content"); // "none": removed; "folder", "fifo"
-        QTest::addColumn<QString>("shown");
-        const QByteArray none("none"), thirteen = "4294967280\r\n0\r\n0\r\n0\r\n700\r\n0\r\n0\r\n0\r\n128\r\n0\r\n0\r\n0\r\n49\r\n";
-        QTest::newRow("velmo: no OK") << "velmo" << none << "Command1(disabled)=OK";
-        QTest::newRow("tamber.vmf, still selected") << "tamber.vmf" << none << "Option10(disabled)=on";
-        QTest::newRow("a folder named velmo") << "velmo" << QByteArray("folder") << "Command1(disabled)=OK";
-        QTest::newRow("fourteen lines") << "tambwin.ini" << thirteen + Cp932::fromUnicode("ＭＳ 明朝") << "Text7=ＭＳ 明朝";
-        QTest::newRow("thirteen lines") << "tambwin.ini" << thirteen << "Text7=";
-        // Read as its 255-byte pieces, and the face cut to its 31 bytes.
-        QTest::newRow("ten megabytes without a line end") << "tambwin.ini" << QByteArray(10 << 20, 'x')
-                                                          << "Text7=" + QString(31, 'x');
-        QTest::newRow("named pipe") << "tambwin.ini" << QByteArray("fifo") << "Text7=";
-    }
-    void programFolder()
-    {
-        QFETCH(QString, file);
-        QFETCH(QByteArray, content);
-        QFETCH(QString, shown);
-        PropertyRig rig;
-        QFile::remove(rig.path(file));
-        QVERIFY(content == "none" || (content == "folder" ? QDir().mkpath(rig.path(file)) : writeAll(rig.path(file), content)));
-        rig.open();
-        QCOMPARE(rig.look(shown), shown);
-        QTest::keyClick(rig.window.get(), Qt::Key_Return);
-        QCOMPARE(rig.published.contains("OK"), !shown.startsWith("Command1"));
-    }
-
     // OK writes mirwin.ini only where the person changed a value, against
     // the file as it is then (another program may have saved meanwhile),
     // and never over a file it could not read. The box shows the login-start
