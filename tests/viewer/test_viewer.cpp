@@ -204,9 +204,14 @@ private slots:
 
     // A run of the viewer as steps: t a minute's tick, p a display by hand,
     // z stop1, f saves fail from here on, s they succeed again, r settings
-    // read again (saved with an interval of 1), q the end.
-    // What it showed, each as "minute:" and a box's text (a box that is not
-    // a quote with its title and details), the positions it saved, how it ended.
+    // read again; o the property window opened from the menu, and from it
+    // 0-9 a start line saved, x showing once saved, i no interval saved, k
+    // OK, e its end, g the link gone; h a later start hands over a text, n
+    // none; (...) the steps inside run while the next box is open. Settings
+    // saved elsewhere have an interval of 1. What it showed, each as
+    // "minute:" and a box's text (a box that is not a quote with its title
+    // and details) or a started program; ")" where the steps inside a box
+    // end; the positions it saved, how it ended and whether it is paused.
     void run_data()
     {
         QTest::addColumn<ViewerSettings>("settings");
@@ -214,11 +219,14 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QList<int>>("saved");
         QTest::addColumn<int>("exit"); // -1: still running
-        QTest::addColumn<bool>("startsOk");
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<QString>("programs"); // all, failing or none
         QTest::addColumn<int>("warnings");
         const auto row = [](const char *name, const ViewerSettings &settings, const char *steps, const QStringList &shown,
-                            const QList<int> &saved, int exit, bool startsOk = true, int warnings = 0) {
-            QTest::newRow(name) << settings << QString(steps) << shown << saved << exit << startsOk << warnings;
+                            const QList<int> &saved, int exit, bool paused = false, const char *programs = "all",
+                            int warnings = 0) {
+            QTest::newRow(name) << settings << QString(steps) << shown << saved << exit << paused << QString(programs)
+                                << warnings;
         };
         // After each display, and again on closing; one by hand and stop1
         // twice do not move the periodic displays.
@@ -230,150 +238,119 @@ private slots:
         row("negative interval", cfg(11, -4, 1), "ttpz", {"0:言葉1", "2:言葉2"}, {2, 3}, -1);
         // Settings saved by a window it did not open are read again, but a
         // pause of the person's own stays.
-        row("paused, settings read again", cfg(11, 5, 1), "zrttzt", {"0:言葉1", "3:言葉2"}, {2, 3}, -1);
+        row("paused, settings read again", cfg(11, 5, 1), "zrtt", {"0:言葉1"}, {2}, -1, true);
         // A failed display ends the viewer at once, its position not advanced.
         row("card program fails", cfg(10, 1, 1, "tamber.vmf", 2), "tpq",
-            {"0:[ヴェルモ for Windows95] ファイルが適切でありません。 " + m_prog.filePath("tambwin") + ": 起動できません"}, {2},
-            1, false);
+            {"0:[ヴェルモ for Windows95] ファイルが適切でありません。 " + prog("tambwin") + ": 起動できません", "0:tambwin"}, {2},
+            1, false, "failing");
         // A position that cannot be saved is said on stderr every time, in
         // one box per run of failures while the viewer runs but none on
         // closing, and in the exit code.
         const QString box = "0:[ヴェルモ for Windows95] 読み出し位置を保存できませんでした。\ndisk full";
         row("failed saves", cfg(11, 0, 2), "fppspfpspfq", {"0:言葉1", box, "0:言葉2", "0:言葉3", "0:言葉4", box, "0:言葉5"},
-            {4, 1}, 1, true, 4);
+            {4, 1}, 1, false, "all", 4);
+        // The property window pauses the viewer while it is open (it sees
+        // the position saved) and its OK ends the pause; otherwise the
+        // pause before it stays. Only a window that could not be had is
+        // reported, each way apart.
+        const QString noWindow = "0:[ヴェルモ for Windows95] プロパティの設定プログラム (velmoinit) ";
+        row("window: paused, OK", cfg(11, 3, 2), "zokett", {"0:velmoinit", "1:言葉1", "2:言葉2"}, {1, 2, 3}, -1);
+        row("window: OK with no interval", cfg(11, 3, 2), "oikett", {"0:velmoinit"}, {1}, -1);
+        row("window: cancel", cfg(11, 3, 2), "ottettt", {"0:velmoinit", "5:言葉1"}, {1, 2}, -1);
+        row("window: paused, crash or no answer", cfg(11, 3, 2), "zogt", {"0:velmoinit"}, {1}, -1, true);
+        row("window: not installed", cfg(11, 3, 2), "zo", {noWindow + "がインストールされていません。"}, {1}, -1, true, "none");
+        row("window: start fails", cfg(11, 3, 2), "o", {noWindow + "を起動できませんでした。", "0:velmoinit"}, {1}, -1, false,
+            "failing");
+        // While the box of line 3 is open, OK comes from the window or a
+        // later start hands over its text. The box is not cut short; a
+        // start line moved in the window is the next quote, one left as it
+        // was advances, and a change to showing once ends after that quote.
+        // A hand-over is shown after the box; the own order goes on.
+        const ViewerSettings line3 = cfg(11, 0, 2, "tamber.vmf", 3);
+        row("in a box: moved", line3, "o(2k)ppe", {"0:velmoinit", "0:言葉3", ")", "0:言葉2"}, {3, 2, 3}, -1);
+        row("in a box: left as it was", line3, "o(3k)ppe", {"0:velmoinit", "0:言葉3", ")", "0:言葉4"}, {3, 4, 5}, -1);
+        row("in a box: show once now", line3, "o(2xk)ppe", {"0:velmoinit", "0:言葉3", ")", "0:言葉2"}, {3, 2, 3, 3}, 0);
+        row("in a box: next quote", line3, "(n)pp", {"0:言葉3", ")", "0:言葉4", "0:言葉5"}, {4, 5, 1}, -1);
+        row("in a box: a text", line3, "(h)pp", {"0:言葉3", ")", "0:手渡し", "0:言葉4"}, {4, 4, 5}, -1);
     }
     void run()
     {
         QFETCH(ViewerSettings, settings);
         QFETCH(int, exit);
-        QFETCH(bool, startsOk);
+        QFETCH(QString, programs);
         QFETCH(int, warnings);
         for (int i = 0; i < warnings; ++i)
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression("読み出し位置を保存できませんでした。 disk full"));
+        QTemporaryDir none;
+        Rig rig(programs == "none" ? none.path() : m_prog.path(), m_work.path(), programs != "failing");
         int minute = 0;
+        qsizetype started = 0;
         QStringList shown;
-        Rig rig(m_prog.path(), m_work.path(), startsOk);
+        const auto logStarts = [&] {
+            while (started < rig.starter.calls.size())
+                shown << QString::number(minute) + ':' + QFileInfo(rig.starter.calls.at(started++).program).fileName();
+        };
+        const std::function<void(QChar)> step = [&](QChar c) {
+            ViewerSettings &saved = rig.store.stored;
+            if (c.isDigit())
+                saved.linePosition = qint16(c.digitValue());
+            else if (c == 'x')
+                saved.residentMode = 0;
+            else if (c == 'i')
+                saved.intervalMinutes = 0;
+            else if (c == 't')
+                rig.timer.tick();
+            else if (c == 'p')
+                rig.controller.playNow();
+            else if (c == 'z')
+                rig.controller.pauseRequested();
+            else if (c == 'q')
+                rig.controller.quit();
+            else if (c == 'r')
+                rig.controller.reloadSettings();
+            else if (c == 'o')
+                rig.controller.openProperties();
+            else if (c == 'k' || c == 'e')
+                rig.link.deliver(c == 'k' ? "OK" : "end");
+            else if (c == 'g')
+                rig.link.gone();
+            else if (c == 'h' || c == 'n')
+                rig.controller.showHandedOver(c == 'h' ? "手渡し" : "");
+            else
+                rig.store.failSaves = c == 'f';
+            logStarts();
+        };
+        QString inBox; // steps for the next box
         rig.boxes.onShow = [&] {
             const RecordingMessageBox::Box &box = rig.boxes.boxes.last();
             shown << QString::number(minute) + ':' + (box.systemModal ? QString() : '[' + box.title + "] ") + box.text
                          + (box.details.isEmpty() ? QString() : ' ' + box.details);
+            if (inBox.isEmpty())
+                return;
+            for (const QChar inner : std::exchange(inBox, QString()))
+                step(inner);
+            shown << ")";
         };
         rig.load(settings);
-        rig.store.stored.intervalMinutes = 1; // what a later reading finds
+        logStarts();
+        rig.store.stored.intervalMinutes = 1;
         QFETCH(QString, steps);
-        for (const QChar step : steps) {
-            minute += step == 't' ? 1 : 0;
-            if (step == 't')
-                rig.timer.tick();
-            else if (step == 'p')
-                rig.controller.playNow();
-            else if (step == 'z')
-                rig.controller.pauseRequested();
-            else if (step == 'q')
-                rig.controller.quit();
-            else if (step == 'r')
-                rig.controller.reloadSettings();
-            else
-                rig.store.failSaves = step == 'f';
+        for (const QString &part : steps.split('(')) {
+            inBox = part.section(')', 0, -2); // what came after a "("
+            for (const QChar c : part.section(')', -1)) {
+                minute += c == 't' ? 1 : 0;
+                step(c);
+            }
         }
         QTEST(shown, "shown");
         QFETCH(QList<int>, saved);
         QCOMPARE(rig.store.saved, QList<qint16>(saved.begin(), saved.end()));
-        const bool periodic = settings.intervalMinutes > 0;
-        QCOMPARE((QList<bool>{rig.timer.running, rig.tray.stopEnabled, rig.tray.shown, rig.controller.isPaused()}),
-                 (QList<bool>{exit < 0 && periodic, periodic, exit < 0, false}));
-        QCOMPARE(rig.exits, exit < 0 ? QList<int>() : QList<int>{exit});
-    }
-
-    // The property window from the menu: its start through the starter's
-    // lookup, the link's news, and what the viewer is after the window.
-    void propertyWindow_data()
-    {
-        QTest::addColumn<bool>("pausedBefore");
-        QTest::addColumn<QString>("ending");
-        QTest::addColumn<int>("newInterval");
-        QTest::addColumn<QString>("box"); // only a window that could not be had is reported, each way apart
-        QTest::addColumn<bool>("pausedAfter");
-        QTest::newRow("paused, OK") << true << "OK" << 7 << "" << false;
-        QTest::newRow("running, OK with interval 0") << false << "OK" << 0 << "" << false;
-        QTest::newRow("running, cancel") << false << "end" << 7 << "" << false;
-        QTest::newRow("paused, crash or no answer") << true << "gone" << 7 << "" << true;
-        QTest::newRow("paused, not installed") << true << "missing" << 7 << "インストールされていません" << true;
-        QTest::newRow("running, start fails") << false << "start fails" << 7 << "起動できません" << false;
-    }
-    void propertyWindow()
-    {
-        QFETCH(bool, pausedBefore);
-        QFETCH(QString, ending);
-        QFETCH(int, newInterval);
-        QFETCH(QString, box);
-        QTemporaryDir noProgram;
-        Rig rig(ending == "missing" ? noProgram.path() : m_prog.path(), m_work.path(), ending != "start fails");
-        rig.load(cfg(11, 3, 2));
-        if (pausedBefore)
-            rig.controller.pauseRequested();
-        rig.store.stored.linePosition = 99;
-        rig.controller.openProperties();
-        QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
-        QCOMPARE(rig.boxes.boxes.size(), box.isEmpty() ? 0 : 1);
-        QVERIFY(texts(rig.boxes).join(' ').contains(box));
-        QCOMPARE(rig.link.opens, box.isEmpty() ? 1 : 0);
-        if (rig.link.opens) {
-            QCOMPARE(rig.starter.calls.last().program, prog("velmoinit"));
-            QCOMPARE(rig.controller.isPaused(), !pausedBefore); // the opening toggles the pause
-            rig.link.deliver(""); // the item's text at connection means nothing
-            rig.store.stored.intervalMinutes = qint16(newInterval);
-            if (ending == "OK")
-                rig.link.deliver("OK");
-            ending == "gone" ? rig.link.gone() : rig.link.deliver("end"); // gone: the source died or never answered
-        }
-        QVERIFY(!rig.controller.propertyWindowOpen() && !rig.link.isOpen && rig.tray.shown);
-        QFETCH(bool, pausedAfter);
+        QFETCH(bool, paused);
+        const bool periodic = rig.controller.state().settings.intervalMinutes > 0;
         QCOMPARE((QList<bool>{rig.controller.isPaused(), rig.tray.stopChecked, rig.tray.paused, rig.timer.running,
-                              rig.tray.stopEnabled}),
-                 (QList<bool>{pausedAfter, pausedAfter, pausedAfter, !pausedAfter && newInterval > 0, newInterval > 0}));
-        QCOMPARE(rig.store.reads, ending == "OK" ? 2 : 1);
-    }
-
-    // While the box of line 3 is open, "OK" comes from the property window
-    // or a later start hands over its text (none: the next quote). The box
-    // is not cut short; a start line moved in the window is the next quote,
-    // one left as it was advances, and a change to showing once ends after
-    // that quote. A hand-over is shown after the box; the own order goes on.
-    void duringBox_data()
-    {
-        QTest::addColumn<QString>("handed"); // null: "OK" with this mode and start line instead
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("confirmed");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("moved") << QString() << 2 << 2 << QStringList{"言葉3", "言葉2"};
-        QTest::newRow("left as it was") << QString() << 2 << 3 << QStringList{"言葉3", "言葉4"};
-        QTest::newRow("show once now") << QString() << 0 << 2 << QStringList{"言葉3", "言葉2"};
-        QTest::newRow("next quote") << "" << 2 << 0 << QStringList{"言葉3", "言葉4", "言葉5"};
-        QTest::newRow("a text") << "手渡し" << 2 << 0 << QStringList{"言葉3", "手渡し", "言葉4"};
-    }
-    void duringBox()
-    {
-        QFETCH(QString, handed);
-        QFETCH(int, mode);
-        QFETCH(int, confirmed);
-        Rig rig(m_prog.path(), m_work.path());
-        rig.load(cfg(11, 0, 2, "tamber.vmf", 3));
-        rig.controller.openProperties();
-        rig.boxes.onShow = [&] {
-            QVERIFY(rig.exits.isEmpty());
-            if (rig.boxes.boxes.size() > 1)
-                return;
-            QVERIFY(rig.controller.takesHandOvers());
-            rig.store.stored.linePosition = qint16(confirmed);
-            rig.store.stored.residentMode = quint8(mode);
-            handed.isNull() ? rig.link.deliver("OK") : rig.controller.showHandedOver(handed);
-            QCOMPARE(rig.boxes.boxes.size(), 1); // not inside the open one
-        };
-        rig.controller.playNow();
-        rig.controller.playNow(); // nothing once ended
-        QTEST(texts(rig.boxes), "shown");
-        QCOMPARE(rig.exits, mode ? QList<int>{} : QList<int>{0});
+                              rig.tray.stopEnabled, rig.tray.shown, rig.link.isOpen || rig.controller.propertyWindowOpen()}),
+                 (QList<bool>{paused, paused, paused, !paused && exit < 0 && periodic, periodic, exit < 0, false}));
+        QCOMPARE(rig.exits, exit < 0 ? QList<int>() : QList<int>{exit});
     }
 
     // What a later start does, over a socket of the test's own: hand its
