@@ -13,16 +13,8 @@ class TestAutostartLayout : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
-    QString lib() const { return m_dir.filePath("lib"); }
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir().mkpath(lib()) && QDir().mkpath(m_dir.filePath("bin")) && QDir().mkpath(m_dir.filePath("other")));
-        QVERIFY(writeAll(lib() + "/velmo", {}) && writeAll(m_dir.filePath("other/velmo"), {}));
-        QVERIFY(QFile::link("../lib/velmo", m_dir.filePath("bin/velmo")));
-    }
-
     void execAndTryExec_data()
     {
         QTest::addColumn<bool>("installed");
@@ -37,12 +29,15 @@ private slots:
     {
         QFETCH(bool, installed);
         QFETCH(QString, onPath);
-        QFETCH(bool, byName);
-        const QString marker = lib() + '/' + SettingsLocation::installedMarkerName();
+        const QString lib = m_dir.filePath("lib"), marker = lib + '/' + SettingsLocation::installedMarkerName();
+        QVERIFY(QDir().mkpath(lib) && QDir().mkpath(m_dir.filePath("bin")) && QDir().mkpath(m_dir.filePath("other")));
+        QVERIFY(writeAll(lib + "/velmo", {}) && writeAll(m_dir.filePath("other/velmo"), {}));
+        QFile::link("../lib/velmo", m_dir.filePath("bin/velmo"));
         QFile::remove(marker);
         QVERIFY(!installed || writeAll(marker, {}));
-        const QString program = AutostartEntry::program(lib(), onPath.isEmpty() ? QString() : m_dir.filePath(onPath));
-        const QString expected = byName ? QStringLiteral("velmo") : lib() + "/velmo";
+        const QString program = AutostartEntry::program(lib, onPath.isEmpty() ? QString() : m_dir.filePath(onPath));
+        QFETCH(bool, byName);
+        const QString expected = byName ? QStringLiteral("velmo") : lib + "/velmo";
         const QString entry = QString::fromUtf8(AutostartEntry::text(program));
         QVERIFY2(entry.contains("\nExec=" + expected + "\n") && entry.contains("\nTryExec=" + expected + "\n"),
                  qPrintable(entry));

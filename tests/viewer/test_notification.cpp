@@ -1,9 +1,12 @@
 #include "viewer/desktopnotification.h"
 #include "viewer/quoteplayer.h"
-#include "viewer_properties/propertyrig.h"
 
 #include "fakes/fakenotificationserver.h"
+#include "fakes/filebytes.h"
 #include "fakes/fixedrandom.h"
+#include "fakes/recordingmessagebox.h"
+#include "fakes/recordingstarter.h"
+#include "shared/cp932.h"
 
 #include <QDBusConnection>
 #include <QtTest>
@@ -15,16 +18,14 @@ const QByteArray kBusConfig = "<busconfig><type>session</type><listen>unix:tmpdi
                               "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
                               "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
                               "</busconfig>\n";
-const QStringList kMarkup = {QStringLiteral("body"), QStringLiteral("body-markup")};
 } // namespace
 
 // The fifth output: the quote as a message of a fake notification server on
-// a message bus of the test's own, the box when there is no server, and the
-// option that chooses it in velmoinit.
+// a message bus of the test's own, or the box when there is no server.
 class TestNotification : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_dir; // quote files, runtime and configuration folders
+    QTemporaryDir m_dir; // the bus's configuration and the quote files
     QProcess m_daemon;
     QString m_address;
     QThread m_serverThread;
@@ -54,9 +55,6 @@ private slots:
         m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
         m_server.moveToThread(&m_serverThread);
         m_serverThread.start();
-        // velmoinit's published item and login start stay in the test's folder.
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
         const QByteArray lines = Cp932::fromUnicode(QStringLiteral("一の言葉\r\n<二> & 言葉\r\n三の言葉\r\n"));
         QVERIFY(writeAll(m_dir.filePath("tamber.vmf"), lines) && writeAll(m_dir.filePath("mirelle.vmf"), lines));
     }
@@ -90,7 +88,7 @@ private slots:
             return QStringList{"ヴェルモ", "titlecard-suite-velmo", summary, body, id};
         };
         const QString mirelle = "「<二> & 言葉の巻」", tamber = "星環タンバー\u3000第", box = "<二> & 言葉";
-        QTest::newRow("markup, in order") << kMarkup << "tamber.vmf" << 14
+        QTest::newRow("markup, in order") << QStringList{"body", "body-markup"} << "tamber.vmf" << 14
                                           << sent(tamber + "2章", "&lt;二&gt; &amp; 言葉", "0")
                                                  + sent(tamber + "3章", "三の言葉", "41");
         QTest::newRow("plain, at random") << QStringList{"body"} << "mirelle.vmf" << 24
@@ -117,37 +115,6 @@ private slots:
             seen << box.text << box.title;
         QTEST(seen, "seen");
         QVERIFY(starter.calls.isEmpty());
-    }
-
-    // velmoinit's fifth method option: selected by the stored code, writing
-    // the order's tens digit with 4, disabled while no server answers.
-    void velmoinitOption_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<bool>("server");
-        QTest::addColumn<QString>("click");
-        QTest::addColumn<QString>("look"); // after the click
-        QTest::addColumn<int>("saved");
-        QTest::newRow("in order") << 11 << true << "Option22" << "Option22=on" << 14;
-        QTest::newRow("back to the card") << 24 << true << "Option12" << "Option22=off" << 20;
-        QTest::newRow("no server: shown, kept") << 24 << false << "Option22" << "Option22(disabled)=on" << 24;
-        QTest::newRow("no server: not chosen") << 21 << false << "Option22" << "Option22(disabled)=off" << 21;
-    }
-    void velmoinitOption()
-    {
-        QFETCH(int, stored);
-        QFETCH(bool, server);
-        const std::unique_ptr<SessionBusNotifier> notifier = serve(server ? kMarkup : QStringList());
-        PropertyRig rig(::stored("tamber.vmf", stored, 0, 1, 1));
-        rig.notifier = notifier.get();
-        rig.open();
-        rig.settle();
-        QFETCH(QString, click);
-        rig.click(click);
-        QTEST(rig.look("Option22="), "look");
-        rig.click("Command1");
-        QTEST(int(rig.store.stored.showCode.value()), "saved");
-        QVERIFY(rig.boxes.boxes.isEmpty());
     }
 };
 

@@ -99,6 +99,7 @@ private slots:
         QVERIFY(writeAll(m_work.filePath("full.vmf"), QByteArray(32766, '\n') + "last"));
         QVERIFY(writeAll(m_work.filePath("big.vmf"), QByteArray(32768, '\n')));
         QVERIFY(writeAll(m_work.filePath("pipe"), "fifo"));
+        QVERIFY(writeAll(m_work.filePath("binary"), QByteArray("ab\0cd\r\n", 7)));
     }
 
     // CR LF Shift-JIS, as the other programs expect; one record per episode or title where counted.
@@ -148,32 +149,23 @@ private slots:
         row("empty file keeps the last line", empty, 21, 4, 0.5, {"前回の言葉", empty + " - 0" + UU}, 1);
         row("command line: no file, no draw", "other", 21, 7, 0, {kCommandText, "ヴェルモ" + UU}, 7);
         // Line ends, encodings and sizes of a file of the user's own.
-        const auto file = [this](const char *name, const QByteArray &content) {
+        const auto file = [this](const char *name, const QByteArray &content, int position, const QString &line, int next) {
             QVERIFY(writeAll(m_work.filePath(name), content));
-        };
-        const auto box = [this](const char *name, int position, const QString &line, int next) {
-            QTest::addRow("%s, line %d", name, position) << m_work.filePath(name) << 11 << position << 0.0
+            QTest::newRow(name) << m_work.filePath(name) << 11 << position << 0.0
                                 << QStringList{line, m_work.filePath(name) + " - " + QString::number(position) + UU} << next;
         };
-        file("crlf", "a\r\n\r\nb");
-        box("crlf", 2, "", 3);
-        box("crlf", 3, "b", 1); // an open last line counts
-        file("lone cr", "a\rb\n\nc\n");
-        box("lone cr", 4, "c", 1);
+        file("crlf, an empty line, an open last line", "a\r\n\r\nb", 3, "b", 1);
+        file("lone cr", "a\rb\n\nc\n", 4, "c", 1);
         // Records and CR LF pairs that straddle the 64 KiB read size.
-        file("chunks", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd");
-        box("chunks", 2, "b", 3);
-        box("chunks", 4, "d", 1);
+        file("chunks", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", 4, "d", 1);
         const QString q = QStringLiteral("星環タンバー、発進！");
-        file("utf-8", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8());
-        box("utf-8", 1, q, 1);
+        file("utf-8", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8(), 1, q, 1);
         // ～ and ① exist only in the code page's own extensions.
-        file("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n");
-        box("cp932", 1, q + "～①", 1);
-        file("huge", "a\r\n" + Cp932::fromUnicode(QString(1 << 19, u'星')) + "\r\nb");
-        box("huge", 2, QString(QuoteFile::kMaxLineBytes / 2, u'星'), 3); // cut on a character
-        file("binary", QByteArray("ab\0cd\r\n", 7));
-        row("binary", m_work.filePath("binary"), 11, 1, 0, {m_work.filePath("binary") + ": テキストファイルではありません"}, 1);
+        file("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n", 1, q + "～①", 1);
+        file("huge line, cut on a character", "a\r\n" + Cp932::fromUnicode(QString(1 << 19, u'星')) + "\r\nb", 2,
+             QString(QuoteFile::kMaxLineBytes / 2, u'星'), 3);
+        const QString binary = m_work.filePath("binary");
+        row("binary", binary, 11, 1, 0, {binary + ": テキストファイルではありません"}, 1);
         // The failures: the culprit and the reason, the position not advanced.
         const QString big = m_work.filePath("big.vmf"), pipe = m_work.filePath("pipe");
         row("missing fixed file", "animir.vmf", 11, 2, 0, {prog("animir.vmf") + ": ありません"}, 2);

@@ -11,6 +11,7 @@
 #include "fakes/recordingstarter.h"
 #include "fakes/scripteddialogbinding.h"
 #include "shared/cp932.h"
+#include "viewer/viewerseams.h"
 
 #include <memory>
 
@@ -28,6 +29,14 @@ inline ViewerSettings stored(const QString &ops, int sh, int tim, int ms, int jo
     return {ops, ShowCode(quint8(sh)), qint16(tim), qint16(ms), quint8(jo)};
 }
 
+// A notification server that answers or not, and shows nothing.
+struct FixedNotifier : DesktopNotifier
+{
+    bool answers = true;
+    bool available() override { return answers; }
+    bool show(const QString &, const QString &, QString *) override { return false; }
+};
+
 // The property window over fakes, in a program folder of its own that holds
 // every program of the suite, the help page and the seven quote files (50
 // lines each, "<file name> n"); the folder is also the working folder and
@@ -41,7 +50,7 @@ struct PropertyRig
     RecordingHelpViewer help;
     ScriptedDialogBinding dialogs;
     ViewerSettingsStore *usedStore = &store; // a test may give the window a real one
-    DesktopNotifier *notifier = nullptr;
+    FixedNotifier notifier;
     std::unique_ptr<PropertyWindow> window;
     QStringList published; // every text of ok2
 
@@ -62,7 +71,7 @@ struct PropertyRig
     {
         const QString dir = folder.path();
         window = std::make_unique<PropertyWindow>(
-            PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir, notifier});
+            PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir, &notifier});
         QObject::connect(child<QLineEdit>("ok2"), &QLineEdit::textChanged,
                          [this](const QString &text) { published << text; });
         if (shown)

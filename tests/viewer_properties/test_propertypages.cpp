@@ -26,9 +26,10 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("server"); // a notification server answers
         const auto row = [](const char *name, const ViewerSettings &s, const char *steps, const QString &shown,
-                            const QString &file = {}, const QByteArray &content = {}) {
-            QTest::newRow(name) << s << QString(steps) << shown << file << content;
+                            const QString &file = {}, const QByteArray &content = {}, bool server = true) {
+            QTest::newRow(name) << s << QString(steps) << shown << file << content << server;
         };
         const auto sh = [](int code) { return stored("tamber.vmf", code, 0, 1, 1); };
         // The start-line preview of every kind of source and of files that cannot be read.
@@ -64,6 +65,11 @@ private slots:
         row("message box", sh(10), "click Option14; click Command1", "Sh=11");
         row("mirwin", sh(20), "click Option7; click Command1", "Sh=23");
         row("the title card", sh(13), "click Option12; click Command1", "Sh=10");
+        // The fifth method: the order's tens digit with 4, disabled while no server answers.
+        row("notification", sh(11), "click Option22; click Command1", "Option22=on Sh=14");
+        row("notification back to the card", sh(24), "click Option12; click Command1", "Option22=off Sh=20");
+        row("no server: shown, kept", sh(24), "click Option22; click Command1", "Option22(disabled)=on Sh=24", {}, {}, false);
+        row("no server: not chosen", sh(21), "click Option22; click Command1", "Option22(disabled)=off Sh=21", {}, {}, false);
         row("an unknown code stays", sh(19), "click Option14; click Option15; click Option21; click Command1", "Sh=19");
         // The start-line bar runs from line 1 to the file's last line.
         const QString last = "Text3=第50章 tamber.vmf 50 Ms=50";
@@ -103,6 +109,8 @@ private slots:
         QFETCH(QString, file);
         QFETCH(QByteArray, content);
         PropertyRig rig(before);
+        QFETCH(bool, server);
+        rig.notifier.answers = server;
         if (!file.isEmpty()) {
             QFile::remove(rig.path(file));
             QVERIFY(content == "none" || (content == "folder" ? QDir().mkpath(rig.path(file)) : writeAll(rig.path(file), content)));
