@@ -106,19 +106,22 @@ struct PropertyRig
     {
         return qobject_cast<T *>(formChild(window.get(), name));
     }
-    // formAct, with "settle", "close" (the close box) and "enter" (the key).
-    void act(const QString &steps) const
+    // formAct, with "settle", "close" (the close box), "enter" (the key) and
+    // "viewer=n" (the viewer saves position n).
+    void act(const QString &steps)
     {
         formAct(window.get(), steps, [this](const QStringList &w) {
             if (w[0] == "close")
                 window->close();
             else if (w[0] == "enter")
                 QTest::keyClick(window.get(), Qt::Key_Return);
+            else if (w[0].startsWith("viewer=")) // the viewer saves its reading position meanwhile
+                store.stored.linePosition = qint16(w[0].section('=', 1).toInt());
             else
                 settle();
         });
     }
-    void click(const QString &name) const { act("click " + name); }
+    void click(const QString &name) { act("click " + name); }
 
     // formLook of the controls named in shown (a bar as its value and its
     // finishing end), and of Sh, Tim, Ms, Jo, Ops: the values last saved;

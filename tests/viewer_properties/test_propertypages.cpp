@@ -60,6 +60,25 @@ private slots:
         row("ten megabytes without a line end", sh(10), "", "Text7=" + QString(31, 'x'), "tambwin.ini",
             QByteArray(10 << 20, 'x'));
         row("tambwin.ini a named pipe", sh(10), "", "Text7=", "tambwin.ini", "fifo");
+        // What the stored values select, and what OK then saves without a
+        // change by the person. The start line ends at the file's last line
+        // in every order; a code no option shows is kept.
+        row("Sh 2 becomes 20, Ms the last line", stored("tamber.vmf", 2, 0, 80, 1), "click Command1",
+            "Option10=on Option21=on Option12=on Option16=on Sh=20 Ms=50");
+        row("Sh 3 selects nothing, kept, Ms the last line", stored("tamber.vmf", 3, 0, 80, 1), "click Command1",
+            "Option10=on Option15=off Option21=off Option12=off Option16=on Sh=3 Ms=50");
+        row("Jo 7 kept, interval kept", stored("tamber.vmf", 21, 15, 1, 7), "click Command1",
+            "Option14=on Option3=off Option16=off Option17=off Tim=15 Jo=7");
+        row("empty source", stored("", 22, 0, 1, 0), "click Command1", "Option10=on Option13=on Option3=on Ops=tamber.vmf");
+        row("file order, periodic", stored("mirelle.vmf", 13, 30, 12, 1), "click Command1",
+            "Option1=on Option15=on Option7=on Option4=on Text1=30 Sh=13 Tim=30 Ms=12");
+        row("no display at start drops the interval", stored("tamber.vmf", 20, 45, 1, 2), "click Command1",
+            "Option17=on Tim=0 Jo=2");
+        row("Ms 0, below the bar", stored("tamber.vmf", 10, 0, 0, 1), "click Command1", "HScroll2=1/50 Ms=1");
+        // Only what the window changed is written: the viewer's own save stays.
+        row("the viewer moved on meanwhile", stored("tamber.vmf", 10, 0, 3, 1), "viewer=7; click Command1", "Ms=7");
+        row("the viewer moved on meanwhile, Ms lowered to the last line", stored("tamber.vmf", 10, 0, 80, 1),
+            "viewer=7; click Command1", "Ms=50");
         // The order is the tens digit of Sh, the method its units digit.
         row("in file order keeps the method", sh(22), "click Option15; click Command1", "Sh=12");
         row("message box", sh(10), "click Option14; click Command1", "Sh=11");

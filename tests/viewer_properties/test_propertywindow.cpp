@@ -4,10 +4,6 @@
 #include "shared/linkcontract.h"
 #include "viewer_properties/autostartentry.h"
 
-#include <QRadioButton>
-
-#include <optional>
-
 Q_DECLARE_METATYPE(ViewerSettings)
 
 namespace {
@@ -16,13 +12,11 @@ QString describe(const ViewerSettings &s)
     return QStringLiteral("%1 Sh %2 Tim %3 Ms %4 Jo %5").arg(s.quoteSource).arg(s.showCode.value())
         .arg(s.intervalMinutes).arg(s.linePosition).arg(s.residentMode);
 }
-// Every option's number, in the order of the pages.
-const QList<int> kOptions = {10, 8, 18, 1, 6, 2, 5, 20, 15, 21, 12, 7, 13, 14, 3, 16, 17, 4};
 } // namespace
 
-// The window as a whole: the start-up from the stored values, what OK saves
-// and publishes, what closing publishes, the controls of missing files, the
-// two settings files beside the programs, and the failures a person is told of.
+// The window as a whole, run in the dialog's own loop as the program runs
+// it: what OK writes and publishes, what closing publishes, and the failures
+// a person is told of.
 class TestPropertyWindow : public QObject
 {
     Q_OBJECT
@@ -38,71 +32,6 @@ class TestPropertyWindow : public QObject
 private slots:
     // The published item lives in a folder of the test.
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())); }
-
-    // Each row: the stored values, the options selected at start, and what
-    // OK then saves without any change by the person (when not given: the stored values).
-    void startUpAndSave_data()
-    {
-        QTest::addColumn<ViewerSettings>("stored");
-        QTest::addColumn<QString>("selected");
-        QTest::addColumn<ViewerSettings>("saved");
-        QTest::addColumn<int>("viewerSaves"); // a reading position the viewer saves while the window is open
-        const auto row = [](const char *name, const ViewerSettings &s, const char *selected,
-                            const std::optional<ViewerSettings> &saved = {}, int viewerSaves = -1) {
-            QTest::newRow(name) << s << QString(selected) << saved.value_or(s) << viewerSaves;
-        };
-        // The start line ends at the file's last line in every order.
-        row("Sh 2 becomes 20, Ms the last line", stored("tamber.vmf", 2, 0, 80, 1), "10 21 12 16",
-            stored("tamber.vmf", 20, 0, 50, 1));
-        row("Sh 3 selects nothing, kept, Ms the last line", stored("tamber.vmf", 3, 0, 80, 1), "10 16",
-            stored("tamber.vmf", 3, 0, 50, 1));
-        row("Jo 7 kept, interval kept", stored("tamber.vmf", 21, 15, 1, 7), "10 21 14");
-        row("empty source", stored("", 22, 0, 1, 0), "10 21 13 3", stored("tamber.vmf", 22, 0, 1, 0));
-        row("a full path", stored(QDir::temp().filePath("自分の名言.txt"), 23, 0, 1, 1), "20 21 7 16");
-        row("file order, periodic", stored("mirelle.vmf", 13, 30, 12, 1), "1 15 7 4");
-        row("no display at start drops the interval", stored("tamber.vmf", 20, 45, 1, 2), "10 21 12 17",
-            stored("tamber.vmf", 20, 0, 1, 2));
-        row("Ms 0, below the bar", stored("tamber.vmf", 10, 0, 0, 1), "10 15 12 16", stored("tamber.vmf", 10, 0, 1, 1));
-        // Only what the window changed is written: the viewer's own save stays.
-        row("the viewer moved on meanwhile", stored("tamber.vmf", 10, 0, 3, 1), "10 15 12 16",
-            stored("tamber.vmf", 10, 0, 7, 1), 7);
-        row("the viewer moved on meanwhile, Ms lowered to the last line", stored("tamber.vmf", 10, 0, 80, 1),
-            "10 15 12 16", stored("tamber.vmf", 10, 0, 50, 1), 7);
-    }
-    void startUpAndSave()
-    {
-        QFETCH(ViewerSettings, stored);
-        PropertyRig rig(stored);
-        // The viewer hears the window through the real link.
-        DataLinkClient link(PropertyLinkContract::kService, PropertyLinkContract::kTopic, PropertyLinkContract::kItem);
-        QStringList heard;
-        connect(&link, &DataLinkClient::valueReceived, this, [&heard](const QString &value) { heard << value; });
-        // In the dialog's own loop, as the program runs it.
-        const int ran = rig.exec({[&] {
-            link.open(10000);
-            QTRY_COMPARE(heard, QStringList{""});
-            QStringList selected;
-            for (int option : kOptions) {
-                if (rig.child<QRadioButton>(QStringLiteral("Option%1").arg(option))->isChecked())
-                    selected << QString::number(option);
-            }
-            QTEST(selected.join(' '), "selected");
-            if (rig.child<QRadioButton>("Option20")->isChecked())
-                QCOMPARE(rig.text("Text4"), stored.quoteSource);
-            rig.settle();
-            QVERIFY(rig.child("fraTabSheet(0)")->isVisible());
-            QFETCH(int, viewerSaves);
-            if (viewerSaves >= 0)
-                rig.store.stored.linePosition = qint16(viewerSaves);
-            rig.click("Command1");
-        }});
-        QCOMPARE(ran, 1);
-        QCOMPARE(rig.window->result(), int(QDialog::Accepted));
-        QFETCH(ViewerSettings, saved);
-        QCOMPARE(describe(rig.store.stored), describe(saved));
-        QCOMPARE(rig.mirwinIni(), QByteArray("\r\n\r\n 0 \r\n 0 \r\n"));
-        QTRY_COMPARE(heard, (QStringList{"", "OK", "end"}));
-    }
 
     // OK writes mirwin.ini only where the person changed a value, against
     // the file as it is then (another program may have saved meanwhile),
@@ -153,7 +82,13 @@ private slots:
         PropertyRig rig;
         const QString entry = useConfigFolder(config), path = file == "autostart" ? entry : rig.path(file);
         QVERIFY(before == "none" || (QDir().mkpath(QFileInfo(path).path()) && writeAll(path, before)));
+        // The viewer hears the window through the real link.
+        DataLinkClient link(PropertyLinkContract::kService, PropertyLinkContract::kTopic, PropertyLinkContract::kItem);
+        QStringList heard;
+        connect(&link, &DataLinkClient::valueReceived, this, [&heard](const QString &value) { heard << value; });
         const int ran = rig.exec({[&] {
+            link.open(10000);
+            QTRY_COMPARE(heard, QStringList{""});
             QCOMPARE(rig.boxes.boxes.size(), before == "fifo" ? 1 : 0);
             QVERIFY(before != "fifo" || rig.boxes.boxes[0].text.contains("mirwin.ini を読み込めませんでした"));
             QFETCH(QString, shown);
@@ -167,6 +102,7 @@ private slots:
         QCOMPARE(now, after == "ours" ? AutostartEntry::text(rig.path("velmo")) : after);
         const bool saved = steps.endsWith("Command1");
         QCOMPARE(rig.published, (saved ? QStringList{"OK", "end"} : QStringList{"end"}));
+        QTRY_COMPARE(heard, QStringList{""} + rig.published);
         QVERIFY(saved || describe(rig.store.stored) == describe(ViewerSettings()));
         QVERIFY(file == "mirwin.ini" || (rig.mirwinIni() == "<missing>") == !saved);
     }
