@@ -1,3 +1,5 @@
+#include "fakes/filebytes.h"
+
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -11,12 +13,6 @@
 class TestVelmoProgram : public QObject
 {
     Q_OBJECT
-    static void write(const QString &path, const QByteArray &content)
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-    }
-
 private slots:
     void run_data()
     {
@@ -59,9 +55,9 @@ private slots:
         const QString suite = qEnvironmentVariable("SUITE_DIR");
         QVERIFY(QFile::copy(suite + "/velmo", dir.filePath("velmo")) && QFile::copy(suite + "/tamber.vmf", dir.filePath("tamber.vmf")));
         QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
-        write(conf, "[INI]\n" + settings + "\n");
+        QVERIFY(writeAll(conf, "[INI]\n" + settings + "\n"));
         if (!call.isEmpty()) {
-            write(dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n");
+            QVERIFY(writeAll(dir.filePath("tambwin"), "#!/bin/sh\nprintf '[%s]' \"$@\" >> \"${0%/*}/calls\"\necho >> \"${0%/*}/calls\"\n"));
             QVERIFY(QFile::setPermissions(dir.filePath("tambwin"), QFile::ReadOwner | QFile::ExeOwner));
         }
         QProcess velmo;

@@ -44,15 +44,6 @@ template <typename F> auto whileLooping(F blocking)
     return done.get();
 }
 
-// The texts of the boxes shown.
-QStringList texts(const RecordingMessageBox &boxes)
-{
-    QStringList texts;
-    for (const RecordingMessageBox::Box &box : boxes.boxes)
-        texts << box.text;
-    return texts;
-}
-
 struct Rig
 {
     MemorySettingsStore store;
@@ -69,11 +60,6 @@ struct Rig
     {
         QObject::connect(&controller, &ViewerController::finished, [this](int code) { exits << code; });
         starter.succeed = startsOk;
-    }
-    void load(const ViewerSettings &settings)
-    {
-        store.stored = settings;
-        controller.load();
     }
 };
 } // namespace
@@ -282,34 +268,30 @@ private slots:
             while (started < rig.starter.calls.size())
                 shown << QString::number(minute) + ':' + QFileInfo(rig.starter.calls.at(started++).program).fileName();
         };
-        const std::function<void(QChar)> step = [&](QChar c) {
-            ViewerSettings &saved = rig.store.stored;
+        ViewerSettings &stored = rig.store.stored; // what the viewer reads
+        ViewerController &viewer = rig.controller;
+        const QHash<QChar, std::function<void()>> actions = {
+            {'t', [&] { rig.timer.tick(); }},
+            {'p', [&] { viewer.playNow(); }},
+            {'z', [&] { viewer.pauseRequested(); }},
+            {'q', [&] { viewer.quit(); }},
+            {'r', [&] { viewer.reloadSettings(); }},
+            {'f', [&] { rig.store.failSaves = true; }},
+            {'s', [&] { rig.store.failSaves = false; }},
+            {'o', [&] { viewer.openProperties(); }},
+            {'x', [&] { stored.residentMode = 0; }},
+            {'i', [&] { stored.intervalMinutes = 0; }},
+            {'k', [&] { rig.link.deliver("OK"); }},
+            {'e', [&] { rig.link.deliver("end"); }},
+            {'g', [&] { rig.link.gone(); }},
+            {'h', [&] { viewer.showHandedOver("手渡し"); }},
+            {'n', [&] { viewer.showHandedOver(""); }},
+        };
+        const auto step = [&](QChar c) {
             if (c.isDigit())
-                saved.linePosition = qint16(c.digitValue());
-            else if (c == 'x')
-                saved.residentMode = 0;
-            else if (c == 'i')
-                saved.intervalMinutes = 0;
-            else if (c == 't')
-                rig.timer.tick();
-            else if (c == 'p')
-                rig.controller.playNow();
-            else if (c == 'z')
-                rig.controller.pauseRequested();
-            else if (c == 'q')
-                rig.controller.quit();
-            else if (c == 'r')
-                rig.controller.reloadSettings();
-            else if (c == 'o')
-                rig.controller.openProperties();
-            else if (c == 'k' || c == 'e')
-                rig.link.deliver(c == 'k' ? "OK" : "end");
-            else if (c == 'g')
-                rig.link.gone();
-            else if (c == 'h' || c == 'n')
-                rig.controller.showHandedOver(c == 'h' ? "手渡し" : "");
+                stored.linePosition = qint16(c.digitValue());
             else
-                rig.store.failSaves = c == 'f';
+                actions.value(c)();
             logStarts();
         };
         QString inBox; // steps for the next box
@@ -323,7 +305,8 @@ private slots:
                 step(inner);
             shown << ")";
         };
-        rig.load(settings);
+        rig.store.stored = settings;
+        rig.controller.load();
         logStarts();
         rig.store.stored.intervalMinutes = 1;
         QFETCH(QString, steps);
@@ -392,7 +375,10 @@ private slots:
             // Without the loop the resident one never answers.
             const int exitCode = answers ? whileLooping(later) : later();
             QTEST(exitCode, "exitCode");
-            QTEST(texts(boxes), "boxes");
+            QStringList texts;
+            for (const RecordingMessageBox::Box &box : boxes.boxes)
+                texts << box.text;
+            QTEST(texts, "boxes");
             QTRY_COMPARE(received, exitCode == 0 ? QStringList{commandLine} : QStringList());
         }
         // Whoever held it let go on ending: the next start is resident.
