@@ -1,4 +1,5 @@
 #include "fakes/filebytes.h"
+#include "shared/settingslocation.h"
 #include "viewer_properties/autostartentry.h"
 
 #include <QtTest>
@@ -19,15 +20,47 @@ QByteArray entryWith(const QByteArray &lines)
 }
 } // namespace
 
-// The login-start entry without the window: how a program path goes into
-// Exec and comes back out, which existing entries count as starting the
-// viewer, and writing and removing the file.
+// The login-start entry without the window: what it runs in either layout,
+// how a program path goes into Exec and comes back out, which existing
+// entries count as starting the viewer, and writing and removing the file.
 class TestAutostartEntry : public QObject
 {
     Q_OBJECT
     QTemporaryDir m_dir;
 
 private slots:
+    // Installed and found on the PATH it names the program, so that it
+    // survives the suite's removal (TryExec then fails and the desktop skips
+    // it); anywhere else it needs the absolute path.
+    void layout_data()
+    {
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("onPath"); // what the PATH lookup finds, under the test's folder
+        QTest::addColumn<bool>("byName");
+        QTest::newRow("build folder") << false << "bin/velmo" << false;
+        QTest::newRow("installed, on the PATH") << true << "bin/velmo" << true;
+        QTest::newRow("installed, another velmo first") << true << "other/velmo" << false;
+        QTest::newRow("installed, not on the PATH") << true << "" << false;
+    }
+    void layout()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, onPath);
+        const QString lib = m_dir.filePath("lib"), marker = lib + '/' + SettingsLocation::installedMarkerName();
+        QVERIFY(QDir().mkpath(lib) && QDir().mkpath(m_dir.filePath("bin")) && QDir().mkpath(m_dir.filePath("other")));
+        QVERIFY(writeAll(lib + "/velmo", {}) && writeAll(m_dir.filePath("other/velmo"), {}));
+        QFile::link("../lib/velmo", m_dir.filePath("bin/velmo"));
+        QFile::remove(marker);
+        QVERIFY(!installed || writeAll(marker, {}));
+        const QString program = AutostartEntry::program(lib, onPath.isEmpty() ? QString() : m_dir.filePath(onPath));
+        QFETCH(bool, byName);
+        const QString expected = byName ? QStringLiteral("velmo") : lib + "/velmo";
+        const QString entry = QString::fromUtf8(AutostartEntry::text(program));
+        QVERIFY2(entry.contains("\nExec=" + expected + "\n") && entry.contains("\nTryExec=" + expected + "\n"),
+                 qPrintable(entry));
+        QVERIFY(AutostartEntry::countsAsOn(entry.toUtf8()));
+    }
+
     // The Exec line as the file holds it; each also reads back as the one
     // argument it was made from.
     void execQuoting_data()
