@@ -106,8 +106,9 @@ struct PropertyRig
     {
         return qobject_cast<T *>(formChild(window.get(), name));
     }
-    // formAct, with "settle", "close" (the close box), "enter" (the key) and
-    // "viewer=n" (the viewer saves position n).
+    // formAct, with "settle", "close" (the close box), "enter" (the key),
+    // "viewer=n" (the viewer saves position n) and the next answers of the
+    // dialogs: "file=name" (in the folder), "font=face".
     void act(const QString &steps)
     {
         formAct(window.get(), steps, [this](const QStringList &w) {
@@ -117,6 +118,10 @@ struct PropertyRig
                 QTest::keyClick(window.get(), Qt::Key_Return);
             else if (w[0].startsWith("viewer=")) // the viewer saves its reading position meanwhile
                 store.stored.linePosition = qint16(w[0].section('=', 1).toInt());
+            else if (w[0].startsWith("file=")) // the file dialog's next answer
+                dialogs.fileAnswer = {1, 0, {path(w[0].section('=', 1))}, 1};
+            else if (w[0].startsWith("font=")) // the font dialog's next answer; none: cancelled
+                dialogs.fontAnswer = {w[0] != "font=", 0, QFont(w[0].section('=', 1)), Qt::red};
             else
                 settle();
         });
@@ -125,11 +130,15 @@ struct PropertyRig
 
     // formLook of the controls named in shown (a bar as its value and its
     // finishing end), and of Sh, Tim, Ms, Jo, Ops: the values last saved;
-    // mirwin.ini: the file, "|" for each CR LF; published: what ok2 said.
+    // mirwin.ini: the file, "|" for each CR LF; published: what ok2 said;
+    // asked: the face the font dialog last started at. The folder reads "%".
     QString look(const QString &shown) const
     {
         const ViewerSettings &s = store.stored;
-        const QMap<QString, QString> saved = {{"Ops", s.quoteSource}, {"Sh", QString::number(s.showCode.value())},
+        const auto here = [this](QString text) { return text.replace(folder.path(), "%"); };
+        const QMap<QString, QString> saved = {{"Ops", here(s.quoteSource)}, {"Text4", here(text("Text4"))},
+                                              {"asked", dialogs.fontRequests.value(dialogs.fontRequests.size() - 1).font.family()},
+                                              {"Sh", QString::number(s.showCode.value())},
                                               {"Tim", QString::number(s.intervalMinutes)},
                                               {"Ms", QString::number(s.linePosition)},
                                               {"Jo", QString::number(s.residentMode)}, {"published", published.join(' ')}};

@@ -1,12 +1,11 @@
 #include "propertyrig.h"
 
-#include <QRadioButton>
-
 Q_DECLARE_METATYPE(ViewerSettings)
 
 // The pages as a person uses them: the start-line preview of every kind of
-// source and of files that cannot be read, the options, bars, labels and
-// fields of each page and what OK then saves, the file and font dialogs.
+// source and of files that cannot be read, the files of the program folder,
+// the options, bars, labels and fields of each page and the file and font
+// dialogs, and what OK then saves.
 class TestPropertyPages : public QObject
 {
     Q_OBJECT
@@ -37,8 +36,6 @@ private slots:
         row("tamber, line 1", sh(10), "", "Text3=第1章 tamber.vmf 1 HScroll2=1/50");
         row("mirelle", stored("mirelle.vmf", 11, 0, 3, 1), "", "Text3=第3話 「mirelle.vmf 3の巻」 HScroll2=3/50");
         row("own file", stored("own.txt", 10, 0, 2, 1), "", "Text3=2行 - 自分の行2 HScroll2=2/7", "own.txt", seven);
-        row("UTF-8 file as the viewer shows it", stored("utf8.txt", 10, 0, 2, 1), "", "Text3=2行 - 二行目 HScroll2=2/2",
-            "utf8.txt", "一行目\n二行目\n");
         row("missing tamber", stored("tamber.vmf", 10, 0, 12, 1), "", "Text3=12行 -  HScroll2=12/30000", "tamber.vmf",
             "none");
         row("empty tamber", stored("tamber.vmf", 10, 0, 5, 1), "", "Text3=第0章  HScroll2=0/0", "tamber.vmf", "");
@@ -55,7 +52,6 @@ private slots:
         // huge or strange file shows nothing and never blocks the window.
         const QByteArray thirteen = "4294967280\r\n0\r\n0\r\n0\r\n700\r\n0\r\n0\r\n0\r\n128\r\n0\r\n0\r\n0\r\n49\r\n";
         row("fourteen lines", sh(10), "", "Text7=ＭＳ 明朝", "tambwin.ini", thirteen + Cp932::fromUnicode("ＭＳ 明朝"));
-        row("thirteen lines", sh(10), "", "Text7=", "tambwin.ini", thirteen);
         // Read as its 255-byte pieces, and the face cut to its 31 bytes.
         row("ten megabytes without a line end", sh(10), "", "Text7=" + QString(31, 'x'), "tambwin.ini",
             QByteArray(10 << 20, 'x'));
@@ -121,6 +117,15 @@ private slots:
             "Text4(disabled)(grey)=x.txt Ops=tamber.vmf");
         row("file option in file order", own, "click Option10; click Option20; click Option15; click Command1",
             "Text4=x.txt Ops=x.txt Sh=10");
+        // "...": the file option, the chosen file in the field and its line in
+        // the preview, or an empty name when cancelled; 選択: the face through
+        // the font dialog, which starts at the face shown and keeps it when
+        // cancelled.
+        row("file and face chosen", stored("tamber.vmf", 10, 0, 2, 1), "file=own.txt; click Command7; settle; font=New; click Command5; font=; "
+            "click Command5; click Command1", "Option20=on Text4=%/own.txt Text3=2行 - 自分の行2 Text6=New asked=New Ops=%/own.txt",
+            "own.txt", seven);
+        row("file dialog cancelled", stored("/nowhere/x.txt", 10, 0, 2, 1), "click Command7; settle",
+            "Option20=on Text4= Text3=2行 - ");
     }
     void controls()
     {
@@ -140,40 +145,6 @@ private slots:
         rig.act(steps);
         QFETCH(QString, shown);
         QCOMPARE(rig.look(shown), shown);
-    }
-
-    // "...": the file option, the chosen file in the field and its line in
-    // the preview; 選択: the face through the font dialog, which starts at
-    // the face shown. A cancelled dialog keeps what was there.
-    void dialogs_data()
-    {
-        QTest::addColumn<bool>("chosen");
-        QTest::addColumn<QString>("before"); // the field's text
-        QTest::addColumn<QString>("preview");
-        QTest::newRow("chosen") << true << "" << "2行 - 自分の行2";
-        QTest::newRow("cancelled: an empty name") << false << "/nowhere/x.txt" << "2行 - ";
-    }
-    void dialogs()
-    {
-        QFETCH(bool, chosen);
-        QFETCH(QString, before);
-        PropertyRig rig(stored(before.isEmpty() ? "tamber.vmf" : before, 10, 0, 2, 1));
-        QVERIFY(writeAll(rig.path("own.txt"), numberedLines("自分の行", 7)));
-        QVERIFY(writeAll(rig.path("mirwin.ini"), "Old Face\r\n0\r\n 0 \r\n 0 \r\n"));
-        if (chosen) {
-            rig.dialogs.fileAnswer = {1, 0, {rig.path("own.txt")}, 1};
-            rig.dialogs.fontAnswer = {1, 0, QFont(QStringLiteral("New Face"), 20), Qt::red};
-        }
-        rig.open();
-        rig.act("settle; click Command7; settle; click Command5");
-        QVERIFY(rig.child<QRadioButton>("Option20")->isChecked());
-        QCOMPARE(rig.text("Text4"), chosen ? rig.path("own.txt") : QString());
-        QTEST(rig.text("Text3"), "preview");
-        QCOMPARE(rig.dialogs.fileRequests.size(), 1);
-        QCOMPARE(rig.dialogs.fontRequests.value(0).font.family(), QStringLiteral("Old Face"));
-        QCOMPARE(rig.text("Text6"), chosen ? QStringLiteral("New Face") : QStringLiteral("Old Face"));
-        rig.click("Command1");
-        QCOMPARE(rig.store.stored.quoteSource, rig.text("Text4"));
     }
 };
 
