@@ -310,9 +310,9 @@ private slots:
         logStarts();
         rig.store.stored.intervalMinutes = 1;
         QFETCH(QString, steps);
-        for (const QString &part : steps.split('(')) {
-            inBox = part.section(')', 0, -2); // what came after a "("
-            for (const QChar c : part.section(')', -1)) {
+        for (const QString &piece : steps.split('(')) {
+            inBox = piece.section(')', 0, -2); // what came after a "("
+            for (const QChar c : piece.section(')', -1)) {
                 minute += c == 't' ? 1 : 0;
                 step(c);
             }
