@@ -21,10 +21,8 @@ public:
     QString installedFamily(const QString &name) const override
     {
         for (const Face &face : m_faces) {
-            for (const QString &known : face.names) {
-                if (known.compare(name, Qt::CaseInsensitive) == 0)
-                    return face.names.first();
-            }
+            if (face.names.contains(name, Qt::CaseInsensitive))
+                return face.names.first();
         }
         return {};
     }
@@ -32,10 +30,9 @@ public:
     QStringList japaneseFamilies() const override
     {
         QStringList families;
-        for (const Face &face : m_faces) {
+        for (const Face &face : m_faces)
             if (face.japanese)
                 families << face.names.first();
-        }
         return families;
     }
 

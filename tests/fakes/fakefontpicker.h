@@ -12,9 +12,7 @@ public:
         ++calls;
         lastInitial = initial;
         lastFixedPitchOnly = fixedPitchOnly;
-        if (answer.accepted)
-            return answer;
-        return Choice{false, initial};
+        return answer.accepted ? answer : Choice{false, initial};
     }
 
     Choice answer;

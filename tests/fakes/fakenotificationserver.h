@@ -15,16 +15,6 @@ class FakeNotificationServer : public QObject
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    struct Notification
-    {
-        QString appName;
-        uint replacesId = 0;
-        QString icon;
-        QString summary;
-        QString body;
-        int expireTimeout = 0;
-    };
-
     // A server with these capabilities that has received nothing yet.
     void reset(const QStringList &capabilities)
     {
@@ -33,7 +23,8 @@ public:
         m_received.clear();
     }
 
-    QList<Notification> received() const
+    // Application name, icon, summary, body and the id replaced, of each Notify.
+    QStringList received() const
     {
         QMutexLocker lock(&m_mutex);
         return m_received;
@@ -46,15 +37,15 @@ public slots:
         return m_capabilities;
     }
     uint Notify(const QString &appName, uint replacesId, const QString &icon, const QString &summary,
-                const QString &body, const QStringList &, const QVariantMap &, int expireTimeout)
+                const QString &body, const QStringList &, const QVariantMap &, int)
     {
         QMutexLocker lock(&m_mutex);
-        m_received.append({appName, replacesId, icon, summary, body, expireTimeout});
-        return replacesId != 0 ? replacesId : 40 + uint(m_received.size());
+        m_received << appName << icon << summary << body << QString::number(replacesId);
+        return replacesId != 0 ? replacesId : 40 + uint(m_received.size() / 5);
     }
 
 private:
     QStringList m_capabilities;
     mutable QMutex m_mutex;
-    QList<Notification> m_received;
+    QStringList m_received;
 };

@@ -9,7 +9,6 @@ class FakePropertyLink : public PropertyLink
 public:
     void open(std::function<void(const QString &)> onValue, std::function<void()> onGone) override
     {
-        ++opens;
         isOpen = true;
         deliver = std::move(onValue);
         gone = std::move(onGone);
@@ -19,5 +18,4 @@ public:
     std::function<void(const QString &)> deliver;
     std::function<void()> gone;
     bool isOpen = false;
-    int opens = 0;
 };

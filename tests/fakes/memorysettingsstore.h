@@ -4,16 +4,12 @@
 
 #include <QList>
 
-// A settings store in memory that counts reads and records every saved
-// reading position; it can be told to fail every save.
+// A settings store in memory that records every saved reading position; it
+// can be told to fail every save.
 class MemorySettingsStore : public ViewerSettingsStore
 {
 public:
-    ViewerSettings readAll() const override
-    {
-        ++reads;
-        return stored;
-    }
+    ViewerSettings readAll() const override { return stored; }
     bool writeAll(const ViewerSettings &settings) override
     {
         if (!failSaves)
@@ -45,6 +41,5 @@ public:
 
     ViewerSettings stored;
     QList<qint16> saved;
-    mutable int reads = 0;
     bool failSaves = false;
 };

@@ -21,14 +21,15 @@ public:
 
     void show(const QString &text, const QString &title, bool systemModal) override
     {
-        boxes.append({text, title, systemModal, QString()});
-        if (onShow)
-            onShow();
+        record({text, title, systemModal, QString()});
     }
-
     void showWithDetails(const QString &text, const QString &title, const QString &details) override
     {
-        boxes.append({text, title, false, details});
+        record({text, title, false, details});
+    }
+    void record(const Box &box)
+    {
+        boxes.append(box);
         if (onShow)
             onShow();
     }

@@ -10,30 +10,10 @@
 class ScriptedDialogBinding : public CommonDlgBinding
 {
 public:
-    FileAnswer showFile(const FileRequest &request) override
-    {
-        fileRequests.append(request);
-        lastFlags = request.flags;
-        return fileAnswer;
-    }
-    ColorAnswer showColor(const ColorRequest &request) override
-    {
-        colorRequests.append(request);
-        lastFlags = request.flags;
-        return colorAnswer;
-    }
-    FontAnswer showFont(const FontRequest &request) override
-    {
-        fontRequests.append(request);
-        lastFlags = request.flags;
-        return fontAnswer;
-    }
-    PrintAnswer showPrinter(const PrintRequest &request) override
-    {
-        printRequests.append(request);
-        lastFlags = request.flags;
-        return printAnswer;
-    }
+    FileAnswer showFile(const FileRequest &request) override { return answer(fileRequests, request, fileAnswer); }
+    ColorAnswer showColor(const ColorRequest &request) override { return answer(colorRequests, request, colorAnswer); }
+    FontAnswer showFont(const FontRequest &request) override { return answer(fontRequests, request, fontAnswer); }
+    PrintAnswer showPrinter(const PrintRequest &request) override { return answer(printRequests, request, printAnswer); }
     void showHelp(const HelpRequest &request) override { helpRequests.append(request); }
 
     int calls() const
@@ -53,4 +33,13 @@ public:
     QList<FontRequest> fontRequests;
     QList<PrintRequest> printRequests;
     QList<HelpRequest> helpRequests;
+
+private:
+    template <typename Request, typename Answer>
+    Answer answer(QList<Request> &requests, const Request &request, const Answer &prepared)
+    {
+        requests.append(request);
+        lastFlags = request.flags;
+        return prepared;
+    }
 };

@@ -1,57 +1,46 @@
 #include "viewer/desktopnotification.h"
 #include "viewer/quoteplayer.h"
-#include "viewer_properties/propertywindow.h"
 
 #include "fakes/fakenotificationserver.h"
 #include "fakes/filebytes.h"
 #include "fakes/fixedrandom.h"
-#include "fakes/formprobe.h"
-#include "fakes/memorysettingsstore.h"
-#include "fakes/recordinghelpviewer.h"
 #include "fakes/recordingmessagebox.h"
 #include "fakes/recordingstarter.h"
-#include "fakes/scripteddialogbinding.h"
 #include "shared/cp932.h"
 
 #include <QDBusConnection>
 #include <QtTest>
 
-
 namespace {
-const QString kUU(2, QChar(0x3000));
 // The session bus's policy without its service directories: nothing
 // installed on the machine is started on demand.
 const QByteArray kBusConfig = "<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
                               "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
                               "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy>"
                               "</busconfig>\n";
-const QStringList kMarkup = {QStringLiteral("body"), QStringLiteral("body-markup")};
-
 } // namespace
 
 // The fifth output: the quote as a message of a fake notification server on
-// a message bus of the test's own, the box when there is no server, and the
-// option that chooses it in velmoinit.
+// a message bus of the test's own, or the box when there is no server.
 class TestNotification : public QObject
 {
     Q_OBJECT
-    QTemporaryDir m_dir; // programs, quote files, runtime and configuration folders
+    QTemporaryDir m_dir; // the bus's configuration and the quote files
     QProcess m_daemon;
     QString m_address;
     QThread m_serverThread;
     FakeNotificationServer m_server; // answers from its own thread: the player's calls block
 
-    QDBusConnection bus(const QString &name) const { return QDBusConnection::connectToBus(m_address, name); }
-
-    // No capabilities: no server.
-    void serve(const QStringList &capabilities)
+    // A client of the fake server with these capabilities; none: no server.
+    std::unique_ptr<SessionBusNotifier> serve(const QStringList &capabilities)
     {
         m_server.reset(capabilities);
-        QDBusConnection server = bus(QStringLiteral("server"));
+        QDBusConnection server = QDBusConnection::connectToBus(m_address, QStringLiteral("server"));
         if (!capabilities.isEmpty()) {
             server.registerObject(SessionBusNotifier::kPath, &m_server, QDBusConnection::ExportAllSlots);
             server.registerService(SessionBusNotifier::kService);
         }
+        return std::make_unique<SessionBusNotifier>(QDBusConnection::connectToBus(m_address, QStringLiteral("client")));
     }
 
 private slots:
@@ -66,13 +55,8 @@ private slots:
         m_address = QString::fromUtf8(m_daemon.readLine()).trimmed();
         m_server.moveToThread(&m_serverThread);
         m_serverThread.start();
-
-        // velmoinit's published item and login start stay in the test's folder.
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_dir.path()));
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath("config")));
         const QByteArray lines = Cp932::fromUnicode(QStringLiteral("一の言葉\r\n<二> & 言葉\r\n三の言葉\r\n"));
-        for (const char *name : {"tamber.vmf", "mirelle.vmf", "velmo", "tambwin"}) // programs: OK and the card option
-            QVERIFY(writeAll(m_dir.filePath(name), lines));
+        QVERIFY(writeAll(m_dir.filePath("tamber.vmf"), lines) && writeAll(m_dir.filePath("mirelle.vmf"), lines));
     }
 
     void cleanup()
@@ -103,76 +87,34 @@ private slots:
         const auto sent = [](const QString &summary, const QString &body, const char *id) {
             return QStringList{"ヴェルモ", "titlecard-suite-velmo", summary, body, id};
         };
-        const QString mirelle = "「<二> & 言葉の巻」", tamber = "星環タンバー\u3000第";
-        QTest::newRow("markup, in order") << kMarkup << "tamber.vmf" << 14
+        const QString mirelle = "「<二> & 言葉の巻」", tamber = "星環タンバー\u3000第", box = "<二> & 言葉";
+        QTest::newRow("markup, in order") << QStringList{"body", "body-markup"} << "tamber.vmf" << 14
                                           << sent(tamber + "2章", "&lt;二&gt; &amp; 言葉", "0")
                                                  + sent(tamber + "3章", "三の言葉", "41");
         QTest::newRow("plain, at random") << QStringList{"body"} << "mirelle.vmf" << 24
                                           << sent("月影ミレル 第2話", mirelle, "0") + sent("月影ミレル 第2話", mirelle, "41");
         QTest::newRow("no server: the box") << QStringList() << "tamber.vmf" << 24
-                                            << QStringList{"<二> & 言葉", tamber + "2章" + kUU, "<二> & 言葉",
-                                                           tamber + "2章" + kUU};
+                                            << QStringList{box, tamber + "2章\u3000\u3000", box, tamber + "2章\u3000\u3000"};
     }
     void notification()
     {
         QFETCH(QStringList, capabilities);
         QFETCH(QString, source);
         QFETCH(int, code);
-        serve(capabilities);
-        SessionBusNotifier notifier(bus(QStringLiteral("client")));
-        QCOMPARE(notifier.available(), !capabilities.isEmpty());
+        const std::unique_ptr<SessionBusNotifier> notifier = serve(capabilities);
+        QCOMPARE(notifier->available(), !capabilities.isEmpty());
         RecordingStarter starter;
         RecordingMessageBox boxes;
         FixedRandom random;
         random.r = 0.5; // line 2 of 3, as the stored position
-        QuotePlayer player(starter, boxes, random, m_dir.path(), m_dir.path(), &notifier);
+        QuotePlayer player(starter, boxes, random, m_dir.path(), m_dir.path(), notifier.get());
         player.state().settings = {source, ShowCode(quint8(code)), 0, 2, 1};
         QVERIFY2(player.play() && player.play(), qPrintable(player.failure()));
-        QStringList seen;
-        for (const FakeNotificationServer::Notification &n : m_server.received())
-            seen << n.appName << n.icon << n.summary << n.body << QString::number(n.replacesId);
+        QStringList seen = m_server.received();
         for (const RecordingMessageBox::Box &box : boxes.boxes)
             seen << box.text << box.title;
         QTEST(seen, "seen");
         QVERIFY(starter.calls.isEmpty());
-    }
-
-    // velmoinit's fifth method option: selected by the stored code, writing
-    // the order's tens digit with 4, disabled while no server answers.
-    void velmoinitOption_data()
-    {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<bool>("server");
-        QTest::addColumn<QString>("click");
-        QTest::addColumn<QString>("look"); // after the click
-        QTest::addColumn<int>("saved");
-        QTest::newRow("in order") << 11 << true << "Option22" << "Option22=on" << 14;
-        QTest::newRow("back to the card") << 24 << true << "Option12" << "Option22=off" << 20;
-        QTest::newRow("no server: shown, kept") << 24 << false << "Option22" << "Option22(disabled)=on" << 24;
-        QTest::newRow("no server: not chosen") << 21 << false << "Option22" << "Option22(disabled)=off" << 21;
-    }
-    void velmoinitOption()
-    {
-        QFETCH(int, stored);
-        QFETCH(bool, server);
-        QFETCH(QString, click);
-        serve(server ? kMarkup : QStringList());
-        SessionBusNotifier notifier(bus(QStringLiteral("client")));
-        MemorySettingsStore store;
-        store.stored = {"tamber.vmf", ShowCode(quint8(stored)), 0, 1, 1};
-        RecordingStarter starter;
-        RecordingMessageBox boxes;
-        RecordingHelpViewer help;
-        ScriptedDialogBinding dialogs;
-        const QString dir = m_dir.path();
-        PropertyWindow window({store, starter, boxes, help, dialogs, dir, dir, dir, &notifier});
-        window.show();
-        QTRY_VERIFY(!window.isReading());
-        formAct(&window, "click " + click);
-        QTEST(formLook(&window, "Option22=", [](const QString &, QWidget *) { return QString(); }), "look");
-        formAct(&window, "click Command1");
-        QTEST(int(store.stored.showCode.value()), "saved");
-        QVERIFY(boxes.boxes.isEmpty());
     }
 };
 

@@ -19,6 +19,7 @@
 #include <future>
 
 using Status = QuoteFile::Status;
+Q_DECLARE_METATYPE(ViewerSettings)
 
 namespace {
 const QChar U(0x3000);
@@ -33,8 +34,17 @@ ViewerSettings cfg(int code, int interval, int mode, const QString &source = "ta
 {
     return {source, ShowCode(quint8(code)), qint16(interval), qint16(position), quint8(mode)};
 }
+// What blocks, as a starting program may, on a thread of its own while the
+// test's loop answers for the resident viewer.
+template <typename F> auto whileLooping(F blocking)
+{
+    std::future<decltype(blocking())> done = std::async(std::launch::async, blocking);
+    while (done.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+        QCoreApplication::processEvents();
+    return done.get();
+}
 
-struct Fakes
+struct Rig
 {
     MemorySettingsStore store;
     FakeTray tray;
@@ -43,32 +53,14 @@ struct Fakes
     RecordingMessageBox boxes;
     FixedRandom random;
     FakePropertyLink link;
-    // Each program start as its path and arguments, each box as its text and
-    // title; or the box texts alone.
-    QStringList seen(bool all = true) const
-    {
-        QStringList seen;
-        for (const RecordingStarter::Call &call : all ? starter.calls : QList<RecordingStarter::Call>())
-            seen << call.program << call.arguments;
-        for (const RecordingMessageBox::Box &box : boxes.boxes)
-            seen << box.text << (all ? QStringList{box.title} : QStringList());
-        return seen;
-    }
-    QStringList boxTexts() const { return seen(false); }
-};
-struct Rig : Fakes
-{
     ViewerController controller;
     QList<int> exits; // of each finished signal
-    Rig(const ViewerSettings &settings, const QString &prog, const QString &work, bool startsOk = true)
+    Rig(const QString &prog, const QString &work, bool startsOk = true)
         : controller({store, tray, timer, starter, boxes, random, link, prog, work}, {})
     {
         QObject::connect(&controller, &ViewerController::finished, [this](int code) { exits << code; });
-        store.stored = settings;
         starter.succeed = startsOk;
-        controller.load();
     }
-    int displays() const { return int(starter.calls.size() + boxes.boxes.size()); }
 };
 } // namespace
 
@@ -79,68 +71,21 @@ class TestViewer : public QObject
     Q_OBJECT
     QTemporaryDir m_work, m_prog;
     QString prog(const QString &name) const { return m_prog.filePath(name); }
-    std::unique_ptr<Rig> start(int code, int interval, int mode, int position = 1)
-    {
-        return std::make_unique<Rig>(cfg(code, interval, mode, "tamber.vmf", position), m_prog.path(), m_work.path());
-    }
 
 private slots:
     void initTestCase()
     {
-        for (const char *name : {"tamber.vmf", "dastor.vmf", "anitamb.vmf", "mirelle.vmf", "quill.vmf",
-                                 "Tamber.vmf", "mine.txt"})
+        for (const char *name : {"tamber.vmf", "dastor.vmf", "anitamb.vmf", "mirelle.vmf", "quill.vmf", "Tamber.vmf"})
             QVERIFY(writeAll(m_work.filePath(name), fiveLines("言葉")));
         // A fixed file is looked for in the working folder first, then beside the program.
-        QVERIFY(writeAll(prog("tamber.vmf"), fiveLines("隣")));
-        QVERIFY(writeAll(prog("tambkari.vmf"), fiveLines("隣")));
+        QVERIFY(writeAll(prog("tamber.vmf"), fiveLines("隣")) && writeAll(prog("tambkari.vmf"), fiveLines("隣")));
         QVERIFY(writeAll(prog("velmoinit"), "#!/bin/sh\n") && QFile::setPermissions(prog("velmoinit"), QFile::ExeOwner));
         QVERIFY(writeAll(m_work.filePath("other"), "ファイルの行\r\n")); // never read in the command-line mode
         QVERIFY(writeAll(m_work.filePath("empty.vmf"), {}));
         QVERIFY(writeAll(m_work.filePath("full.vmf"), QByteArray(32766, '\n') + "last"));
         QVERIFY(writeAll(m_work.filePath("big.vmf"), QByteArray(32768, '\n')));
         QVERIFY(writeAll(m_work.filePath("pipe"), "fifo"));
-    }
-
-    void quoteFile_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<Status>("status");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<QStringList>("lines"); // the first ones
-        const auto row = [this](const char *name, const QByteArray &content, Status status, int count,
-                                const QStringList &lines) {
-            QVERIFY(writeAll(m_work.filePath(name), content));
-            QTest::newRow(name) << m_work.filePath(name) << status << count << lines;
-        };
-        const QString q = QStringLiteral("星環タンバー、発進！");
-        row("crlf, empty lines, open last", "a\r\n\r\nb", Status::Ok, 3, {"a", "", "b"});
-        row("lf, lone cr ends a line", "a\rb\n\nc\n", Status::Ok, 4, {"a", "b", "", "c"});
-        // Records and CR LF pairs that straddle the 64 KiB read size.
-        row("chunk boundaries", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", Status::Ok, 4,
-            {QString(65535, 'a'), "b", QString(65532, 'c'), "d"});
-        row("utf-8 with bom", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8(), Status::Ok, 1, {q});
-        // ～ and ① exist only in the code page's own extensions.
-        row("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n", Status::Ok, 1, {q + "～①"});
-        row("megabyte line, cut on a character", "a\r\n" + Cp932::fromUnicode(QString(1 << 19, u'星')) + "\r\nb",
-            Status::Ok, 3, {"a", QString(QuoteFile::kMaxLineBytes / 2, u'星'), "b"});
-        row("32767 lines", QByteArray(32766, '\n') + "x", Status::Ok, 32767, {});
-        row("32768 lines", QByteArray(32768, '\n'), Status::TooManyLines, 0, {});
-        row("binary", QByteArray("ab\0cd\r\n", 7), Status::NotText, 0, {});
-        QTest::newRow("missing") << m_work.filePath("missing") << Status::CannotOpen << 0 << QStringList();
-        // Opening a pipe would wait for a writer that never comes.
-        QTest::newRow("named pipe") << m_work.filePath("pipe") << Status::CannotOpen << 0 << QStringList();
-    }
-    void quoteFile()
-    {
-        QFETCH(QString, path);
-        QFETCH(QStringList, lines);
-        const QuoteFile::Scan scan = QuoteFile::scan(path);
-        QTEST(scan.status, "status");
-        QTEST(scan.lineCount, "count");
-        QStringList read;
-        for (int n = 1; n <= lines.size(); ++n)
-            read << QuoteFile::line(path, n, scan.utf8).value_or("<none>");
-        QCOMPARE(read, lines);
+        QVERIFY(writeAll(m_work.filePath("binary"), QByteArray("ab\0cd\r\n", 7)));
     }
 
     // CR LF Shift-JIS, as the other programs expect; one record per episode or title where counted.
@@ -174,7 +119,7 @@ private slots:
             QTest::newRow(name) << source << code << position << r << seen << next;
         };
         const QString tamber = "星環タンバー" + QString(U), empty = m_work.filePath("empty.vmf");
-        const QString mine = m_work.filePath("mine.txt"), full = m_work.filePath("full.vmf");
+        const QString full = m_work.filePath("full.vmf");
         row("1 dastor 22, r .79", "dastor.vmf", 22, 1, 0.79, {prog("dastor")}, 5);
         row("2 anitamb card by number", "anitamb.vmf", 10, 5, 0, {prog("tambwin"), "5"}, 1);
         row("3 mirelle 21, r .5", "mirelle.vmf", 21, 1, 0.5, {"「言葉3の巻」", "月影ミレル 第3話" + UU}, 4);
@@ -184,196 +129,208 @@ private slots:
         row("7 dastor 11, beyond the end", "dastor.vmf", 11, 99, 0, {"言葉5", "ダストル 第5話" + UU}, 1);
         row("position 0, unknown code 5", "tamber.vmf", 5, 0, 0, {"言葉5", tamber + "第0章" + UU}, 1);
         row("tambkari, beside the program", "tambkari.vmf", 11, 2, 0, {"隣2", tamber + "第2話" + UU}, 3);
-        row("user file", mine, 11, 2, 0, {"言葉2", mine + " - 2" + UU}, 3);
         row("capital initial is a user file", "Tamber.vmf", 11, 2, 0, {"言葉2", "Tamber.vmf - 2" + UU}, 3);
         // The last of 32767 lines is followed by line 1, not by a position past the 16-bit range.
         row("last of a full file", full, 11, 32767, 0, {"last", full + " - 32767" + UU}, 1);
         row("empty file keeps the last line", empty, 21, 4, 0.5, {"前回の言葉", empty + " - 0" + UU}, 1);
         row("command line: no file, no draw", "other", 21, 7, 0, {kCommandText, "ヴェルモ" + UU}, 7);
+        // Line ends, encodings and sizes of a file of the user's own.
+        const auto file = [this](const char *name, const QByteArray &content, int position, const QString &line, int next) {
+            QVERIFY(writeAll(m_work.filePath(name), content));
+            QTest::newRow(name) << m_work.filePath(name) << 11 << position << 0.0
+                                << QStringList{line, m_work.filePath(name) + " - " + QString::number(position) + UU} << next;
+        };
+        file("crlf, an empty line, an open last line", "a\r\n\r\nb", 3, "b", 1);
+        file("lone cr", "a\rb\n\nc\n", 4, "c", 1);
+        // Records and CR LF pairs that straddle the 64 KiB read size.
+        file("chunks", QByteArray(65535, 'a') + "\r\nb\r\n" + QByteArray(65532, 'c') + "\r\nd", 4, "d", 1);
+        const QString q = QStringLiteral("星環タンバー、発進！");
+        file("utf-8", "\xEF\xBB\xBF" + (q + "\r\n").toUtf8(), 1, q, 1);
+        // ～ and ① exist only in the code page's own extensions.
+        file("cp932", Cp932::fromUnicode(q) + "\x81\x60\x87\x40\r\n", 1, q + "～①", 1);
+        file("huge line, cut on a character", "a\r\n" + Cp932::fromUnicode(QString(1 << 19, u'星')) + "\r\nb", 2,
+             QString(QuoteFile::kMaxLineBytes / 2, u'星'), 3);
+        const QString binary = m_work.filePath("binary");
+        row("binary", binary, 11, 1, 0, {binary + ": テキストファイルではありません"}, 1);
+        // The failures: the culprit and the reason, the position not advanced.
+        const QString big = m_work.filePath("big.vmf"), pipe = m_work.filePath("pipe");
+        row("missing fixed file", "animir.vmf", 11, 2, 0, {prog("animir.vmf") + ": ありません"}, 2);
+        row("32768 lines", big, 11, 2, 0, {big + ": 行が多すぎます"}, 2);
+        row("named pipe", pipe, 11, 2, 0, {pipe + ": 通常のファイルではありません"}, 2);
     }
     void outputs()
     {
         QFETCH(QString, source);
         QFETCH(int, code);
-        QFETCH(double, r);
         QFETCH(int, position);
-        Fakes rig;
+        Rig rig(m_prog.path(), m_work.path());
         QuotePlayer player(rig.starter, rig.boxes, rig.random, m_prog.path(), m_work.path());
         player.state() = {cfg(code, 0, 1, source, position), kCommandText, QStringLiteral("前回の言葉"), 0, {}, {}};
+        QFETCH(double, r);
         rig.random.r = r;
-        QVERIFY(player.play());
-        QTEST(rig.seen(), "seen");
+        const bool played = player.play();
+        QStringList seen; // each start as its program and arguments, each box as its text and title
+        for (const RecordingStarter::Call &call : rig.starter.calls)
+            seen << call.program << call.arguments;
+        for (const RecordingMessageBox::Box &box : rig.boxes.boxes)
+            seen << box.text << box.title;
+        QTEST(seen + (played ? QStringList() : QStringList{player.failure().section(" (", 0, 0)}), "seen");
         QVERIFY(rig.boxes.boxes.isEmpty() || rig.boxes.boxes.at(0).systemModal);
-        QCOMPARE(rig.random.draws, source != "other" && code >= 20 && code <= 23 ? 1 : 0);
+        QCOMPARE(rig.random.draws, played && source != "other" && code >= 20 && code <= 23 ? 1 : 0);
         QTEST(int(player.state().settings.linePosition), "next");
     }
 
-    void startUp_data()
+    // A run of the viewer as steps: t a minute's tick, p a display by hand,
+    // z stop1, f saves fail from here on, s they succeed again, r settings
+    // read again; o the property window opened from the menu, and from it
+    // 0-9 a start line saved, x showing once saved, i no interval saved, k
+    // OK, e its end, g the link gone; h a later start hands over a text, n
+    // none; (...) the steps inside run while the next box is open. Settings
+    // saved elsewhere have an interval of 1. What it showed, each as
+    // "minute:" and a box's text (a box that is not a quote with its title
+    // and details) or a started program; ")" where the steps inside a box
+    // end; the positions it saved, how it ended and whether it is paused.
+    void run_data()
     {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("interval");
-        QTest::addColumn<int>("displays");
-        QTest::addColumn<bool>("timerRuns");
-        QTest::newRow("once") << 0 << 5 << 1 << false;
-        QTest::newRow("resident every 5") << 1 << 5 << 1 << true;
-        QTest::newRow("silent every 3") << 2 << 3 << 0 << true;
-        QTest::newRow("negative interval") << 1 << -4 << 1 << false;
+        QTest::addColumn<ViewerSettings>("settings");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QList<int>>("saved");
+        QTest::addColumn<int>("exit"); // -1: still running
+        QTest::addColumn<bool>("paused");
+        QTest::addColumn<QString>("programs"); // all, failing or none
+        QTest::addColumn<int>("warnings");
+        const auto row = [](const char *name, const ViewerSettings &settings, const char *steps, const QStringList &shown,
+                            const QList<int> &saved, int exit, bool paused = false, const char *programs = "all",
+                            int warnings = 0) {
+            QTest::newRow(name) << settings << QString(steps) << shown << saved << exit << paused << QString(programs)
+                                << warnings;
+        };
+        // After each display, and again on closing; one by hand and stop1
+        // twice do not move the periodic displays.
+        row("once", cfg(11, 5, 0), "ttpz", {"0:言葉1"}, {2, 2}, 0);
+        row("resident every 5", cfg(11, 5, 1), "ttptttttzztttttttt", {"0:言葉1", "2:言葉2", "5:言葉3", "10:言葉4", "15:言葉5"},
+            {2, 3, 4, 5, 1}, -1);
+        row("silent every 4", cfg(11, 4, 2), "ttptttttzztttttttt", {"2:言葉1", "4:言葉2", "8:言葉3", "12:言葉4"},
+            {2, 3, 4, 5}, -1);
+        row("negative interval", cfg(11, -4, 1), "ttpz", {"0:言葉1", "2:言葉2"}, {2, 3}, -1);
+        // Settings saved by a window it did not open are read again, but a
+        // pause of the person's own stays.
+        row("paused, settings read again", cfg(11, 5, 1), "zrtt", {"0:言葉1"}, {2}, -1, true);
+        // A failed display ends the viewer at once, its position not advanced.
+        row("card program fails", cfg(10, 1, 1, "tamber.vmf", 2), "tpq",
+            {"0:[ヴェルモ for Windows95] ファイルが適切でありません。 " + prog("tambwin") + ": 起動できません", "0:tambwin"}, {2},
+            1, false, "failing");
+        // A position that cannot be saved is said on stderr every time, in
+        // one box per run of failures while the viewer runs but none on
+        // closing, and in the exit code.
+        const QString box = "0:[ヴェルモ for Windows95] 読み出し位置を保存できませんでした。\ndisk full";
+        row("failed saves", cfg(11, 0, 2), "fppspfpspfq", {"0:言葉1", box, "0:言葉2", "0:言葉3", "0:言葉4", box, "0:言葉5"},
+            {4, 1}, 1, false, "all", 4);
+        // The property window pauses the viewer while it is open (it sees
+        // the position saved) and its OK ends the pause; otherwise the
+        // pause before it stays. Only a window that could not be had is
+        // reported, each way apart.
+        const QString noWindow = "0:[ヴェルモ for Windows95] プロパティの設定プログラム (velmoinit) ";
+        row("window: paused, OK", cfg(11, 3, 2), "zokett", {"0:velmoinit", "1:言葉1", "2:言葉2"}, {1, 2, 3}, -1);
+        row("window: OK with no interval", cfg(11, 3, 2), "oikett", {"0:velmoinit"}, {1}, -1);
+        row("window: cancel", cfg(11, 3, 2), "ottettt", {"0:velmoinit", "5:言葉1"}, {1, 2}, -1);
+        row("window: paused, crash or no answer", cfg(11, 3, 2), "zogt", {"0:velmoinit"}, {1}, -1, true);
+        row("window: not installed", cfg(11, 3, 2), "zo", {noWindow + "がインストールされていません。"}, {1}, -1, true, "none");
+        row("window: start fails", cfg(11, 3, 2), "o", {noWindow + "を起動できませんでした。", "0:velmoinit"}, {1}, -1, false,
+            "failing");
+        // While the box of line 3 is open, OK comes from the window or a
+        // later start hands over its text. The box is not cut short; a
+        // start line moved in the window is the next quote, one left as it
+        // was advances, and a change to showing once ends after that quote.
+        // A hand-over is shown after the box; the own order goes on.
+        const ViewerSettings line3 = cfg(11, 0, 2, "tamber.vmf", 3);
+        row("in a box: moved", line3, "o(2k)ppe", {"0:velmoinit", "0:言葉3", ")", "0:言葉2"}, {3, 2, 3}, -1);
+        row("in a box: left as it was", line3, "o(3k)ppe", {"0:velmoinit", "0:言葉3", ")", "0:言葉4"}, {3, 4, 5}, -1);
+        row("in a box: show once now", line3, "o(2xk)ppe", {"0:velmoinit", "0:言葉3", ")", "0:言葉2"}, {3, 2, 3, 3}, 0);
+        row("in a box: next quote", line3, "(n)pp", {"0:言葉3", ")", "0:言葉4", "0:言葉5"}, {4, 5, 1}, -1);
+        row("in a box: a text", line3, "(h)pp", {"0:言葉3", ")", "0:手渡し", "0:言葉4"}, {4, 4, 5}, -1);
     }
-    void startUp()
+    void run()
     {
-        QFETCH(int, mode);
-        QFETCH(int, interval);
-        auto rig = start(11, interval, mode);
-        QTEST(rig->displays(), "displays");
-        QTEST(rig->timer.running, "timerRuns");
-        QCOMPARE((QList<bool>{rig->tray.stopEnabled, rig->tray.shown}), (QList<bool>{interval > 0, mode != 0}));
-        QCOMPARE(rig->exits, mode == 0 ? QList<int>{0} : QList<int>{});
-        // After the display, and again on closing.
-        QCOMPARE(rig->store.saved, QList<qint16>(rig->displays() + (mode == 0 ? 1 : 0), 2));
-    }
-
-    // Displays at minutes 5, 10 and 15: one by hand at 3 and stop1 twice at 7 do not move them.
-    void periodicDisplay()
-    {
-        auto rig = start(20, 5, 2);
-        QList<int> at;
-        for (int minute = 1; minute <= 15; ++minute) {
-            if (minute == 3)
-                rig->controller.playNow();
-            const int before = rig->displays();
-            rig->timer.tick();
-            if (rig->displays() > before)
-                at << minute;
-            if (minute == 7) {
-                rig->controller.pauseRequested();
-                QVERIFY(rig->controller.isPaused() && !rig->timer.running && rig->tray.stopChecked && rig->tray.paused);
-                rig->controller.pauseRequested();
-                QVERIFY(!rig->controller.isPaused() && rig->timer.running && !rig->tray.stopChecked && !rig->tray.paused);
+        QFETCH(ViewerSettings, settings);
+        QFETCH(int, exit);
+        QFETCH(QString, programs);
+        QFETCH(int, warnings);
+        for (int i = 0; i < warnings; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("読み出し位置を保存できませんでした。 disk full"));
+        QTemporaryDir none;
+        Rig rig(programs == "none" ? none.path() : m_prog.path(), m_work.path(), programs != "failing");
+        int minute = 0;
+        qsizetype started = 0;
+        QStringList shown;
+        const auto logStarts = [&] {
+            while (started < rig.starter.calls.size())
+                shown << QString::number(minute) + ':' + QFileInfo(rig.starter.calls.at(started++).program).fileName();
+        };
+        ViewerSettings &stored = rig.store.stored; // what the viewer reads
+        ViewerController &viewer = rig.controller;
+        const QHash<QChar, std::function<void()>> actions = {
+            {'t', [&] { rig.timer.tick(); }},
+            {'p', [&] { viewer.playNow(); }},
+            {'z', [&] { viewer.pauseRequested(); }},
+            {'q', [&] { viewer.quit(); }},
+            {'r', [&] { viewer.reloadSettings(); }},
+            {'f', [&] { rig.store.failSaves = true; }},
+            {'s', [&] { rig.store.failSaves = false; }},
+            {'o', [&] { viewer.openProperties(); }},
+            {'x', [&] { stored.residentMode = 0; }},
+            {'i', [&] { stored.intervalMinutes = 0; }},
+            {'k', [&] { rig.link.deliver("OK"); }},
+            {'e', [&] { rig.link.deliver("end"); }},
+            {'g', [&] { rig.link.gone(); }},
+            {'h', [&] { viewer.showHandedOver("手渡し"); }},
+            {'n', [&] { viewer.showHandedOver(""); }},
+        };
+        const auto step = [&](QChar c) {
+            if (c.isDigit())
+                stored.linePosition = qint16(c.digitValue());
+            else
+                actions.value(c)();
+            logStarts();
+        };
+        QString inBox; // steps for the next box
+        rig.boxes.onShow = [&] {
+            const RecordingMessageBox::Box &box = rig.boxes.boxes.last();
+            shown << QString::number(minute) + ':' + (box.systemModal ? QString() : '[' + box.title + "] ") + box.text
+                         + (box.details.isEmpty() ? QString() : ' ' + box.details);
+            if (inBox.isEmpty())
+                return;
+            for (const QChar inner : std::exchange(inBox, QString()))
+                step(inner);
+            shown << ")";
+        };
+        rig.store.stored = settings;
+        rig.controller.load();
+        logStarts();
+        rig.store.stored.intervalMinutes = 1;
+        QFETCH(QString, steps);
+        for (const QString &piece : steps.split('(')) {
+            inBox = piece.section(')', 0, -2); // what came after a "("
+            for (const QChar c : piece.section(')', -1)) {
+                minute += c == 't' ? 1 : 0;
+                step(c);
             }
         }
-        QCOMPARE(at, (QList<int>{5, 10, 15}));
-        QCOMPARE(rig->displays(), 4);
-    }
-
-    // The property window from the menu: its start through the starter's
-    // lookup, the link's news, and what the viewer is after the window.
-    void propertyWindow_data()
-    {
-        QTest::addColumn<bool>("pausedBefore");
-        QTest::addColumn<QString>("ending");
-        QTest::addColumn<int>("newInterval");
-        QTest::addColumn<QString>("box"); // only a window that could not be had is reported, each way apart
-        QTest::addColumn<bool>("pausedAfter");
-        QTest::newRow("paused, OK") << true << "OK" << 7 << "" << false;
-        QTest::newRow("running, OK with interval 0") << false << "OK" << 0 << "" << false;
-        QTest::newRow("running, cancel") << false << "end" << 7 << "" << false;
-        QTest::newRow("paused, crash or no answer") << true << "gone" << 7 << "" << true;
-        QTest::newRow("paused, not installed") << true << "missing" << 7 << "インストールされていません" << true;
-        QTest::newRow("running, start fails") << false << "start fails" << 7 << "起動できません" << false;
-    }
-    void propertyWindow()
-    {
-        QFETCH(bool, pausedBefore);
-        QFETCH(QString, ending);
-        QFETCH(int, newInterval);
-        QFETCH(QString, box);
-        QFETCH(bool, pausedAfter);
-        QTemporaryDir noProgram;
-        Rig rig(cfg(11, 3, 2), ending == "missing" ? noProgram.path() : m_prog.path(), m_work.path(),
-                ending != "start fails");
-        if (pausedBefore)
-            rig.controller.pauseRequested();
-        rig.store.stored.linePosition = 99;
-        rig.controller.openProperties();
-        QCOMPARE(rig.store.saved.last(), qint16(1)); // the window sees the current position
-        QCOMPARE(rig.boxes.boxes.size(), box.isEmpty() ? 0 : 1);
-        QVERIFY(rig.boxTexts().join(' ').contains(box));
-        QCOMPARE(rig.link.opens, box.isEmpty() ? 1 : 0);
-        if (rig.link.opens) {
-            QCOMPARE(rig.starter.calls.last().program, prog("velmoinit"));
-            QCOMPARE(rig.controller.isPaused(), !pausedBefore); // the opening toggles the pause
-            rig.link.deliver(""); // the item's text at connection means nothing
-            rig.store.stored.intervalMinutes = qint16(newInterval);
-            if (ending == "OK")
-                rig.link.deliver("OK");
-            if (ending == "gone")
-                rig.link.gone(); // the source died or never answered
-            else
-                rig.link.deliver("end");
-        }
-        QVERIFY(!rig.controller.propertyWindowOpen() && !rig.link.isOpen && rig.tray.shown);
-        const bool timer = !pausedAfter && newInterval > 0;
+        QTEST(shown, "shown");
+        QFETCH(QList<int>, saved);
+        QCOMPARE(rig.store.saved, QList<qint16>(saved.begin(), saved.end()));
+        QFETCH(bool, paused);
+        const bool periodic = rig.controller.state().settings.intervalMinutes > 0;
         QCOMPARE((QList<bool>{rig.controller.isPaused(), rig.tray.stopChecked, rig.tray.paused, rig.timer.running,
-                              rig.tray.stopEnabled}),
-                 (QList<bool>{pausedAfter, pausedAfter, pausedAfter, timer, newInterval > 0}));
-        QCOMPARE(rig.store.reads, ending == "OK" ? 2 : 1);
-    }
-
-    // While the box of line 3 is open, "OK" comes from the property window
-    // or a later start hands over its text (none: the next quote). The box
-    // is not cut short; a start line moved in the window is the next quote,
-    // one left as it was advances, and a change to showing once ends after
-    // that quote. A hand-over is shown after the box; the own order goes on.
-    void duringBox_data()
-    {
-        QTest::addColumn<QString>("handed"); // null: "OK" with this mode and start line instead
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<int>("confirmed");
-        QTest::addColumn<QStringList>("shown");
-        QTest::newRow("moved") << QString() << 2 << 2 << QStringList{"言葉3", "言葉2"};
-        QTest::newRow("left as it was") << QString() << 2 << 3 << QStringList{"言葉3", "言葉4"};
-        QTest::newRow("show once now") << QString() << 0 << 2 << QStringList{"言葉3", "言葉2"};
-        QTest::newRow("next quote") << "" << 2 << 0 << QStringList{"言葉3", "言葉4", "言葉5"};
-        QTest::newRow("a text") << "手渡し" << 2 << 0 << QStringList{"言葉3", "手渡し", "言葉4"};
-    }
-    void duringBox()
-    {
-        QFETCH(QString, handed);
-        QFETCH(int, mode);
-        QFETCH(int, confirmed);
-        auto rig = start(11, 0, 2, 3);
-        rig->controller.openProperties();
-        rig->boxes.onShow = [&] {
-            QVERIFY(rig->exits.isEmpty());
-            if (rig->boxes.boxes.size() > 1)
-                return;
-            QVERIFY(rig->controller.takesHandOvers());
-            rig->store.stored.linePosition = qint16(confirmed);
-            rig->store.stored.residentMode = quint8(mode);
-            handed.isNull() ? rig->link.deliver("OK") : rig->controller.showHandedOver(handed);
-            QCOMPARE(rig->boxes.boxes.size(), 1); // not inside the open one
-        };
-        rig->controller.playNow();
-        rig->controller.playNow(); // nothing once ended
-        QTEST(rig->boxTexts(), "shown");
-        QCOMPARE(rig->exits, mode ? QList<int>{} : QList<int>{0});
-    }
-
-    // A property window started from the menu tells the resident viewer over
-    // its socket after OK; the viewer reads its settings again, but a pause
-    // of the person's own stays.
-    void reloadReachesTheViewer()
-    {
-        auto rig = start(11, 5, 2);
-        rig->controller.pauseRequested();
-        ResidentChannel resident(m_work.filePath("resident"));
-        QVERIFY(resident.listen());
-        connect(&resident, &ResidentChannel::reloadRequested, &rig->controller, &ViewerController::reloadSettings);
-        rig->store.stored.intervalMinutes = 10;
-        std::future<bool> told = std::async(std::launch::async, [&] {
-            return ResidentChannel(m_work.filePath("resident")).requestReload(QDeadlineTimer(20000));
-        });
-        QTRY_VERIFY_WITH_TIMEOUT(told.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
-        QVERIFY(told.get());
-        QTRY_COMPARE(rig->controller.state().settings.intervalMinutes, qint16(10));
-        QVERIFY(rig->controller.isPaused() && !rig->timer.running);
+                              rig.tray.stopEnabled, rig.tray.shown, rig.link.isOpen || rig.controller.propertyWindowOpen()}),
+                 (QList<bool>{paused, paused, paused, !paused && exit < 0 && periodic, periodic, exit < 0, false}));
+        QCOMPARE(rig.exits, exit < 0 ? QList<int>() : QList<int>{exit});
     }
 
     // What a later start does, over a socket of the test's own: hand its
     // text to the resident viewer, say that the one holding the lock does
-    // not answer or refuses, or become the resident viewer itself. It
-    // blocks, as a starting program may, so it runs on a thread of its own
-    // while the test's loop answers for the resident one, or does not.
+    // not answer or refuses, or become the resident viewer itself.
     void laterStart_data()
     {
         QTest::addColumn<QString>("resident"); // none, hung (lock only), stopped (never answers), taking, busy
@@ -390,6 +347,7 @@ private slots:
         QTest::newRow("beyond any command line")
             << "taking" << QString(ResidentChannel::kMaxCommandLineBytes + 1, 'x') << 1 << refused;
         QTest::newRow("not taken now") << "busy" << "x" << 1 << refused;
+        QTest::newRow("settings saved by a window") << "taking" << "<reload>" << 0 << none;
     }
     void laterStart()
     {
@@ -405,73 +363,26 @@ private slots:
             running.setGate([resident] { return resident != "busy"; });
             QStringList received;
             connect(&running, &ResidentChannel::commandLineReceived, this, [&](const QString &l) { received << l; });
-            Fakes f;
+            connect(&running, &ResidentChannel::reloadRequested, this, [&] { received << "<reload>"; });
+            RecordingMessageBox boxes;
             const bool answers = resident == "taking" || resident == "busy";
-            std::future<int> later = std::async(std::launch::async, [&] {
+            const auto later = [&] {
                 ResidentChannel channel(path);
-                return ResidentStart::settle(channel, commandLine, f.boxes, answers ? 20000 : 300).value_or(-1);
-            });
-            if (answers)
-                QTRY_VERIFY_WITH_TIMEOUT(later.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 20000);
-            const int exitCode = later.get();
+                if (commandLine == "<reload>")
+                    return channel.requestReload(QDeadlineTimer(20000)) ? 0 : 1;
+                return ResidentStart::settle(channel, commandLine, boxes, answers ? 20000 : 300).value_or(-1);
+            };
+            // Without the loop the resident one never answers.
+            const int exitCode = answers ? whileLooping(later) : later();
             QTEST(exitCode, "exitCode");
-            QTEST(f.boxTexts(), "boxes");
+            QStringList texts;
+            for (const RecordingMessageBox::Box &box : boxes.boxes)
+                texts << box.text;
+            QTEST(texts, "boxes");
             QTRY_COMPARE(received, exitCode == 0 ? QStringList{commandLine} : QStringList());
         }
         // Whoever held it let go on ending: the next start is resident.
         QCOMPARE(ResidentChannel(path).claim(), InstanceLock::State::Held);
-    }
-
-    void errorPath_data()
-    {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("details"); // how they begin: the culprit and the reason
-        const QString big = m_work.filePath("big.vmf"), pipe = m_work.filePath("pipe");
-        QTest::newRow("missing fixed file") << "quill.vmf" << prog("quill.vmf") + ": ありません";
-        QTest::newRow("32768 lines") << big << big + ": 行が多すぎます";
-        QTest::newRow("named pipe") << pipe << pipe + ": 通常のファイルではありません";
-        QTest::newRow("card program fails") << "tamber.vmf" << prog("tambwin") + ": 起動できません";
-    }
-    void errorPath()
-    {
-        QFETCH(QString, source);
-        QTemporaryDir emptyWork;
-        Rig rig(cfg(10, 1, 1, source, 2), m_prog.path(), emptyWork.path(), false);
-        rig.controller.tick(); // closed: nothing more happens
-        rig.controller.playNow();
-        rig.controller.quit();
-        QCOMPARE(rig.starter.calls.size(), source == "tamber.vmf" ? 1 : 0);
-        QFETCH(QString, details);
-        QCOMPARE(rig.boxes.boxes.size(), 1);
-        const RecordingMessageBox::Box box = rig.boxes.boxes.at(0);
-        QCOMPARE((QStringList{box.text, box.title, box.details.left(details.size())}),
-                 (QStringList{"ファイルが適切でありません。", "ヴェルモ for Windows95", details}));
-        QVERIFY(!box.systemModal && !rig.tray.shown && !rig.timer.running);
-        QCOMPARE(rig.exits, QList<int>{1});
-        QCOMPARE(rig.store.saved, QList<qint16>{2}); // the failed display's position, not advanced
-    }
-
-    // A position that cannot be saved is said on stderr every time, in one
-    // box per run of failures while the viewer runs but none on closing, and
-    // in the exit code. Steps: f saves fail from here, s they succeed, p a
-    // display, q the end.
-    void failedSave()
-    {
-        auto rig = start(11, 0, 2);
-        const QString message = QStringLiteral("読み出し位置を保存できませんでした。"), box = message + "\ndisk full";
-        for (int i = 0; i < 4; ++i)
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(message + " disk full"));
-        for (const QChar step : QStringLiteral("fppspfpspfq")) {
-            if (step == 'p')
-                rig->controller.playNow();
-            else if (step == 'q')
-                rig->controller.quit();
-            else
-                rig->store.failSaves = step == 'f';
-        }
-        QCOMPARE(rig->boxTexts(), (QStringList{"言葉1", box, "言葉2", "言葉3", "言葉4", box, "言葉5"}));
-        QCOMPARE(rig->store.saved, (QList<qint16>{4, 1}));
-        QCOMPARE(rig->exits, QList<int>{1});
     }
 };
 

@@ -11,6 +11,7 @@
 #include "fakes/recordingstarter.h"
 #include "fakes/scripteddialogbinding.h"
 #include "shared/cp932.h"
+#include "viewer/viewerseams.h"
 
 #include <memory>
 
@@ -28,6 +29,14 @@ inline ViewerSettings stored(const QString &ops, int sh, int tim, int ms, int jo
     return {ops, ShowCode(quint8(sh)), qint16(tim), qint16(ms), quint8(jo)};
 }
 
+// A notification server that answers or not, and shows nothing.
+struct FixedNotifier : DesktopNotifier
+{
+    bool answers = true;
+    bool available() override { return answers; }
+    bool show(const QString &, const QString &, QString *) override { return false; }
+};
+
 // The property window over fakes, in a program folder of its own that holds
 // every program of the suite, the help page and the seven quote files (50
 // lines each, "<file name> n"); the folder is also the working folder and
@@ -41,6 +50,7 @@ struct PropertyRig
     RecordingHelpViewer help;
     ScriptedDialogBinding dialogs;
     ViewerSettingsStore *usedStore = &store; // a test may give the window a real one
+    FixedNotifier notifier;
     std::unique_ptr<PropertyWindow> window;
     QStringList published; // every text of ok2
 
@@ -61,7 +71,7 @@ struct PropertyRig
     {
         const QString dir = folder.path();
         window = std::make_unique<PropertyWindow>(
-            PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir});
+            PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir, &notifier});
         QObject::connect(child<QLineEdit>("ok2"), &QLineEdit::textChanged,
                          [this](const QString &text) { published << text; });
         if (shown)
@@ -96,30 +106,45 @@ struct PropertyRig
     {
         return qobject_cast<T *>(formChild(window.get(), name));
     }
-    // formAct, with "settle" and "close" (the close box).
-    void act(const QString &steps) const
+    // formAct, with "settle", "close" (the close box), "enter" (the key),
+    // "viewer=n" (the viewer saves position n) and the next answers of the
+    // dialogs: "file=name" (in the folder), "font=face".
+    void act(const QString &steps)
     {
         formAct(window.get(), steps, [this](const QStringList &w) {
             if (w[0] == "close")
                 window->close();
+            else if (w[0] == "enter")
+                QTest::keyClick(window.get(), Qt::Key_Return);
+            else if (w[0].startsWith("viewer=")) // the viewer saves its reading position meanwhile
+                store.stored.linePosition = qint16(w[0].section('=', 1).toInt());
+            else if (w[0].startsWith("file=")) // the file dialog's next answer
+                dialogs.fileAnswer = {1, 0, {path(w[0].section('=', 1))}, 1};
+            else if (w[0].startsWith("font=")) // the font dialog's next answer; none: cancelled
+                dialogs.fontAnswer = {w[0] != "font=", 0, QFont(w[0].section('=', 1)), Qt::red};
             else
                 settle();
         });
     }
-    void click(const QString &name) const { act("click " + name); }
+    void click(const QString &name) { act("click " + name); }
 
-    // formLook of the controls named in shown, and of Sh, Tim, Ms, Jo, Ops:
-    // the values last saved; mirwin.ini: the file, "|" for each CR LF.
+    // formLook of the controls named in shown (a bar as its value and its
+    // finishing end), and of Sh, Tim, Ms, Jo, Ops: the values last saved;
+    // mirwin.ini: the file, "|" for each CR LF; published: what ok2 said;
+    // asked: the face the font dialog last started at. The folder reads "%".
     QString look(const QString &shown) const
     {
         const ViewerSettings &s = store.stored;
-        const QMap<QString, QString> saved = {{"Ops", s.quoteSource}, {"Sh", QString::number(s.showCode.value())},
+        const auto here = [this](QString text) { return text.replace(folder.path(), "%"); };
+        const QMap<QString, QString> saved = {{"Ops", here(s.quoteSource)}, {"Text4", here(text("Text4"))},
+                                              {"asked", dialogs.fontRequests.value(dialogs.fontRequests.size() - 1).font.family()},
+                                              {"Sh", QString::number(s.showCode.value())},
                                               {"Tim", QString::number(s.intervalMinutes)},
                                               {"Ms", QString::number(s.linePosition)},
-                                              {"Jo", QString::number(s.residentMode)}};
+                                              {"Jo", QString::number(s.residentMode)}, {"published", published.join(' ')}};
         return formLook(window.get(), shown, [&](const QString &name, QWidget *control) {
             if (auto *bar = qobject_cast<ValueBar *>(control))
-                return QString::number(bar->barValue());
+                return QString::number(bar->barValue()) + '/' + QString::number(bar->finishEnd());
             return name == "mirwin.ini" ? QString::fromLatin1(mirwinIni()).replace("\r\n", "|") : saved.value(name);
         });
     }
