@@ -2,9 +2,10 @@
 
 #include "shared/ui/helpviewer.h"
 
-// Opens nothing and says it did.
+// Opens nothing; says it did, unless told to fail.
 class RecordingHelpViewer : public HelpViewer
 {
 public:
-    bool showPage(const QString &) override { return true; }
+    bool succeed = true;
+    bool showPage(const QString &) override { return succeed; }
 };

@@ -41,11 +41,9 @@ private slots:
         QTest::addColumn<int>("sh");
         QTest::addColumn<QString>("preview");
         QTest::newRow("chapter") << "tamber.vmf" << 10 << "Chapter 3 tamber.vmf 3";
-        QTest::newRow("episode title") << "mirelle.vmf" << 10 << "Episode 3 「mirelle.vmf 3の巻」";
         QTest::newRow("own file") << "own.txt" << 10 << "Line 3 - own 3";
         QTest::newRow("random, built-in") << "tambkari.vmf" << 20 << "Seikan Tamber anime script titles";
         QTest::newRow("random, own file") << "own.txt" << 20 << "From own.txt";
-        QTest::newRow("unreadable") << "missing.txt" << 10 << "Line 3 - ";
     }
     void preview()
     {
