@@ -2,16 +2,11 @@
 
 #include "shared/ui/interfacelanguage.h"
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QTabBar>
-#include <QTextBrowser>
 #include <QWidget>
 
 // What an English window may not show: Kana, Kanji, full-width forms and
@@ -38,43 +33,26 @@ inline QStringList japaneseTexts(QWidget *window, const QStringList &data = {})
         if (hasJapanese(text) && !data.contains(text))
             found << object->objectName() + QStringLiteral(": ") + text;
     };
-    QList<QWidget *> widgets = window->findChildren<QWidget *>();
-    widgets.prepend(window);
-    for (QWidget *widget : widgets) {
-        check(widget, widget->windowTitle());
-        check(widget, widget->toolTip());
-        check(widget, widget->statusTip());
-        check(widget, widget->whatsThis());
-        check(widget, widget->accessibleName());
-        check(widget, widget->accessibleDescription());
-        if (auto *button = qobject_cast<QAbstractButton *>(widget))
-            check(widget, button->text());
-        if (auto *label = qobject_cast<QLabel *>(widget))
-            check(widget, label->text());
-        if (auto *group = qobject_cast<QGroupBox *>(widget))
-            check(widget, group->title());
-        if (auto *field = qobject_cast<QLineEdit *>(widget)) {
-            check(widget, field->text());
-            check(widget, field->placeholderText());
-        }
-        if (auto *browser = qobject_cast<QTextBrowser *>(widget))
-            check(widget, browser->toPlainText());
-        if (auto *tabs = qobject_cast<QTabBar *>(widget))
+    QObjectList objects{window};
+    for (QObject *child : window->findChildren<QObject *>())
+        objects << child;
+    for (QObject *object : objects) {
+        for (const char *property : {"windowTitle", "toolTip", "statusTip", "whatsThis", "accessibleName",
+                                     "accessibleDescription", "text", "title", "placeholderText", "plainText"})
+            check(object, object->property(property).toString());
+        if (auto *tabs = qobject_cast<QTabBar *>(object))
             for (int i = 0; i < tabs->count(); ++i)
-                check(widget, tabs->tabText(i));
-        if (auto *combo = qobject_cast<QComboBox *>(widget))
+                check(object, tabs->tabText(i));
+        if (auto *combo = qobject_cast<QComboBox *>(object))
             for (int i = 0; i < combo->count(); ++i)
-                check(widget, combo->itemText(i));
-        if (auto *view = qobject_cast<QAbstractItemView *>(widget); view && view->model())
+                check(object, combo->itemText(i));
+        if (auto *view = qobject_cast<QAbstractItemView *>(object); view && view->model())
             for (int row = 0; row < view->model()->rowCount(); ++row)
-                check(widget, view->model()->index(row, 0).data().toString());
-        for (const QAction *action : widget->actions()) {
-            check(action, action->text());
-            check(action, action->toolTip());
-        }
+                check(object, view->model()->index(row, 0).data().toString());
+        if (auto *widget = qobject_cast<QWidget *>(object))
+            for (const QAction *action : widget->actions())
+                check(action, action->text());
     }
-    for (const QAction *action : window->findChildren<QAction *>())
-        check(action, action->text());
     return found;
 }
 

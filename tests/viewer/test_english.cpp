@@ -57,12 +57,9 @@ private slots:
         const QString box = "quote";
         QTest::newRow("chapter") << QuoteSources::kTamber << int(Output::MessageBox) << "Seikan Tamber - Chapter 3"
                                  << box;
-        QTest::newRow("episode, plain separator") << QuoteSources::kDastor << int(Output::Notification)
-                                                  << "Dastor - Episode 3" << box;
         QTest::newRow("episode title") << QuoteSources::kMirelle << int(Output::MessageBox)
                                        << "Tsukikage Mirelle - Episode 3" << QuoteSources::mirelleTitle(box);
         QTest::newRow("own file") << "mine.txt" << int(Output::MessageBox) << "mine.txt - 3" << box;
-        QTest::newRow("command line") << QuoteSources::kCommandLine << int(Output::MessageBox) << "Velmo" << box;
         QTest::newRow("card keeps its label") << QuoteSources::kTamber << int(Output::TitleCard) << "kept"
                                               << QStringLiteral("第3章%1,\u3000quote\u3000").arg(QString(10, QChar(0x3000)));
     }
@@ -82,7 +79,6 @@ private slots:
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("reason");
         QTest::newRow("missing") << "missing.txt" << "does not exist";
-        QTest::newRow("folder") << "." << "not a regular file";
     }
     void failures()
     {
