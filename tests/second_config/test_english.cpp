@@ -13,8 +13,8 @@
 #include <QtWidgets>
 
 // mirinit in English: no Japanese left but the episode titles, English
-// captions shown whole inside their windows, and its messages in English
-// but for the cause of a failure, which the file layer words.
+// captions shown whole inside their windows, and its messages in English,
+// the cause of a failure included.
 class TestEnglish : public QObject
 {
     Q_OBJECT
@@ -58,10 +58,8 @@ private slots:
         settings.findChild<QScrollBar *>("HScroll2")->setValue(3);
         settings.findChild<QPushButton *>("Command1")->click();
         QCOMPARE(m_questions.questions.size(), 1);
-        QStringList lines = m_questions.questions.first().split('\n');
-        QCOMPARE(lines.size(), 5);
-        lines.removeAt(2); // the cause
-        QVERIFY2(!hasJapanese(lines.join('\n')), qPrintable(m_questions.questions.first()));
+        QCOMPARE(m_questions.questions.first().count('\n'), 4); // the cause among them
+        QVERIFY2(!hasJapanese(m_questions.questions.first()), qPrintable(m_questions.questions.first()));
     }
 };
 
