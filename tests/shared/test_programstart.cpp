@@ -1,3 +1,4 @@
+#include "fakes/filebytes.h"
 #include "shared/fileexists.h"
 #include "shared/programfolder.h"
 #include "shared/programstarter.h"
@@ -11,13 +12,11 @@
 // (renamed there when complete).
 static QString writeRecorder(const QString &dir, const QString &name, const QByteArray &out)
 {
-    QFile script(dir + "/" + name);
-    if (!script.open(QIODevice::WriteOnly))
-        return {};
-    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"" + out + ".tmp\"\nmv \"" + out
-                 + ".tmp\" \"" + out + "\"\n");
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-    return script.fileName();
+    const QString script = dir + "/" + name;
+    writeAll(script, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"" + out + ".tmp\"\nmv \"" + out
+                         + ".tmp\" \"" + out + "\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+    return script;
 }
 
 // The real program-start service, the folder lookup and where the written
@@ -57,9 +56,7 @@ private slots:
             const QByteArray bytes = arguments[i].toUtf8();
             expected += (i + 1 == arguments.size() && received >= 0 ? bytes.first(received) : bytes) + '\0';
         }
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), expected);
+        QCOMPARE(readAll(out), expected);
         QVERIFY(!QFile::exists(dir.filePath("x")));
     }
 

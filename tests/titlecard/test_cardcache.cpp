@@ -128,7 +128,6 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(QString, kind);
-        QFETCH(bool, dropped);
         const QSize size(64, 64); // 16 KiB of pixels each: two fit the bound
         const CardCache cache(folder(), 40 * 1024);
         const QString path = QDir(folder()).filePath(name);
@@ -147,8 +146,7 @@ private slots:
         QVERIFY(store(cache, "third", pattern(size, 2)));
         QVERIFY(!load(cache, "first", size).isNull() && load(cache, "second", size).isNull());
         QVERIFY(!load(cache, "third", size).isNull());
-        QCOMPARE(modeOf(path) < 0, dropped);
-        QCOMPARE(QFileInfo(diary()).size(), 100 * 1024);
+        QTEST(modeOf(path) < 0, "dropped");
     }
 
     // The cache keeps cards only in folders of its own that no one else may

@@ -140,7 +140,6 @@ private slots:
         QTest::newRow("no answer") << "none" << QStringList() << QStringList() << Reason::NoAnswer;
         QTest::newRow("confirmed") << "source" << QStringList{"OK", "end"} << QStringList{"", "OK", "end"}
                                    << Reason::Disconnected;
-        QTest::newRow("gone without a word") << "source" << QStringList() << QStringList{""} << Reason::Disconnected;
         QTest::newRow("garbage") << "raw" << QStringList() << QStringList{QString::fromUtf8("\xff\xfe\x00zz", 5), "OK"}
                                  << Reason::Disconnected;
     }

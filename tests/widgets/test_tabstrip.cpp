@@ -131,7 +131,6 @@ private slots:
         QTest::newRow("right button on another tab") << 1 << "right 10 10" << 1 << false;
         QTest::newRow("index set to itself") << 1 << "select 1" << 1 << false;
         QTest::newRow("index set to count") << 1 << "select 2" << 1 << false;
-        QTest::newRow("negative index") << 1 << "select -1" << 1 << false;
         QTest::newRow("index set to the first") << 1 << "select 0" << 0 << true;
         QTest::newRow("left arrow on the first tab") << 0 << "key left" << 0 << false;
         QTest::newRow("right arrow to the last tab") << 0 << "key right" << 1 << true;
@@ -140,7 +139,6 @@ private slots:
         QTest::newRow("other key") << 0 << "key up" << 0 << false;
         QTest::newRow("right edge of the first") << 1 << "left 18 10" << 0 << true;
         QTest::newRow("between the tabs") << 1 << "left 18.5 10" << 1 << true;
-        QTest::newRow("left of the first") << 1 << "left 1.5 10" << 1 << true;
         QTest::newRow("bottom edge") << 1 << "left 10 18" << 0 << true;
         QTest::newRow("below the tabs") << 1 << "left 10 18.5" << 1 << true;
     }
@@ -174,8 +172,8 @@ private slots:
     }
 
     // The window's side: surface events reach the strip, the selected
-    // tab's page is the one shown, pages fill the client area (given in
-    // twips, 15 to the pixel at 96 dpi; the line is 10.75 pixels high).
+    // tab's page is the one shown, pages fill the client area (the line is
+    // 10.75 pixels high).
     void pagesFollowMouseKeysAndFocus()
     {
         makeStrip(QSize(200, 100), {"表示内容", "表示方法"});
@@ -185,8 +183,6 @@ private slots:
         TabPages tabPages(*m_strip, pages);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QCOMPARE((QList<int>{m_strip->clientLeft(), m_strip->clientTop(), m_strip->clientWidth(), m_strip->clientHeight()}),
-                 (QList<int>{135, 416, 2955, 1174}));
         QCOMPARE(pages[0]->geometry(), QRect(9, 28, 197, 78));
         QVERIFY(pages[0]->isVisible() && !pages[1]->isVisible());
         QTest::mouseClick(m_surface, Qt::LeftButton, {}, m_strip->tabRect(1).center());
