@@ -229,13 +229,6 @@ private slots:
         QVERIFY(QFileInfo(settingsPath).isDir());
     }
 
-    // Line 14, read only as far as the face field holds (31 bytes), whole characters.
-    void initialFace()
-    {
-        QVERIFY(writeAll("tambwin.ini", ini(kDefaults, "") + QByteArray(1 << 20, '\x82')));
-        QCOMPARE(::initialFace("tambwin.ini"), QByteArray(30, '\x82'));
-    }
-
     // The real font dialog, fixed pitch only, at a face it hides.
     void fixedPitchFilter()
     {

@@ -59,7 +59,6 @@ private slots:
         QTest::addColumn<QString>("used");    // runtime, cache or none
         QTest::newRow("private runtime folder") << "private" << "new" << "runtime";
         QTest::newRow("runtime folder open to others") << "open" << "new" << "cache";
-        QTest::newRow("runtime folder of another user") << "stranger" << "new" << "cache";
         QTest::newRow("no runtime folder, cache folder opened up") << "none" << "open" << "cache";
         QTest::newRow("cache folder of another user") << "none" << "stranger" << "none";
     }
