@@ -131,6 +131,7 @@ private slots:
         QTest::newRow("right button on another tab") << 1 << "right 10 10" << 1 << false;
         QTest::newRow("index set to itself") << 1 << "select 1" << 1 << false;
         QTest::newRow("index set to count") << 1 << "select 2" << 1 << false;
+        QTest::newRow("negative index") << 1 << "select -1" << 1 << false;
         QTest::newRow("index set to the first") << 1 << "select 0" << 0 << true;
         QTest::newRow("left arrow on the first tab") << 0 << "key left" << 0 << false;
         QTest::newRow("right arrow to the last tab") << 0 << "key right" << 1 << true;
