@@ -1,3 +1,4 @@
+#include "fakes/filebytes.h"
 #include "titlecard/wavesound.h"
 
 #include <QtTest>
@@ -29,15 +30,13 @@ private slots:
         // ("<fifo>" and "<dir>" make those instead).
         using Run = std::tuple<QString, QStringList, QString, QByteArray>;
         const QString suite = qEnvironmentVariable("SUITE_DIR") + '/';
-        QFile shipped(suite + "dastor.vmf");
-        QVERIFY(shipped.open(QIODevice::ReadOnly));
         const QList<Run> runs{
             {"tambwin", {}, "tambwin.ini", "<dir>"},
             {"tambwin", {"-s", QString(400, QChar(0x661F)) + ",a,,b,c,d,e,f"}, "tambwin.ini", "<fifo>"},
             {"mirwin", {"12"}, "mirwin.ini", QByteArray("\xff\0garbage\r\n+x\r\n99999999\r\n", 23)},
             // Twice 60 KiB is near the limit of one argument (128 KiB).
             {"mirwin", {QString(60 * 1024, 'x') + ',' + QString(60 * 1024, 'x'), "extra"}, "mirwin.ini", "<fifo>"},
-            {"dastor", {}, "dastor.vmf", shipped.readAll()},
+            {"dastor", {}, "dastor.vmf", readAll(suite + "dastor.vmf")},
             {"dastor", {"a", "b"}, "dastor.vmf", "<fifo>"},
         };
         QTemporaryDir runtimeDir;
@@ -57,14 +56,7 @@ private slots:
             const QTemporaryDir &dir = *folders.emplace_back(std::make_unique<QTemporaryDir>());
             const QString beside = dir.filePath(besideName);
             QVERIFY(QFile::copy(suite + program, dir.filePath(program)));
-            if (content == "<fifo>") {
-                QCOMPARE(::mkfifo(QFile::encodeName(beside).constData(), 0600), 0);
-            } else if (content == "<dir>") {
-                QVERIFY(QDir().mkdir(beside));
-            } else {
-                QFile file(beside);
-                QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
-            }
+            QVERIFY(content == "<dir>" ? QDir().mkdir(beside) : writeAll(beside, content == "<fifo>" ? "fifo" : content));
             before << listing(dir.path());
             QProcess &process = *processes.emplace_back(std::make_unique<QProcess>());
             process.setProcessEnvironment(env);
@@ -77,9 +69,8 @@ private slots:
 
         const QMap<QString, QString> sounds{{"tambwin", "titlecard"}, {"mirwin", "second_card"}, {"dastor", "third_card"}};
         for (qsizetype i = 0; i < runs.size(); ++i) {
-            QFile sound(qEnvironmentVariable("SUITE_SOURCE_DIR") + "/resources/" + sounds[std::get<0>(runs[i])] + "/card.wav");
-            QVERIFY(sound.open(QIODevice::ReadOnly));
-            const int playingTime = WaveSound::playingTimeMs(sound.readAll()).value_or(0);
+            const QString sound = qEnvironmentVariable("SUITE_SOURCE_DIR") + "/resources/" + sounds[std::get<0>(runs[i])] + "/card.wav";
+            const int playingTime = WaveSound::playingTimeMs(readAll(sound)).value_or(0);
             const QString name = std::get<0>(runs[i]) + ' ' + QString::number(i);
             QVERIFY2(processes[i]->exitStatus() == QProcess::NormalExit && processes[i]->exitCode() == 0 && playingTime > 4000
                          && elapsed[i] >= playingTime && elapsed[i] < 25000, qPrintable(name + ": " + QString::number(elapsed[i])));

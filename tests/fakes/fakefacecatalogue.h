@@ -20,10 +20,9 @@ public:
 
     QString installedFamily(const QString &name) const override
     {
-        for (const Face &face : m_faces) {
+        for (const Face &face : m_faces)
             if (face.names.contains(name, Qt::CaseInsensitive))
                 return face.names.first();
-        }
         return {};
     }
 
@@ -38,10 +37,9 @@ public:
 
     bool isFixedPitch(const QString &family) const override
     {
-        for (const Face &face : m_faces) {
+        for (const Face &face : m_faces)
             if (face.names.first() == family)
                 return face.fixedPitch;
-        }
         return false;
     }
 

@@ -1,5 +1,8 @@
+#include "fakes/filebytes.h"
 #include "shared/fileexists.h"
 #include "shared/programfolder.h"
+#include "shared/programinfo.h"
+#include "shared/programnames.h"
 #include "shared/programstarter.h"
 #include "shared/settingslocation.h"
 
@@ -7,21 +10,25 @@
 
 #include <sys/stat.h>
 
+using ProgramInfo::Language;
+using ProgramInfo::Request;
+Q_DECLARE_METATYPE(Request)
+
 // A shell script that writes its arguments, each NUL-terminated, to out
 // (renamed there when complete).
 static QString writeRecorder(const QString &dir, const QString &name, const QByteArray &out)
 {
-    QFile script(dir + "/" + name);
-    if (!script.open(QIODevice::WriteOnly))
-        return {};
-    script.write("#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"" + out + ".tmp\"\nmv \"" + out
-                 + ".tmp\" \"" + out + "\"\n");
-    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
-    return script.fileName();
+    const QString script = dir + "/" + name;
+    writeAll(script, "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\0' \"$a\"; done > \"" + out + ".tmp\"\nmv \"" + out
+                         + ".tmp\" \"" + out + "\"\n");
+    QFile::setPermissions(script, QFile::ReadOwner | QFile::ExeOwner);
+    return script;
 }
 
-// The real program-start service, the folder lookup and where the written
-// settings files go.
+// The real program-start service, the folder lookup, where the written
+// settings files go, and --help and --version: which command lines ask, in
+// which language the answer comes, and that every built program answers
+// without a display.
 class TestProgramStart : public QObject
 {
     Q_OBJECT
@@ -57,9 +64,7 @@ private slots:
             const QByteArray bytes = arguments[i].toUtf8();
             expected += (i + 1 == arguments.size() && received >= 0 ? bytes.first(received) : bytes) + '\0';
         }
-        QFile file(out);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), expected);
+        QCOMPARE(readAll(out), expected);
         QVERIFY(!QFile::exists(dir.filePath("x")));
     }
 
@@ -112,6 +117,76 @@ private slots:
         // The user's folder exists for a first save, and only when it is used.
         QCOMPARE(QFileInfo(userFolder).isDir(), where == "user");
         QVERIFY(!SettingsLocation::isInstalled(QString()));
+    }
+
+    void languageOf_data()
+    {
+        QTest::addColumn<QStringList>("locale"); // LANGUAGE, LC_ALL, LC_MESSAGES, LANG
+        QTest::addColumn<bool>("japanese");
+        QTest::newRow("LANG Japanese") << QStringList{"", "", "", "ja_JP.UTF-8"} << true;
+        QTest::newRow("LANG other language starting with ja") << QStringList{"", "", "", "jam_JM"} << false;
+        QTest::newRow("LC_MESSAGES over LANG") << QStringList{"", "", "ja_JP.UTF-8", "en_US.UTF-8"} << true;
+        QTest::newRow("LC_ALL over both") << QStringList{"", "en_GB.UTF-8", "ja_JP.UTF-8", "ja_JP.UTF-8"} << false;
+        QTest::newRow("LANGUAGE ignored in the C locale") << QStringList{"ja", "", "", "C.UTF-8"} << false;
+        QTest::newRow("LANGUAGE's first known entry, not the locale")
+            << QStringList{"fr:ja:en", "", "", "de_DE.UTF-8"} << true;
+        QTest::newRow("LANGUAGE's English before Japanese") << QStringList{"fr:en:ja", "", "", "ja_JP.UTF-8"} << false;
+    }
+    void languageOf()
+    {
+        QFETCH(QStringList, locale);
+        QTEST(ProgramInfo::languageOf({locale[0], locale[1], locale[2], locale[3]}) == Language::Japanese, "japanese");
+    }
+
+    // Only one argument, spelt exactly, asks; a name not of the suite has no text.
+    void requestOf_data()
+    {
+        QTest::addColumn<QByteArrayList>("arguments");
+        QTest::addColumn<Request>("expected");
+        QTest::newRow("help") << QByteArrayList{"--help"} << Request::Help;
+        QTest::newRow("version") << QByteArrayList{"--version"} << Request::Version;
+        QTest::newRow("none") << QByteArrayList{} << Request::None;
+        QTest::newRow("help and a text") << QByteArrayList{"--help", "x"} << Request::None;
+        QTest::newRow("other case") << QByteArrayList{"--Help"} << Request::None;
+    }
+    void requestOf()
+    {
+        QFETCH(QByteArrayList, arguments);
+        QTEST(ProgramInfo::requestOf(arguments), "expected");
+        QVERIFY(ProgramInfo::text("other", Request::Help, Language::English).isEmpty());
+    }
+
+    // The built programs themselves, with no window system to reach: the
+    // answer must come before Qt looks for one.
+    void builtProgramAnswers_data()
+    {
+        QTest::addColumn<QString>("program");
+        using namespace ProgramNames;
+        for (const QString &program : {kTambwin, kTambinit, kVelmo, kVelmoinit, kMirinit, kMirwin, kDastor})
+            QTest::newRow(program.toUtf8()) << program;
+    }
+    void builtProgramAnswers()
+    {
+        QFETCH(QString, program);
+        for (const auto &[option, lang] : {std::pair("--help", "C.UTF-8"), {"--help", "ja_JP.UTF-8"}, {"--version", ""}}) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL", "LC_MESSAGES"})
+                env.remove(name);
+            env.insert("LANG", lang);
+            QProcess process;
+            process.setProcessEnvironment(env);
+            process.start(qEnvironmentVariable("SUITE_DIR") + '/' + program, {option});
+            QVERIFY2(process.waitForFinished(30000), qPrintable(process.errorString()));
+            QCOMPARE(QList<int>({process.exitStatus(), process.exitCode()}), QList<int>({QProcess::NormalExit, 0}));
+            QCOMPARE(process.readAllStandardError(), QByteArray());
+            const QString out = QString::fromUtf8(process.readAllStandardOutput());
+            const bool ja = QString(lang).startsWith("ja");
+            QCOMPARE(out, ProgramInfo::text(program, ProgramInfo::requestOf({option}), ja ? Language::Japanese : Language::English));
+            // Usage in the person's language, or the version line.
+            const QString start = QString(option) == "--help" ? (ja ? "使い方: " : "Usage: ") + program
+                                                               : program + " (titlecard-suite) " + ProgramInfo::version();
+            QVERIFY2(out.startsWith(start), qPrintable(option + QString(" ") + lang + "\n" + out));
+        }
     }
 };
 

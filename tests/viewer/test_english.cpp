@@ -3,6 +3,8 @@
 #include "viewer/quotesources.h"
 #include "viewer/quotetexts.h"
 #include "viewer/trayfallbackwindow.h"
+#include "viewer_properties/propertycontrols.h"
+#include "viewer_properties/propertyrig.h"
 
 #include "fakes/fixedrandom.h"
 #include "fakes/japanesetexts.h"
@@ -18,7 +20,8 @@ using Output = ShowCode::Output;
 // The viewer with the suite's English installed: its menu, the window that
 // stands in for the notification area, the captions of its boxes and the
 // reasons it gives; the quotes themselves, and what goes on a card, stay
-// as the files have them.
+// as the files have them. Then velmoinit: its window with every page, the
+// preview's labels, and the boxes it reports with.
 class TestViewerEnglish : public QObject
 {
     Q_OBJECT
@@ -74,23 +77,68 @@ private slots:
     }
 
     // Why a display failed, as the error box's details and stderr give it.
-    void failures_data()
+    void failure()
     {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("missing") << "missing.txt" << "does not exist";
-    }
-    void failures()
-    {
-        QFETCH(QString, source);
         QTemporaryDir folder;
         RecordingStarter starter;
         RecordingMessageBox boxes;
         FixedRandom random;
         QuotePlayer player(starter, boxes, random, folder.path(), folder.path());
-        player.state().settings.quoteSource = source;
+        player.state().settings.quoteSource = "missing.txt";
         QVERIFY(!player.play());
-        QTEST(player.failure().section(": ", -1), "reason");
+        QCOMPARE(player.failure().section(": ", -1), "does not exist");
+    }
+
+    // The window and every page in it, the hidden ones too.
+    void window()
+    {
+        PropertyRig rig;
+        rig.open();
+        QCOMPARE(japaneseTexts(rig.window.get()), QStringList());
+        QCOMPARE(rig.window->windowTitle(), QStringLiteral("Velmo Properties"));
+    }
+
+    // The labels around the start line are interface, the line is the file's.
+    void preview_data()
+    {
+        QTest::addColumn<QString>("ops");
+        QTest::addColumn<int>("sh");
+        QTest::addColumn<QString>("preview");
+        QTest::newRow("chapter") << "tamber.vmf" << 10 << "Chapter 3 tamber.vmf 3";
+        QTest::newRow("own file") << "own.txt" << 10 << "Line 3 - own 3";
+        QTest::newRow("random, built-in") << "tambkari.vmf" << 20 << "Seikan Tamber anime script titles";
+        QTest::newRow("random, own file") << "own.txt" << 20 << "From own.txt";
+    }
+    void preview()
+    {
+        QFETCH(QString, ops);
+        QFETCH(int, sh);
+        PropertyRig rig(stored(ops, sh, 0, 3, 1));
+        QVERIFY(writeAll(rig.path("own.txt"), numberedLines("own ", 5)));
+        rig.open();
+        QTEST(rig.text("Text3"), "preview");
+    }
+
+    // Boxes through the message-box seam, titled as the window is.
+    void messages_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("failed save") << PropertyControls::kOk << "Velmo's settings could not be saved.\ndisk full";
+        QTest::newRow("help page") << PropertyControls::kHelp << "The help could not be shown.\n%1/help_en.html";
+    }
+    void messages()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        PropertyRig rig;
+        rig.store.failSaves = true;
+        rig.help.succeed = false;
+        rig.open();
+        rig.act("click " + button);
+        QCOMPARE(rig.boxes.boxes.size(), 1);
+        QCOMPARE(rig.boxes.boxes[0].text, text.arg(rig.folder.path()));
+        QCOMPARE(rig.boxes.boxes[0].title, QStringLiteral("Velmo Properties"));
     }
 };
 

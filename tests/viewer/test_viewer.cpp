@@ -1,7 +1,9 @@
+#include "viewer/platformservices.h"
 #include "viewer/quotefile.h"
 #include "viewer/quoteplayer.h"
 #include "viewer/residentchannel.h"
 #include "viewer/residentstart.h"
+#include "viewer/trayfallbackwindow.h"
 #include "viewer/viewercontroller.h"
 
 #include "fakes/fakepropertylink.h"
@@ -14,11 +16,14 @@
 #include "fakes/recordingstarter.h"
 #include "shared/cp932.h"
 
+#include <QSystemTrayIcon>
 #include <QtTest>
 
 #include <future>
 
 using Status = QuoteFile::Status;
+using Place = TrayPresence::Place;
+using Event = TrayActivation::Event;
 Q_DECLARE_METATYPE(ViewerSettings)
 
 namespace {
@@ -26,10 +31,7 @@ const QChar U(0x3000);
 const QString UU(2, U);
 const QString kCommandText = QStringLiteral("今日の一言; rm -rf ~ $(id)");
 QString card(const QString &label, const QString &quote) { return label + QString(10, U) + ',' + U + quote + U; }
-QByteArray fiveLines(const QString &word)
-{
-    return Cp932::fromUnicode(QStringLiteral("@1\r\n@2\r\n@3\r\n@4\r\n@5\r\n").replace('@', word));
-}
+QByteArray fiveLines(const QString &w) { return Cp932::fromUnicode(QStringLiteral("@1\r\n@2\r\n@3\r\n@4\r\n@5\r\n").replace('@', w)); }
 ViewerSettings cfg(int code, int interval, int mode, const QString &source = "tamber.vmf", int position = 1)
 {
     return {source, ShowCode(quint8(code)), qint16(interval), qint16(position), quint8(mode)};
@@ -65,7 +67,9 @@ struct Rig
 } // namespace
 
 // Quote files, one display (QuotePlayer), the resident controller over the
-// fakes, and the start of a later viewer.
+// fakes, the start of a later viewer, and the notification-area view on a
+// desktop whose notification area comes, goes and comes back, through its
+// seams (the offscreen platform has none).
 class TestViewer : public QObject
 {
     Q_OBJECT
@@ -175,7 +179,6 @@ private slots:
         for (const RecordingMessageBox::Box &box : rig.boxes.boxes)
             seen << box.text << box.title;
         QTEST(seen + (played ? QStringList() : QStringList{player.failure().section(" (", 0, 0)}), "seen");
-        QVERIFY(rig.boxes.boxes.isEmpty() || rig.boxes.boxes.at(0).systemModal);
         QCOMPARE(rig.random.draws, played && source != "other" && code >= 20 && code <= 23 ? 1 : 0);
         QTEST(int(player.state().settings.linePosition), "next");
     }
@@ -383,6 +386,77 @@ private slots:
         }
         // Whoever held it let go on ending: the next start is resident.
         QCOMPARE(ResidentChannel(path).claim(), InstanceLock::State::Held);
+    }
+
+    // Each look: "+ms" an area is there at that time, "-ms" none; each
+    // place: I the icon, W the window, . waiting.
+    void presence_data()
+    {
+        QTest::addColumn<QString>("looks");
+        QTest::addColumn<QString>("places");
+        QTest::newRow("late panel") << "-0 -29999 +30000" << "..I";
+        // The wait starts when the area is first seen missing, not at start.
+        QTest::newRow("gone later, back") << "+0 -60000 -80000 -90000 +95000" << "I..WI";
+        QTest::newRow("gone twice") << "-0 -30000 +31000 -32000 -61999" << ".WI..";
+    }
+    void presence()
+    {
+        QFETCH(QString, looks);
+        TrayPresence presence(SystemTrayView::kWaitMs);
+        QString places;
+        for (const QString &look : looks.split(' ')) {
+            const Place place = presence.look(look[0] == '+', look.mid(1).toInt());
+            places += place == Place::Icon ? 'I' : place == Place::Window ? 'W' : '.';
+        }
+        QTEST(places, "places");
+    }
+
+    // Qt reports a double click on an embedded icon as c(lick), d(ouble
+    // click); a StatusNotifier panel sends one click per click; o: other.
+    void activation_data()
+    {
+        QTest::addColumn<bool>("statusNotifier");
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<int>("quotes");
+        QTest::newRow("embedded: click") << false << "c" << 0;
+        QTest::newRow("embedded: double click") << false << "cd" << 1;
+        QTest::newRow("panel: click") << true << "c" << 1;
+        QTest::newRow("panel and embedded icon: double click") << true << "cd" << 1;
+        QTest::newRow("panel: menu, then double click") << true << "od" << 1;
+    }
+    void activation()
+    {
+        QFETCH(bool, statusNotifier);
+        QFETCH(QString, events);
+        TrayActivation activation;
+        int quotes = 0;
+        for (const QChar e : events)
+            quotes += activation.shows(e == 'c' ? Event::Click : e == 'd' ? Event::DoubleClick : Event::Other,
+                                       [&] { return statusNotifier; });
+        QTEST(quotes, "quotes");
+    }
+
+    // The view itself: the window comes when the area has been gone for the
+    // wait (none here), and goes when it is back; the icon the other way round.
+    void windowFollowsTheArea()
+    {
+        bool available = true;
+        SystemTrayView view({[&] { return available; }, [] { return false; }}, 0, 60000);
+        view.addIcon(false);
+        QCoreApplication::processEvents(); // placed from the event loop
+        const auto *icon = view.findChild<QSystemTrayIcon *>("trayIcon");
+        QVERIFY(icon);
+        const auto place = [&] {
+            const QWidget *window = view.fallbackWindow();
+            return (icon->isVisible() ? "I" : "") + (window && window->isVisible() ? "W:" + window->windowTitle() : "");
+        };
+        QStringList places{place()};
+        for (const bool there : {false, false, true}) {
+            available = there;
+            view.lookAtDesktop();
+            places << place();
+        }
+        QCOMPARE(places, (QStringList{"I", "I", "W:ヴェルモ", "I"})); // seen missing first: the wait starts
     }
 };
 

@@ -59,7 +59,6 @@ private slots:
         QTest::addColumn<QString>("used");    // runtime, cache or none
         QTest::newRow("private runtime folder") << "private" << "new" << "runtime";
         QTest::newRow("runtime folder open to others") << "open" << "new" << "cache";
-        QTest::newRow("runtime folder of another user") << "stranger" << "new" << "cache";
         QTest::newRow("no runtime folder, cache folder opened up") << "none" << "open" << "cache";
         QTest::newRow("cache folder of another user") << "none" << "stranger" << "none";
     }
@@ -140,7 +139,6 @@ private slots:
         QTest::newRow("no answer") << "none" << QStringList() << QStringList() << Reason::NoAnswer;
         QTest::newRow("confirmed") << "source" << QStringList{"OK", "end"} << QStringList{"", "OK", "end"}
                                    << Reason::Disconnected;
-        QTest::newRow("gone without a word") << "source" << QStringList() << QStringList{""} << Reason::Disconnected;
         QTest::newRow("garbage") << "raw" << QStringList() << QStringList{QString::fromUtf8("\xff\xfe\x00zz", 5), "OK"}
                                  << Reason::Disconnected;
     }

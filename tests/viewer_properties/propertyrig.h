@@ -66,7 +66,8 @@ struct PropertyRig
 
     QString path(const QString &name) const { return folder.filePath(name); }
 
-    // shown: as a plain window; otherwise it waits for exec().
+    // shown: as a plain window, once the quote file is read; otherwise it
+    // waits for exec().
     PropertyWindow &open(bool shown = true)
     {
         const QString dir = folder.path();
@@ -74,8 +75,10 @@ struct PropertyRig
             PropertyServices{*usedStore, starter, boxes, help, dialogs, dir, dir, dir, &notifier});
         QObject::connect(child<QLineEdit>("ok2"), &QLineEdit::textChanged,
                          [this](const QString &text) { published << text; });
-        if (shown)
+        if (shown) {
             window->show();
+            settle();
+        }
         return *window;
     }
 
@@ -126,7 +129,6 @@ struct PropertyRig
                 settle();
         });
     }
-    void click(const QString &name) { act("click " + name); }
 
     // formLook of the controls named in shown (a bar as its value and its
     // finishing end), and of Sh, Tim, Ms, Jo, Ops: the values last saved;

@@ -140,7 +140,6 @@ private slots:
             QVERIFY(content == "none" || (content == "folder" ? QDir().mkpath(rig.path(file)) : writeAll(rig.path(file), content)));
         }
         rig.open();
-        rig.settle();
         QFETCH(QString, steps);
         rig.act(steps);
         QFETCH(QString, shown);

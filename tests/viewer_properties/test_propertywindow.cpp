@@ -12,13 +12,6 @@ class TestPropertyWindow : public QObject
     Q_OBJECT
     QTemporaryDir m_runtime;
 
-    // The login-start entry under a configuration folder of its own.
-    static QString useConfigFolder(const QTemporaryDir &folder)
-    {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-        return folder.filePath("autostart/velmo.desktop");
-    }
-
 private slots:
     // The published item lives in a folder of the test.
     void initTestCase() { qputenv("XDG_RUNTIME_DIR", QFile::encodeName(m_runtime.path())); }
@@ -76,8 +69,9 @@ private slots:
         QFETCH(QByteArray, meanwhile);
         QFETCH(QString, steps);
         QFETCH(QString, told);
-        QTemporaryDir config;
-        const QString entry = useConfigFolder(config), conf = config.filePath("Velmo/Velmo.conf");
+        QTemporaryDir config; // the login-start entry and the settings in a configuration folder of their own
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+        const QString entry = config.filePath("autostart/velmo.desktop"), conf = config.filePath("Velmo/Velmo.conf");
         ViewerSettingsFile store(conf);
         PropertyRig rig;
         rig.usedStore = &store;
@@ -102,7 +96,7 @@ private slots:
             QVERIFY2(rig.boxes.boxes.last().text.contains(told), qPrintable(rig.boxes.boxes.last().text));
             QVERIFY(rig.published.isEmpty() && rig.window->isVisible() && !QFileInfo(conf).isFile());
             QVERIFY(QDir(path).removeRecursively());
-            rig.click("Command1");
+            rig.act("click Command1");
         }});
         QCOMPARE(ran, told.isEmpty() ? 1 : 2);
         QFETCH(QByteArray, after);

@@ -35,7 +35,6 @@ private slots:
             dlg.setFilter(filter);
         dlg.setFileName(QString(300, 'x'));
         dlg.showOpen();
-        QCOMPARE(dlg.filter(), filter);
         const auto &request = m_dialogs.fileRequests.first();
         QTEST(request.platformFilter, "platform");
         QCOMPARE(std::tuple(request.title, request.initDir, request.maxFileSize, request.defaultExt, request.save),

@@ -140,7 +140,6 @@ private slots:
         QTest::newRow("other key") << 0 << "key up" << 0 << false;
         QTest::newRow("right edge of the first") << 1 << "left 18 10" << 0 << true;
         QTest::newRow("between the tabs") << 1 << "left 18.5 10" << 1 << true;
-        QTest::newRow("left of the first") << 1 << "left 1.5 10" << 1 << true;
         QTest::newRow("bottom edge") << 1 << "left 10 18" << 0 << true;
         QTest::newRow("below the tabs") << 1 << "left 10 18.5" << 1 << true;
     }
@@ -174,8 +173,8 @@ private slots:
     }
 
     // The window's side: surface events reach the strip, the selected
-    // tab's page is the one shown, pages fill the client area (given in
-    // twips, 15 to the pixel at 96 dpi; the line is 10.75 pixels high).
+    // tab's page is the one shown, pages fill the client area (the line is
+    // 10.75 pixels high).
     void pagesFollowMouseKeysAndFocus()
     {
         makeStrip(QSize(200, 100), {"表示内容", "表示方法"});
@@ -185,8 +184,6 @@ private slots:
         TabPages tabPages(*m_strip, pages);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        QCOMPARE((QList<int>{m_strip->clientLeft(), m_strip->clientTop(), m_strip->clientWidth(), m_strip->clientHeight()}),
-                 (QList<int>{135, 416, 2955, 1174}));
         QCOMPARE(pages[0]->geometry(), QRect(9, 28, 197, 78));
         QVERIFY(pages[0]->isVisible() && !pages[1]->isVisible());
         QTest::mouseClick(m_surface, Qt::LeftButton, {}, m_strip->tabRect(1).center());
