@@ -19,18 +19,27 @@ for folder in $FOLDERS; do
         "$folder" -ts "$target/${folder}_en.ts"
 done
 [ "$1" = "--check" ] || exit 0
-# Each message without English, as "file: source".
+# Each message without English, as "file: source"; and a text two folders
+# share (one context, one source) given two Englishes, of which the
+# translation file can keep only one.
 missing=$(python3 - "$target" <<'PY'
 import sys, glob, os, xml.etree.ElementTree as ET
+english = {}
 for path in sorted(glob.glob(os.path.join(sys.argv[1], "*_en.ts"))):
-    for message in ET.parse(path).iter("message"):
-        translation = message.find("translation")
-        if translation is None or translation.get("type") == "unfinished" or not (translation.text or "").strip():
-            print(os.path.basename(path) + ": " + (message.findtext("source") or ""))
+    for context in ET.parse(path).iter("context"):
+        for message in context.iter("message"):
+            source = message.findtext("source") or ""
+            translation = message.find("translation")
+            if translation is None or translation.get("type") == "unfinished" or not (translation.text or "").strip():
+                print(os.path.basename(path) + ": " + source)
+                continue
+            key = (context.findtext("name"), source)
+            if english.setdefault(key, translation.text) != translation.text:
+                print(os.path.basename(path) + ": " + source + " (another English elsewhere)")
 PY
 )
 if [ -n "$missing" ]; then
-    echo "Texts without English (run tools/update-translations.sh and translate them):"
+    echo "Texts without one English (run tools/update-translations.sh and translate them):"
     echo "$missing"
     exit 1
 fi
