@@ -4,6 +4,7 @@
 // under the given folder, so the figure is that of its disk. Run by hand:
 //   build/tools/bench_positionsave [folder, ~/.config by default]
 
+#include "shared/inifile.h"
 #include "viewer/viewersettings.h"
 
 #include <QCoreApplication>
@@ -35,7 +36,7 @@ int main(int argc, char *argv[])
         return 1;
     }
     ViewerSettingsFile store(dir.filePath(QStringLiteral("Velmo/Velmo.conf")));
-    store.writeAll(ViewerSettings());
+    IniFile::update(store.path(), [](IniFile &file) { writeViewerSettings(file, ViewerSettings()); });
     constexpr int kSaves = 200;
     QList<double> changed, unchanged;
     QElapsedTimer timer;

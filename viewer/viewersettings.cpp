@@ -87,11 +87,6 @@ ViewerSettings ViewerSettingsFile::readAll() const
     return readViewerSettings(IniFile::load(m_path).file);
 }
 
-bool ViewerSettingsFile::writeAll(const ViewerSettings &settings)
-{
-    return IniFile::update(m_path, [&](IniFile &file) { writeViewerSettings(file, settings); }, &m_error);
-}
-
 bool ViewerSettingsFile::writeChanges(const ViewerSettings &base, const ViewerSettings &now)
 {
     return IniFile::update(m_path, [&](IniFile &file) { writeViewerSettings(file, now, &base); }, &m_error);

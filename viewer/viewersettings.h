@@ -52,7 +52,6 @@ class ViewerSettingsStore
 public:
     virtual ~ViewerSettingsStore() = default;
     virtual ViewerSettings readAll() const = 0;
-    virtual bool writeAll(const ViewerSettings &settings) = 0;
     // Writes only the values in which now differs from base (what a window
     // showed when it opened), into the store as it is at this moment: a
     // value another program saved meanwhile, such as the viewer's reading
@@ -78,7 +77,6 @@ public:
 
     QString path() const { return m_path; }
     ViewerSettings readAll() const override;
-    bool writeAll(const ViewerSettings &settings) override;
     bool writeChanges(const ViewerSettings &base, const ViewerSettings &now) override;
     bool savePosition(qint16 linePosition) override;
     QString errorString() const override { return m_error; }

@@ -10,12 +10,6 @@ class MemorySettingsStore : public ViewerSettingsStore
 {
 public:
     ViewerSettings readAll() const override { return stored; }
-    bool writeAll(const ViewerSettings &settings) override
-    {
-        if (!failSaves)
-            stored = settings;
-        return !failSaves;
-    }
     bool writeChanges(const ViewerSettings &base, const ViewerSettings &now) override
     {
         if (failSaves)
