@@ -163,6 +163,7 @@ private slots:
         QTest::newRow("foreign file") << "foreign";
         QTest::newRow("dependency changed") << "stamp";
         QTest::newRow("a pipe in its place") << "fifo";
+        QTest::newRow("a link to a sound entry elsewhere") << "link";
     }
 
     void entryNotUsed()
@@ -184,12 +185,17 @@ private slots:
             QVERIFY(writeAll(dependency, "another outline"));
         else if (change == "fifo")
             QVERIFY(QFile::remove(entry) && writeAll(entry, "fifo"));
+        const QString elsewhere = m_dir->filePath("elsewhere.card");
+        if (change == "link")
+            QVERIFY(QFile::rename(entry, elsewhere) && QFile::link(elsewhere, entry));
+        const QByteArray outside = readAll(elsewhere);
         const CardCache reader(folder(), change == "bound" ? QFileInfo(entry).size() - 1 : CardCache::kDefaultMaxBytes);
         // The header alone, read before anything is allocated, finds a sound entry.
         QCOMPARE(reader.storedSize(key), change == "size" || change == "stamp" ? size : QSize());
         QVERIFY(load(reader, key, asked).isNull());
         QVERIFY(store(cache, key, pattern(asked, 2), {CardCache::stampOf(dependency)}));
         QCOMPARE(load(cache, key, asked), pattern(asked, 2));
+        QCOMPARE(readAll(elsewhere), outside); // the link was replaced, not written through
     }
 
     // The least recently used entry goes first; only the cache's own
