@@ -120,11 +120,6 @@ int showOnce(ViewerSettingsStore &store, const QString &commandLine, const std::
                                  QDir::currentPath(), &notifier, startWindows},
                                 commandLine);
     shown = &controller;
-    // A quote for a box or a notification needs the windows anyway: made
-    // first, its caption is worded in the interface's language.
-    const ShowCode showCode = store.readAll().showCode;
-    if (showCode.shows(ShowCode::Output::MessageBox) || showCode.shows(ShowCode::Output::Notification))
-        startWindows();
     int exitCode = 0;
     QObject::connect(&controller, &ViewerController::finished, [&exitCode](int code) {
         exitCode = code;

@@ -224,6 +224,11 @@ bool ViewerController::showQuote()
     m_playing = true;
     m_positionAtDisplay = m_player.state().settings.linePosition;
     m_chosenPosition.reset();
+    // A box's or a notification's caption is worded while the quote is
+    // read: the windows (and with them the interface's language) first.
+    const ShowCode code = m_player.state().settings.showCode;
+    if (code.shows(ShowCode::Output::MessageBox) || code.shows(ShowCode::Output::Notification))
+        prepareBox();
     const bool ok = m_player.play();
     m_playing = false;
     if (m_closed)
