@@ -17,31 +17,22 @@ namespace {
 // Everything here was made for this suite; the studio, the people and the
 // addresses are as invented as the series.
 const AboutLine kLines[] = {
-    {"aboutVersion", QT_TRANSLATE_NOOP("AboutPage", "ヴェルモ for Windows95 v5.00"), 1020, 180},
-    {"aboutFreeware", QT_TRANSLATE_NOOP("AboutPage", "これはフリーウェアです"), 1020, 510},
-    {"aboutRights", QT_TRANSLATE_NOOP("AboutPage", "Copyright (C) 1997-1998 星環カード制作室"), 1020, 840},
-    {"aboutFiction", QT_TRANSLATE_NOOP("AboutPage", "作品名・登場人物・団体名はすべて架空のものです。"), 1020, 1110},
+    {"aboutVersion", QT_TRANSLATE_NOOP("AboutLine", "ヴェルモ for Windows95 v5.00"), 1020, 180},
+    {"aboutFreeware", QT_TRANSLATE_NOOP("AboutLine", "これはフリーウェアです"), 1020, 510},
+    {"aboutRights", QT_TRANSLATE_NOOP("AboutLine", "Copyright (C) 1997-1998 星環カード制作室"), 1020, 840},
+    {"aboutFiction", QT_TRANSLATE_NOOP("AboutLine", "作品名・登場人物・団体名はすべて架空のものです。"), 1020, 1110},
 };
 
 const AboutLine kCredits[] = {
-    {"aboutThanks1", QT_TRANSLATE_NOOP("AboutPage", "名言の採録：ヴェルモ読書会のみなさん"), 240, 300},
-    {"aboutThanks2", QT_TRANSLATE_NOOP("AboutPage", "アイコン画：星環カード制作室 美術係"), 240, 600},
-    {"aboutThanks3", QT_TRANSLATE_NOOP("AboutPage", "試用と助言：タンバー通信の読者のみなさん"), 240, 900},
+    {"aboutThanks1", QT_TRANSLATE_NOOP("AboutLine", "名言の採録：ヴェルモ読書会のみなさん"), 240, 300},
+    {"aboutThanks2", QT_TRANSLATE_NOOP("AboutLine", "アイコン画：星環カード制作室 美術係"), 240, 600},
+    {"aboutThanks3", QT_TRANSLATE_NOOP("AboutLine", "試用と助言：タンバー通信の読者のみなさん"), 240, 900},
 };
 
 const AboutLine kAddresses[] = {
     {"aboutWeb", "http://www.example.org/velmo/", 0, 3420},
     {"aboutMail", "velmo@example.org", 0, 3810},
 };
-
-// The table's lines hold the Japanese; the labels show them translated.
-template <std::size_t N>
-QList<QLabel *> translate(const QList<QLabel *> &labels, const AboutLine (&lines)[N])
-{
-    for (std::size_t i = 0; i < N; ++i)
-        labels[qsizetype(i)]->setText(AboutPage::tr(lines[i].text));
-    return labels;
-}
 
 } // namespace
 
@@ -54,7 +45,7 @@ AboutPage::AboutPage(QWidget *parent) : QFrame(parent)
     logo->setPixmap(QPixmap(QStringLiteral(":/viewer_properties/logo.png")));
     logo->setAlignment(Qt::AlignCenter);
 
-    QLabel *version = translate(placeAboutLines(form, kLines, 4000), kLines).constFirst();
+    QLabel *version = placeAboutLines(form, kLines, 4000).constFirst();
     QFont title = font();
     title.setBold(true);
     title.setPointSizeF(title.pointSizeF() * 1.25);
@@ -62,7 +53,7 @@ AboutPage::AboutPage(QWidget *parent) : QFrame(parent)
 
     auto *thanks = form.place(new QGroupBox(QStringLiteral("SPECIAL THANKS"), this),
                               QStringLiteral("aboutThanks"), 240, 1560, 6120, 1350);
-    translate(placeAboutLines(FormPlacer(thanks, kFormStyle), kCredits, 5400), kCredits);
+    placeAboutLines(FormPlacer(thanks, kFormStyle), kCredits, 5400);
 
     // Beside the addresses, in their order.
     const QLabel *const labels[] = {

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ja_JP">
 <context>
-    <name>AboutPage</name>
+    <name>AboutLine</name>
     <message>
         <source>ヴェルモ for Windows95 v5.00</source>
         <translation>Velmo for Windows95 v5.00</translation>
@@ -31,6 +31,9 @@
         <source>試用と助言：タンバー通信の読者のみなさん</source>
         <translation>Testing and advice: the readers of Tamber News</translation>
     </message>
+</context>
+<context>
+    <name>AboutPage</name>
     <message>
         <source>ホームページ</source>
         <translation>Home page</translation>
