@@ -1,4 +1,6 @@
+#include "fakes/fakefacecatalogue.h"
 #include "fakes/fakefontpicker.h"
+#include "fakes/japanesetexts.h"
 #include "fakes/memorysettingsstore.h"
 #include "fakes/recordinghelpviewer.h"
 #include "fakes/recordingmessagebox.h"
@@ -6,11 +8,14 @@
 #include "fakes/scripteddialogbinding.h"
 #include "fakes/scriptedquestionbox.h"
 #include "second_config/aboutwindow.h"
+#include "second_config/episodetitles.h"
 #include "second_config/mirinitwindow.h"
 #include "second_config/mirwinsettingsfile.h"
-#include "shared/ui/installedfaces.h"
+#include "shared/ui/dialogunits.h"
+#include "titlecard/episodenames.h"
 #include "titlecard_config/aboutdialog.h"
 #include "titlecard_config/configdialog.h"
+#include "titlecard_config/controlnames.h"
 #include "viewer_properties/propertywindow.h"
 
 #include <QtTest>
@@ -21,7 +26,8 @@
 // the values the screen shows, and the windows are windows. The windows
 // share one folder, whose mirwin.ini holds a size of +3, a vertical offset
 // of -7 (both on bars whose values fall towards the bottom) and a
-// horizontal one of 5.
+// horizontal one of 5. Then tambinit and mirinit in English (the
+// translation stays for the rest of the process, so this comes last).
 class TestAccessibility : public QObject
 {
     Q_OBJECT
@@ -34,9 +40,12 @@ class TestAccessibility : public QObject
     ScriptedDialogBinding m_dialogs;
     ScriptedQuestionBox m_questions;
     FakeFontPicker m_picker;
-    InstalledFaces m_faces;
+    FakeFaceCatalogue m_faces{{{{"IPAGothic"}}}};
     QHash<QString, QWidget *> m_windows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
+    // Where the English windows' files should be, a folder each.
+    QString tambwinIni() const { return m_folder.filePath("blocked/tambwin.ini"); }
+    QString mirwinIni() const { return m_folder.filePath("blocked/mirwin.ini"); }
 
     template <class Window> Window *open(const QString &program, Window *window)
     {
@@ -150,6 +159,52 @@ private slots:
             }
             QVERIFY2(inputs > 0, qPrintable(m_windows.key(window)));
         }
+    }
+
+    // No Japanese left but what the windows hold as data (an episode's name
+    // or title, a face name); English captions, longer than the Japanese,
+    // shown whole inside their windows, opened over a folder where their
+    // file should be.
+    void englishWindows()
+    {
+        QVERIFY(loadEnglish());
+        QVERIFY(QDir().mkpath(tambwinIni()) && QDir().mkpath(mirwinIni()));
+        ConfigDialog tambinit(m_starter, m_picker, m_faces, m_messages, m_folder.path(), tambwinIni());
+        MirinitWindow mirinit({m_starter, m_dialogs, m_messages, m_questions}, mirwinIni(), m_folder.path());
+        AboutDialog tambinitAbout;
+        AboutWindow mirinitAbout;
+        const EpisodeTitles titles = EpisodeTitles::load();
+        QVERIFY(!hasJapanese(titles.line(1).chopped(titles.title(1).size())));
+        const QString face = tambinit.findChild<QLineEdit *>(controlName(1027))->text();
+        for (QWidget *shown : std::initializer_list<QWidget *>{&tambinit, &tambinitAbout, &mirinit, &mirinitAbout}) {
+            QCOMPARE(japaneseTexts(shown, {EpisodeNames::load().name(1), face, titles.line(1)}), QStringList());
+            for (QWidget *control : shown->findChildren<QWidget *>()) {
+                if (captionWidth(control) > 0)
+                    QVERIFY2(control->width() >= captionWidth(control)
+                                 && control->parentWidget()->rect().contains(control->geometry()),
+                             qPrintable(shown->objectName() + ": " + control->objectName()));
+            }
+        }
+    }
+
+    // tambinit tells of the failed save in a box, mirinit asks whether to
+    // leave unsaved: the cause on a line of its own.
+    void englishFailedSaves()
+    {
+        RecordingMessageBox boxes;
+        ConfigDialog tambinit(m_starter, m_picker, m_faces, boxes, m_folder.path(), tambwinIni());
+        m_picker.answer = {true, QFont("DejaVu Sans")};
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("tambwin.ini"));
+        tambinit.findChild<QPushButton *>(controlName(1001))->click();
+        QCOMPARE(boxes.boxes.size(), 1);
+        QVERIFY2(!hasJapanese(boxes.boxes[0].title + boxes.boxes[0].text), qPrintable(boxes.boxes[0].text));
+        QCOMPARE(boxes.boxes[0].text.count('\n'), 1);
+        MirinitWindow mirinit({m_starter, m_dialogs, m_messages, m_questions}, mirwinIni(), m_folder.path());
+        mirinit.findChild<QScrollBar *>("HScroll2")->setValue(3);
+        mirinit.findChild<QPushButton *>("Command1")->click();
+        QCOMPARE(m_questions.questions.size(), 1);
+        QCOMPARE(m_questions.questions[0].count('\n'), 4);
+        QVERIFY2(!hasJapanese(m_questions.questions[0]), qPrintable(m_questions.questions[0]));
     }
 };
 
