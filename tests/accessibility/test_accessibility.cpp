@@ -1,11 +1,7 @@
 #include "fakes/fakefacecatalogue.h"
 #include "fakes/fakefontpicker.h"
+#include "fakes/fixedrandom.h"
 #include "fakes/japanesetexts.h"
-#include "fakes/memorysettingsstore.h"
-#include "fakes/recordinghelpviewer.h"
-#include "fakes/recordingmessagebox.h"
-#include "fakes/recordingstarter.h"
-#include "fakes/scripteddialogbinding.h"
 #include "fakes/scriptedquestionbox.h"
 #include "second_config/aboutwindow.h"
 #include "second_config/episodetitles.h"
@@ -16,18 +12,27 @@
 #include "titlecard_config/aboutdialog.h"
 #include "titlecard_config/configdialog.h"
 #include "titlecard_config/controlnames.h"
-#include "viewer_properties/propertywindow.h"
+#include "viewer/platformservices.h"
+#include "viewer/quoteplayer.h"
+#include "viewer/quotesources.h"
+#include "viewer/quotetexts.h"
+#include "viewer/trayfallbackwindow.h"
+#include "viewer_properties/propertycontrols.h"
+#include "viewer_properties/propertyrig.h"
 
+#include <QSystemTrayIcon>
 #include <QtTest>
 #include <QtWidgets>
+
+using Output = ShowCode::Output;
 
 // The three configuration windows as accessibility tools see them: every
 // control that takes input is named after what it holds, the bars tell
 // the values the screen shows, and the windows are windows. The windows
 // share one folder, whose mirwin.ini holds a size of +3, a vertical offset
 // of -7 (both on bars whose values fall towards the bottom) and a
-// horizontal one of 5. Then tambinit and mirinit in English (the
-// translation stays for the rest of the process, so this comes last).
+// horizontal one of 5. Then the suite's windows in English (the
+// translation stays for the rest of the process, so that comes last).
 class TestAccessibility : public QObject
 {
     Q_OBJECT
@@ -205,6 +210,111 @@ private slots:
         QCOMPARE(m_questions.questions.size(), 1);
         QCOMPARE(m_questions.questions[0].count('\n'), 4);
         QVERIFY2(!hasJapanese(m_questions.questions[0]), qPrintable(m_questions.questions[0]));
+    }
+
+    // The menu, then the window that stands in for the notification area
+    // while it is gone (no wait), and the icon again when it is back.
+    void englishTray()
+    {
+        bool available = true;
+        SystemTrayView view({[&] { return available; }, [] { return false; }}, 0, 60000);
+        view.addIcon(false);
+        QCoreApplication::processEvents(); // placed from the event loop
+        const auto *icon = view.findChild<QSystemTrayIcon *>("trayIcon");
+        QVERIFY(icon);
+        QCOMPARE(icon->toolTip(), QStringLiteral("Velmo"));
+        QCOMPARE(japaneseTexts(icon->contextMenu()), QStringList());
+        QCOMPARE(view.findChild<QAction *>("end")->text(), QStringLiteral("E&xit Velmo"));
+        QStringList places;
+        for (const bool there : {false, false, true}) {
+            available = there;
+            view.lookAtDesktop();
+            QWidget *window = view.fallbackWindow();
+            places << (icon->isVisible() ? "I" : "") + (window && window->isVisible() ? "W:" + window->windowTitle() : "");
+            QVERIFY(!window || japaneseTexts(window).isEmpty());
+        }
+        QCOMPARE(places, (QStringList{"I", "W:Velmo", "I"})); // seen missing first: the wait starts
+    }
+
+    // The caption (R) is interface; the card's text (T) is drawn as written.
+    void englishCaptions_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<int>("output");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("quote");
+        const QString box = "quote";
+        QTest::newRow("chapter") << QuoteSources::kTamber << int(Output::MessageBox) << "Seikan Tamber - Chapter 3"
+                                 << box;
+        QTest::newRow("episode title") << QuoteSources::kMirelle << int(Output::MessageBox)
+                                       << "Tsukikage Mirelle - Episode 3" << QuoteSources::mirelleTitle(box);
+        QTest::newRow("own file") << "mine.txt" << int(Output::MessageBox) << "mine.txt - 3" << box;
+        QTest::newRow("card keeps its label") << QuoteSources::kTamber << int(Output::TitleCard) << "kept"
+                                              << QStringLiteral("第3章%1,\u3000quote\u3000").arg(QString(10, QChar(0x3000)));
+    }
+    void englishCaptions()
+    {
+        QFETCH(QString, source);
+        QFETCH(int, output);
+        const QuoteTexts texts =
+            buildQuoteTexts(source, ShowCode(ShowCode::Order::InFileOrder, Output(output)), 3, "quote", "kept");
+        QTEST(texts.sourceLine, "caption");
+        QTEST(texts.quoteText, "quote");
+    }
+
+    // Why a display failed, as the error box's details and stderr give it.
+    void englishFailure()
+    {
+        FixedRandom random;
+        QuotePlayer player(m_starter, m_messages, random, m_folder.path(), m_folder.path());
+        player.state().settings.quoteSource = "missing.txt";
+        QVERIFY(!player.play());
+        QCOMPARE(player.failure().section(": ", -1), "does not exist");
+    }
+
+    // The labels around the start line are interface, the line is the
+    // file's; nothing else in the window or its hidden pages is Japanese.
+    void englishPreview_data()
+    {
+        QTest::addColumn<QString>("ops");
+        QTest::addColumn<int>("sh");
+        QTest::addColumn<QString>("preview");
+        QTest::newRow("chapter") << "tamber.vmf" << 10 << "Chapter 3 tamber.vmf 3";
+        QTest::newRow("own file") << "own.txt" << 10 << "Line 3 - own 3";
+        QTest::newRow("random, built-in") << "tambkari.vmf" << 20 << "Seikan Tamber anime script titles";
+        QTest::newRow("random, own file") << "own.txt" << 20 << "From own.txt";
+    }
+    void englishPreview()
+    {
+        QFETCH(QString, ops);
+        QFETCH(int, sh);
+        PropertyRig rig(stored(ops, sh, 0, 3, 1));
+        QVERIFY(writeAll(rig.path("own.txt"), numberedLines("own ", 5)));
+        rig.open();
+        QTEST(rig.text("Text3"), "preview");
+        QCOMPARE(japaneseTexts(rig.window.get()), QStringList());
+    }
+
+    // Boxes through the message-box seam, titled as the window is.
+    void englishBoxes_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("failed save") << PropertyControls::kOk << "Velmo's settings could not be saved.\ndisk full";
+        QTest::newRow("help page") << PropertyControls::kHelp << "The help could not be shown.\n%1/help_en.html";
+    }
+    void englishBoxes()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, text);
+        PropertyRig rig;
+        rig.store.failSaves = true;
+        rig.help.succeed = false;
+        rig.open();
+        rig.act("click " + button);
+        QCOMPARE(rig.boxes.boxes.size(), 1);
+        QCOMPARE(rig.boxes.boxes[0].text, text.arg(rig.folder.path()));
+        QCOMPARE(rig.boxes.boxes[0].title, QStringLiteral("Velmo Properties"));
     }
 };
 
