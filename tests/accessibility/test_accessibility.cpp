@@ -37,20 +37,15 @@ class TestAccessibility : public QObject
 {
     Q_OBJECT
 
-    QTemporaryDir m_folder;
-    MemorySettingsStore m_store;
-    RecordingStarter m_starter;
-    RecordingMessageBox m_messages;
-    RecordingHelpViewer m_help;
-    ScriptedDialogBinding m_dialogs;
+    PropertyRig m_rig; // velmoinit, and the fakes and the folder every window shares
     ScriptedQuestionBox m_questions;
     FakeFontPicker m_picker;
     FakeFaceCatalogue m_faces{{{{"IPAGothic"}}}};
     QHash<QString, QWidget *> m_windows;
     std::vector<std::unique_ptr<QWidget>> m_owned;
     // Where the English windows' files should be, a folder each.
-    QString tambwinIni() const { return m_folder.filePath("blocked/tambwin.ini"); }
-    QString mirwinIni() const { return m_folder.filePath("blocked/mirwin.ini"); }
+    QString tambwinIni() const { return m_rig.path("blocked/tambwin.ini"); }
+    QString mirwinIni() const { return m_rig.path("blocked/mirwin.ini"); }
 
     template <class Window> Window *open(const QString &program, Window *window)
     {
@@ -75,16 +70,15 @@ class TestAccessibility : public QObject
 private slots:
     void initTestCase()
     {
-        const QString dir = m_folder.path();
-        QVERIFY(MirwinSettingsFile::write(m_folder.filePath(MirwinSettingsFile::kFileName), {"Mono", 3, -7, 5}));
+        const QString dir = m_rig.folder.path();
+        QVERIFY(MirwinSettingsFile::write(m_rig.path(MirwinSettingsFile::kFileName), {"Mono", 3, -7, 5}));
 
-        auto *velmoinit = open("velmoinit", new PropertyWindow(PropertyServices{m_store, m_starter, m_messages,
-                                                                                m_help, m_dialogs, dir, dir, dir}));
-        QTRY_VERIFY_WITH_TIMEOUT(!velmoinit->isReading(), 10000);
-        QWidget *mirinit = open("mirinit", new MirinitWindow({m_starter, m_dialogs, m_messages, m_questions},
-                                                             m_folder.filePath(MirwinSettingsFile::kFileName), dir));
-        QWidget *tambinit = open("tambinit", new ConfigDialog(m_starter, m_picker, m_faces, m_messages, dir,
-                                                              m_folder.filePath("tambwin.ini")));
+        m_rig.open();
+        m_windows.insert("velmoinit", m_rig.window.get());
+        QWidget *mirinit = open("mirinit", new MirinitWindow({m_rig.starter, m_rig.dialogs, m_rig.boxes, m_questions},
+                                                             m_rig.path(MirwinSettingsFile::kFileName), dir));
+        QWidget *tambinit = open("tambinit", new ConfigDialog(m_rig.starter, m_picker, m_faces, m_rig.boxes, dir,
+                                                              m_rig.path("tambwin.ini")));
         open("mirinit about", new AboutWindow(mirinit));
         open("tambinit about", new AboutDialog(tambinit));
     }
@@ -174,8 +168,8 @@ private slots:
     {
         QVERIFY(loadEnglish());
         QVERIFY(QDir().mkpath(tambwinIni()) && QDir().mkpath(mirwinIni()));
-        ConfigDialog tambinit(m_starter, m_picker, m_faces, m_messages, m_folder.path(), tambwinIni());
-        MirinitWindow mirinit({m_starter, m_dialogs, m_messages, m_questions}, mirwinIni(), m_folder.path());
+        ConfigDialog tambinit(m_rig.starter, m_picker, m_faces, m_rig.boxes, m_rig.folder.path(), tambwinIni());
+        MirinitWindow mirinit({m_rig.starter, m_rig.dialogs, m_rig.boxes, m_questions}, mirwinIni(), m_rig.folder.path());
         AboutDialog tambinitAbout;
         AboutWindow mirinitAbout;
         const EpisodeTitles titles = EpisodeTitles::load();
@@ -197,14 +191,14 @@ private slots:
     void englishFailedSaves()
     {
         RecordingMessageBox boxes;
-        ConfigDialog tambinit(m_starter, m_picker, m_faces, boxes, m_folder.path(), tambwinIni());
+        ConfigDialog tambinit(m_rig.starter, m_picker, m_faces, boxes, m_rig.folder.path(), tambwinIni());
         m_picker.answer = {true, QFont("DejaVu Sans")};
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression("tambwin.ini"));
         tambinit.findChild<QPushButton *>(controlName(1001))->click();
         QCOMPARE(boxes.boxes.size(), 1);
         QVERIFY2(!hasJapanese(boxes.boxes[0].title + boxes.boxes[0].text), qPrintable(boxes.boxes[0].text));
         QCOMPARE(boxes.boxes[0].text.count('\n'), 1);
-        MirinitWindow mirinit({m_starter, m_dialogs, m_messages, m_questions}, mirwinIni(), m_folder.path());
+        MirinitWindow mirinit({m_rig.starter, m_rig.dialogs, m_rig.boxes, m_questions}, mirwinIni(), m_rig.folder.path());
         mirinit.findChild<QScrollBar *>("HScroll2")->setValue(3);
         mirinit.findChild<QPushButton *>("Command1")->click();
         QCOMPARE(m_questions.questions.size(), 1);
@@ -266,7 +260,7 @@ private slots:
     void englishFailure()
     {
         FixedRandom random;
-        QuotePlayer player(m_starter, m_messages, random, m_folder.path(), m_folder.path());
+        QuotePlayer player(m_rig.starter, m_rig.boxes, random, m_rig.folder.path(), m_rig.folder.path());
         player.state().settings.quoteSource = "missing.txt";
         QVERIFY(!player.play());
         QCOMPARE(player.failure().section(": ", -1), "does not exist");
