@@ -3,7 +3,6 @@
 #include "viewer/quoteplayer.h"
 #include "viewer/residentchannel.h"
 #include "viewer/residentstart.h"
-#include "viewer/trayfallbackwindow.h"
 #include "viewer/viewercontroller.h"
 
 #include "fakes/fakepropertylink.h"
@@ -16,7 +15,6 @@
 #include "fakes/recordingstarter.h"
 #include "shared/cp932.h"
 
-#include <QSystemTrayIcon>
 #include <QtTest>
 
 #include <future>
@@ -67,9 +65,8 @@ struct Rig
 } // namespace
 
 // Quote files, one display (QuotePlayer), the resident controller over the
-// fakes, the start of a later viewer, and the notification-area view on a
-// desktop whose notification area comes, goes and comes back, through its
-// seams (the offscreen platform has none).
+// fakes, the start of a later viewer, and where the notification-area view
+// goes on a desktop whose notification area comes, goes and comes back.
 class TestViewer : public QObject
 {
     Q_OBJECT
@@ -434,29 +431,6 @@ private slots:
             quotes += activation.shows(e == 'c' ? Event::Click : e == 'd' ? Event::DoubleClick : Event::Other,
                                        [&] { return statusNotifier; });
         QTEST(quotes, "quotes");
-    }
-
-    // The view itself: the window comes when the area has been gone for the
-    // wait (none here), and goes when it is back; the icon the other way round.
-    void windowFollowsTheArea()
-    {
-        bool available = true;
-        SystemTrayView view({[&] { return available; }, [] { return false; }}, 0, 60000);
-        view.addIcon(false);
-        QCoreApplication::processEvents(); // placed from the event loop
-        const auto *icon = view.findChild<QSystemTrayIcon *>("trayIcon");
-        QVERIFY(icon);
-        const auto place = [&] {
-            const QWidget *window = view.fallbackWindow();
-            return (icon->isVisible() ? "I" : "") + (window && window->isVisible() ? "W:" + window->windowTitle() : "");
-        };
-        QStringList places{place()};
-        for (const bool there : {false, false, true}) {
-            available = there;
-            view.lookAtDesktop();
-            places << place();
-        }
-        QCOMPARE(places, (QStringList{"I", "I", "W:ヴェルモ", "I"})); // seen missing first: the wait starts
     }
 };
 
