@@ -39,10 +39,7 @@ static QString writeRecorder(const QString &dir, const QString &name, const QByt
     return script;
 }
 
-static void setMs(IniFile &file)
-{
-    file.setValue("INI", "Ms", "7");
-}
+static const auto setMs = [](IniFile &file) { file.setValue("INI", "Ms", "7"); };
 
 // The shared helpers: files, INI text, code page 932, numbers, command
 // lines and faces; the real program-start service, the folder lookup, where

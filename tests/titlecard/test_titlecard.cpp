@@ -41,15 +41,6 @@ static const QByteArray kDefaultIni = "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n1
 
 namespace {
 
-QImage pattern(const QSize &size, int seed)
-{
-    QImage image(size, QImage::Format_RGB32);
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x)
-            image.setPixel(x, y, qRgb((x * 7 + seed) & 0xFF, (y * 3) & 0xFF, seed & 0xFF));
-    return image;
-}
-
 // The stored card, or a null image on a miss.
 QImage load(const CardCache &cache, const QByteArray &key, const QSize &size)
 {
@@ -107,6 +98,12 @@ QImage checkered(const QSize &size, int colours)
         for (int x = 0; x < size.width(); ++x)
             picture.setPixel(x, y, (x * 7 + y * 3) % colours);
     return picture;
+}
+
+// A true-colour card, a different one for each seed.
+QImage pattern(const QSize &size, int seed)
+{
+    return checkered(size, 2 + seed).convertToFormat(QImage::Format_RGB32);
 }
 
 TitleFont fontWith(const QString &face, int escapement, int quality)
