@@ -1,128 +1,44 @@
-#include "shared/ui/interfacelanguage.h"
-#include "shared/ui/messagebox.h"
-#include "desktopnotification.h"
-#include "platformservices.h"
-#include "randomsource.h"
-#include "residentchannel.h"
-#include "residentstart.h"
 #include "showonce.h"
-#include "terminationwatcher.h"
-#include "viewercontroller.h"
+#include "viewergui.h"
+#include "viewerguiloader.h"
+#include "viewersettings.h"
 
 #include "shared/argumentstring.h"
 #include "shared/programfolder.h"
 #include "shared/programinfo.h"
 #include "shared/programnames.h"
-#include "shared/programstarter.h"
-#include "viewersettings.h"
-
-#include <QApplication>
-#include <QDir>
-#include <QIcon>
-#include <QTimer>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <optional>
 
-#include <fontconfig/fontconfig.h>
-
-namespace {
-
-// Qt's font database, torn down with the application, asks fontconfig for
-// its configuration only to destroy it: a run that showed one quote and
-// drew no text would read the whole configuration on its way out (some
-// 10 ms). Handed an empty one just before, it has nothing to read.
-struct FontConfigTeardown
-{
-    ~FontConfigTeardown() { FcConfigSetCurrent(FcConfigCreate()); }
-};
-
-} // namespace
-
+// QtCore only: a viewer shown once as a card starts the card program
+// before anything of Qt's GUI is loaded; the GUI module comes when a
+// window, box or notification is wanted.
 int main(int argc, char *argv[])
 {
     if (const std::optional<int> answered = ProgramInfo::answer(ProgramNames::kVelmo, argc, argv))
         return *answered;
     const QStringList arguments = programArguments(argc, argv);
-    std::optional<QApplication> app;
-    std::optional<FontConfigTeardown> fontConfigTeardown; // destroyed just before the application
     int qtArgc = 1; // a quote on the command line may look like one of Qt's options
-    const auto startGui = [&] {
-        if (app)
-            return;
-        app.emplace(qtArgc, argv);
-        fontConfigTeardown.emplace();
-        loadInterfaceTranslation(*app);
-        QApplication::setApplicationName(ProgramNames::kVelmo);
-        QApplication::setApplicationVersion(QStringLiteral("5.01"));
-        // The program lives in the notification area; closing a message box
-        // must not end it.
-        QApplication::setQuitOnLastWindowClosed(false);
-        // From the event loop: reading the icon loads the image plugins,
-        // which a viewer that shows one quote and ends does not need.
-        QTimer::singleShot(0, &*app, [] { QApplication::setWindowIcon(QIcon(QStringLiteral(":/viewer/running-32.png"))); });
+    std::unique_ptr<ViewerGui> gui;
+    const auto loadedGui = [&]() -> ViewerGui & {
+        if (!gui) {
+            QString error;
+            gui = loadViewerGui(&qtArgc, argv, programFolder(), &error);
+            if (!gui) { // an installation with a part missing: nothing to show a box with
+                std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo), qPrintable(error));
+                std::exit(EXIT_FAILURE);
+            }
+        }
+        return *gui;
     };
 
     ViewerSettingsFile store;
     const QString commandLine = argumentString(arguments);
     // Shown once and ended: the card starts before any of the GUI.
     if (store.readAll().residentMode == 0)
-        return showOnce(store, commandLine, startGui);
-    startGui();
-    QtMessageBoxService messages;
-    // One resident viewer: a later start hands its command line to the
-    // running one and ends.
-    ResidentChannel channel;
-    if (const std::optional<int> exitCode = ResidentStart::settle(channel, commandLine, messages))
-        return *exitCode;
-
-    SystemTrayView tray;
-    QtTickTimer timer;
-    ProcessStarter starter;
-    ClockSeededRandom random;
-    LocalPropertyLink link;
-    SessionBusNotifier notifier;
-    const ViewerController::Services services{store,  tray, timer,           starter,             messages,
-                                              random, link, programFolder(), QDir::currentPath(), &notifier};
-    ViewerController controller(services, commandLine);
-
-    QObject::connect(&tray, &SystemTrayView::doubleClicked, &controller, &ViewerController::trayDoubleClick);
-    QObject::connect(&tray, &SystemTrayView::propertiesRequested, &controller, &ViewerController::openProperties);
-    QObject::connect(&tray, &SystemTrayView::playRequested, &controller, &ViewerController::playNow);
-    QObject::connect(&tray, &SystemTrayView::stopRequested, &controller, &ViewerController::pauseRequested);
-    QObject::connect(&tray, &SystemTrayView::endRequested, &controller, &ViewerController::quit);
-
-    // Every way out closes in order: icon removed, reading position saved.
-    TerminationWatcher termination;
-    QObject::connect(&termination, &TerminationWatcher::terminationRequested, &controller,
-                     &ViewerController::quit);
-    // The end of the session closes and ends the program like the menu's
-    // exit: closing alone would leave it running without icon or timer
-    // when the logout is cancelled.
-    QObject::connect(&*app, &QGuiApplication::commitDataRequest, &controller,
-                     [&controller](QSessionManager &) { controller.quit(); });
-    QObject::connect(&*app, &QCoreApplication::aboutToQuit, &controller,
-                     &ViewerController::unload);
-
-    int exitCode = 0;
-    bool finished = false;
-    QObject::connect(&controller, &ViewerController::finished, &*app, [&](int code) {
-        exitCode = code;
-        finished = true;
-        QCoreApplication::exit(code);
-    });
-    // Listening before the first display: a start during it already finds
-    // this viewer, and its text waits for the event loop.
-    channel.setGate([&controller] { return controller.takesHandOvers(); });
-    QObject::connect(&channel, &ResidentChannel::commandLineReceived, &controller,
-                     &ViewerController::showHandedOver);
-    QObject::connect(&channel, &ResidentChannel::reloadRequested, &controller, &ViewerController::reloadSettings);
-    if (!channel.listen())
-        std::fprintf(stderr, "%s: %s\n", qPrintable(ProgramNames::kVelmo),
-                     "later starts cannot reach this viewer (no local socket)");
-    controller.load();
-    if (finished)
-        return exitCode;
-    const int loopCode = app->exec();
-    return finished ? exitCode : loopCode;
+        return showOnce(store, commandLine, loadedGui);
+    return loadedGui().runResident(store, commandLine);
 }

@@ -1,9 +1,9 @@
 #include "showonce.h"
 
-#include "desktopnotification.h"
 #include "randomsource.h"
 #include "terminationwatcher.h"
 #include "viewercontroller.h"
+#include "viewergui.h"
 #include "viewerseams.h"
 
 #include "shared/programfolder.h"
@@ -44,59 +44,42 @@ public:
     void close() override {}
 };
 
-// Message boxes; the first one makes the application.
+// Message boxes and the desktop's notifications; the first use loads the
+// GUI and makes the application.
 class MessagesOnDemand : public MessageBoxService
 {
 public:
-    explicit MessagesOnDemand(std::function<void()> startGui) : m_startGui(std::move(startGui)) {}
+    explicit MessagesOnDemand(std::function<ViewerGui &()> gui) : m_gui(std::move(gui)) {}
     void show(const QString &text, const QString &title, bool systemModal) override
     {
-        m_startGui();
-        m_boxes.show(text, title, systemModal);
+        m_gui().messages().show(text, title, systemModal);
     }
     void showWithDetails(const QString &text, const QString &title, const QString &details) override
     {
-        m_startGui();
-        m_boxes.showWithDetails(text, title, details);
+        m_gui().messages().showWithDetails(text, title, details);
     }
 
 private:
-    std::function<void()> m_startGui;
-    QtMessageBoxService m_boxes;
+    std::function<ViewerGui &()> m_gui;
 };
 
-// The desktop's notifications; the first one makes the application, which
-// the session bus needs.
 class NotifierOnDemand : public DesktopNotifier
 {
 public:
-    explicit NotifierOnDemand(std::function<void()> startGui) : m_startGui(std::move(startGui)) {}
-    bool available() override
-    {
-        m_startGui();
-        return notifier().available();
-    }
+    explicit NotifierOnDemand(std::function<ViewerGui &()> gui) : m_gui(std::move(gui)) {}
+    bool available() override { return m_gui().notifier().available(); }
     bool show(const QString &summary, const QString &body, QString *reason) override
     {
-        m_startGui();
-        return notifier().show(summary, body, reason);
+        return m_gui().notifier().show(summary, body, reason);
     }
 
 private:
-    SessionBusNotifier &notifier()
-    {
-        if (!m_notifier)
-            m_notifier = std::make_unique<SessionBusNotifier>();
-        return *m_notifier;
-    }
-
-    std::function<void()> m_startGui;
-    std::unique_ptr<SessionBusNotifier> m_notifier;
+    std::function<ViewerGui &()> m_gui;
 };
 
 } // namespace
 
-int showOnce(ViewerSettingsStore &store, const QString &commandLine, const std::function<void()> &startGui)
+int showOnce(ViewerSettingsStore &store, const QString &commandLine, const std::function<ViewerGui &()> &gui)
 {
     NoTray tray;
     NoTimer timer;
@@ -105,19 +88,21 @@ int showOnce(ViewerSettingsStore &store, const QString &commandLine, const std::
     ClockSeededRandom random;
     ViewerController *shown = nullptr;
     std::unique_ptr<TerminationWatcher> termination;
-    const auto startWindows = [&] {
-        startGui();
+    const auto windows = [&]() -> ViewerGui & {
+        ViewerGui &started = gui();
+        started.start();
         // Ended from outside while a box is open, it still closes in order.
         if (!termination && shown) {
             termination = std::make_unique<TerminationWatcher>();
             QObject::connect(termination.get(), &TerminationWatcher::terminationRequested, shown,
                              &ViewerController::quit);
         }
+        return started;
     };
-    MessagesOnDemand messages(startWindows);
-    NotifierOnDemand notifier(startWindows);
+    MessagesOnDemand messages(windows);
+    NotifierOnDemand notifier(windows);
     ViewerController controller({store, tray, timer, starter, messages, random, link, programFolder(),
-                                 QDir::currentPath(), &notifier, startWindows},
+                                 QDir::currentPath(), &notifier, [&windows] { windows(); }},
                                 commandLine);
     shown = &controller;
     int exitCode = 0;

@@ -89,6 +89,8 @@ private slots:
             const QFileInfo builtFile(built.filePath(name));
             const QString installed = programFolder() + "/" + name;
             QVERIFY2(QFileInfo(installed).isFile(), qPrintable(name + " is not installed"));
+            if (name.endsWith(".so"))
+                continue; // a module: loaded, not run, so installed without the executable bit
             if (builtFile.isExecutable()) {
                 QVERIFY2(QFileInfo(installed).isExecutable(), qPrintable(name));
                 continue; // the install step may rewrite a program's library path

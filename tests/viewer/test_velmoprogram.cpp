@@ -53,7 +53,8 @@ private slots:
         // As the viewer's earlier versions read it.
         const auto savedMs = [&] { return QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(); };
         const QString suite = qEnvironmentVariable("SUITE_DIR");
-        QVERIFY(QFile::copy(suite + "/velmo", dir.filePath("velmo")) && QFile::copy(suite + "/tamber.vmf", dir.filePath("tamber.vmf")));
+        for (const char *file : {"velmo", "velmo-gui.so", "tamber.vmf"})
+            QVERIFY(QFile::copy(suite + '/' + file, dir.filePath(file)));
         QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
         QVERIFY(writeAll(conf, "[INI]\n" + settings + "\n"));
         if (!call.isEmpty()) {

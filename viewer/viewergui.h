@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class DesktopNotifier;
+class MessageBoxService;
+class ViewerSettingsStore;
+
+// Everything of the viewer that needs Qt's GUI: the application, message
+// boxes, the desktop's notifications and the whole resident run (tray
+// icon, timer, property link). It lives in a module of its own beside the
+// program, loaded on first need, so that a viewer that shows one quote as
+// a card and ends never loads Qt's GUI, bus and network libraries (about
+// ten milliseconds before its card program could start).
+class ViewerGui
+{
+public:
+    virtual ~ViewerGui() = default;
+    // Makes the application once: later calls do nothing.
+    virtual void start() = 0;
+    // Both make the application first.
+    virtual MessageBoxService &messages() = 0;
+    virtual DesktopNotifier &notifier() = 0;
+    // The resident viewer, from the settings already read to its end;
+    // returns the exit code.
+    virtual int runResident(ViewerSettingsStore &store, const QString &commandLine) = 0;
+};
+
+namespace ViewerGuiModule {
+
+// The module's file name beside the program and the function it makes its
+// ViewerGui with: ViewerGui *(int *argc, char **argv), both kept for the
+// application's life.
+inline const QString kFileName = QStringLiteral("velmo-gui.so");
+inline constexpr char kFactory[] = "velmoCreateGui";
+using Factory = ViewerGui *(*)(int *argc, char **argv);
+
+} // namespace ViewerGuiModule
