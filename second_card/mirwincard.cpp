@@ -37,18 +37,17 @@ QFont faceAt(const QString &family, double pixels)
 
 // A soft glow of two widths under the letters keeps them readable over
 // the bright moon and the dark sky alike.
-void drawGlowingLine(QPainter &painter, const CardTextBlock::Line &line, const QPointF &baseline,
-                     const QColor &colour)
+void addGlowingLine(CardInk &ink, const CardTextBlock::Line &line, const QPointF &baseline, const QColor &colour)
 {
     QPainterPath path;
     path.addText(baseline, line.font, line.text);
     const qreal size = line.font.pixelSize();
     QColor glow = kGlowColour;
     glow.setAlpha(110);
-    painter.strokePath(path, QPen(glow, size * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    ink.addShape({path, glow, QPen(glow, size * 0.16, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), {}});
     glow.setAlpha(210);
-    painter.strokePath(path, QPen(glow, size * 0.07, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.fillPath(path, colour);
+    ink.addShape({path, glow, QPen(glow, size * 0.07, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), {}});
+    ink.addShape({path, colour, std::nullopt, {}});
 }
 
 } // namespace
@@ -58,41 +57,34 @@ QString family(const QString &face, const QStringList &installed, const QStringL
     return CardFace::resolve(face, CardFace::minchoFaces() + CardFace::gothicFaces(), installed, japanese);
 }
 
-std::function<void(QPainter &)> textDrawing(const CardText &text, const MirwinSettings &settings,
-                                            const QString &family, const QSize &screen)
+CardInk textInk(const CardText &text, const MirwinSettings &settings, const QString &family, const QSize &screen)
 {
     const double title = MirwinLayout::titlePixels(settings.size, screen.height());
     const QRectF area = MirwinLayout::textArea(screen);
     const CardTextBlock::Block block = CardTextBlock::layout(
         {{text.heading, faceAt(family, title * MirwinLayout::kHeadingRatio)}, {text.title, faceAt(family, title)}},
         title * MirwinLayout::kGapRatio, area.size());
-    if (block.lines.isEmpty())
-        return {};
-
+    CardInk ink;
     const QPointF topLeft = MirwinLayout::blockPosition(block.size, area, settings.vertical, settings.horizontal);
     const double alignment = MirwinLayout::lineAlignment(settings.horizontal);
     const bool hasHeading = !text.heading.isEmpty(); // then it is the first line
-    return [block, topLeft, alignment, hasHeading](QPainter &painter) {
-        painter.setRenderHint(QPainter::Antialiasing);
-        qreal top = topLeft.y();
-        for (int i = 0; i < block.lines.size(); ++i) {
-            const CardTextBlock::Line &line = block.lines.at(i);
-            const qreal left = topLeft.x() + (block.size.width() - line.width) * alignment;
-            drawGlowingLine(painter, line, {left, top + line.ascent},
-                            hasHeading && i == 0 ? kHeadingColour : kTitleColour);
-            top += line.height + block.gap;
-        }
-    };
+    qreal top = topLeft.y();
+    for (int i = 0; i < block.lines.size(); ++i) {
+        const CardTextBlock::Line &line = block.lines.at(i);
+        const qreal left = topLeft.x() + (block.size.width() - line.width) * alignment;
+        addGlowingLine(ink, line, {left, top + line.ascent}, hasHeading && i == 0 ? kHeadingColour : kTitleColour);
+        top += line.height + block.gap;
+    }
+    return ink;
 }
 
 QImage compose(const QImage &picture, const CardText &text, const MirwinSettings &settings,
                const QString &family, const QSize &screen)
 {
     QImage card = CardPicture::cover(picture, screen);
-    const std::function<void(QPainter &)> draw = textDrawing(text, settings, family, screen);
-    if (!card.isNull() && draw) {
+    if (!card.isNull()) {
         QPainter painter(&card);
-        draw(painter);
+        textInk(text, settings, family, screen).paint(painter);
     }
     return card;
 }
@@ -111,7 +103,7 @@ CardRecipe recipe(const QStringList &arguments, double random, const QString &se
                 return CoveredCard::compose(*picture, screen, [=](const QSize &size) {
                     *face = family(settings.faceName, QFontDatabase::families(),
                                    QFontDatabase::families(QFontDatabase::Japanese));
-                    return textDrawing(text, settings, *face, size);
+                    return textInk(text, settings, *face, size);
                 });
             },
             [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; },

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "second_config/mirwinsettings.h"
+#include "titlecard/cardink.h"
 #include "titlecard/cardprogram.h"
 #include "titlecard/cardtext.h"
 
@@ -8,10 +9,6 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-
-#include <functional>
-
-class QPainter;
 
 // mirwin's card: the moonlit picture over the whole screen and the text in
 // moonlight with a night-blue glow, heading above title, placed and sized
@@ -27,9 +24,8 @@ inline const QString kIcon = QStringLiteral(":/second_card/mirwin.png");
 // able to write Japanese.
 QString family(const QString &face, const QStringList &installed, const QStringList &japanese);
 
-// The text laid out for the screen: what draws it onto the card's picture.
-std::function<void(QPainter &)> textDrawing(const CardText &text, const MirwinSettings &settings,
-                                            const QString &family, const QSize &screen);
+// The text laid out for the screen: what is drawn over the card's picture.
+CardInk textInk(const CardText &text, const MirwinSettings &settings, const QString &family, const QSize &screen);
 
 // The card with the text written in the given font family, plainly: the
 // picture covered over the screen, then the text drawn.

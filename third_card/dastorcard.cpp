@@ -13,6 +13,7 @@
 #include <QFontInfo>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtMath>
 
 #include <memory>
 
@@ -63,17 +64,32 @@ void drawTag(QPainter &painter, const CardTextBlock::Line &line, const QPointF &
     painter.drawText(QPointF(topLeft.x(), topLeft.y() + line.ascent), line.text);
 }
 
-void drawSlantedTitle(QPainter &painter, const CardTextBlock::Line &line, const QPointF &baseline)
+// Qt's font engine outlines a text a little differently once glyphs of the
+// face have been drawn, and the card has always had its tag drawn before
+// the title was outlined: the tag is drawn once ahead, where it will be,
+// on a scratch image that reaches just that far (memory is taken only for
+// the rows drawn on).
+void rehearseTag(const CardTextBlock::Line &line, const QPointF &topLeft)
+{
+    const QSize reach(qCeil(topLeft.x() + line.width + line.font.pixelSize()) + 1, qCeil(topLeft.y() + line.height) + 1);
+    QImage scratch(reach, QImage::Format_RGB32);
+    if (scratch.isNull())
+        return;
+    QPainter painter(&scratch);
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawTag(painter, line, topLeft);
+}
+
+void addSlantedTitle(CardInk &ink, const CardTextBlock::Line &line, const QPointF &baseline)
 {
     QPainterPath path;
     path.addText(QPointF(0, 0), line.font, line.text);
-    painter.save();
-    painter.translate(baseline);
-    painter.shear(-kSlant, 0); // the letters lean forward
-    painter.strokePath(path, QPen(kOutlineColour, line.font.pixelSize() * 0.14, Qt::SolidLine, Qt::RoundCap,
-                                  Qt::RoundJoin));
-    painter.fillPath(path, kTitleColour);
-    painter.restore();
+    QTransform slant;
+    slant.translate(baseline.x(), baseline.y());
+    slant.shear(-kSlant, 0); // the letters lean forward
+    ink.addShape({path, kOutlineColour,
+                  QPen(kOutlineColour, line.font.pixelSize() * 0.14, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin), slant});
+    ink.addShape({path, kTitleColour, std::nullopt, slant});
 }
 
 } // namespace
@@ -83,7 +99,7 @@ QString family(const QStringList &installed, const QStringList &japanese)
     return CardFace::resolve(QString(), CardFace::gothicFaces(), installed, japanese);
 }
 
-std::function<void(QPainter &)> textDrawing(const CardText &text, const QString &family, const QSize &screen)
+CardInk textInk(const CardText &text, const QString &family, const QSize &screen)
 {
     const double H = screen.height();
     const double title = kTitleSize * H;
@@ -91,35 +107,39 @@ std::function<void(QPainter &)> textDrawing(const CardText &text, const QString 
     const QSizeF room(kRoomWidth * screen.width() - kSlant * title, kRoomHeight * H);
     const CardTextBlock::Block block = CardTextBlock::layout(
         {{text.heading, faceAt(family, kHeadingSize * H)}, {text.title, faceAt(family, title)}}, kGap * H, room);
+    CardInk ink;
     if (block.lines.isEmpty())
-        return {};
+        return ink;
 
     const QPointF topLeft(kLeft * screen.width(), kBlockCentre * H - block.size.height() / 2);
     const double padding = kBandPadding * H;
     const QRectF band(0, topLeft.y() - padding, screen.width(), block.size.height() + 2 * padding);
     const bool hasHeading = !text.heading.isEmpty(); // then it is the first line
-    return [block, topLeft, band, hasHeading, H](QPainter &painter) {
-        painter.setRenderHint(QPainter::Antialiasing);
+    // The band and the heading's tag are cheap to paint; the title's wide
+    // outline is what takes time.
+    ink.addPainting([block, topLeft, band, hasHeading, H](QPainter &painter) {
         drawBand(painter, band, qMax(1.0, 0.006 * H));
-        qreal top = topLeft.y();
-        for (int i = 0; i < block.lines.size(); ++i) {
-            const CardTextBlock::Line &line = block.lines.at(i);
-            if (hasHeading && i == 0)
-                drawTag(painter, line, {topLeft.x(), top});
-            else
-                drawSlantedTitle(painter, line, {topLeft.x(), top + line.ascent});
-            top += line.height + block.gap;
-        }
-    };
+        if (hasHeading)
+            drawTag(painter, block.lines.first(), topLeft);
+    });
+    if (hasHeading)
+        rehearseTag(block.lines.first(), topLeft);
+    qreal top = topLeft.y();
+    for (int i = 0; i < block.lines.size(); ++i) {
+        const CardTextBlock::Line &line = block.lines.at(i);
+        if (!(hasHeading && i == 0))
+            addSlantedTitle(ink, line, {topLeft.x(), top + line.ascent});
+        top += line.height + block.gap;
+    }
+    return ink;
 }
 
 QImage compose(const QImage &picture, const CardText &text, const QString &family, const QSize &screen)
 {
     QImage card = CardPicture::cover(picture, screen);
-    const std::function<void(QPainter &)> draw = textDrawing(text, family, screen);
-    if (!card.isNull() && draw) {
+    if (!card.isNull()) {
         QPainter painter(&card);
-        draw(painter);
+        textInk(text, family, screen).paint(painter);
     }
     return card;
 }
@@ -135,7 +155,7 @@ CardRecipe recipe(const QStringList &arguments, double random, const QString &qu
             [=](const QSize &screen) {
                 return CoveredCard::compose(*picture, screen, [=](const QSize &size) {
                     *face = family(QFontDatabase::families(), QFontDatabase::families(QFontDatabase::Japanese));
-                    return textDrawing(text, *face, size);
+                    return textInk(text, *face, size);
                 });
             },
             [face] { return QStringList{*face, QFontInfo(QFont(*face)).family()}; },

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "titlecard/cardink.h"
 #include "titlecard/cardprogram.h"
 #include "titlecard/cardtext.h"
 
@@ -7,10 +8,6 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
-
-#include <functional>
-
-class QPainter;
 
 // dastor's card: the dusty desert picture over the whole screen, a dark
 // band across its lower part, the heading on a rust-red tag and the title
@@ -24,9 +21,9 @@ inline const QString kIcon = QStringLiteral(":/third_card/dastor.png");
 // An installed Gothic face, else any face able to write Japanese.
 QString family(const QStringList &installed, const QStringList &japanese);
 
-// The band and the text laid out for the screen: what draws them onto the
+// The band and the text laid out for the screen: what is drawn over the
 // card's picture.
-std::function<void(QPainter &)> textDrawing(const CardText &text, const QString &family, const QSize &screen);
+CardInk textInk(const CardText &text, const QString &family, const QSize &screen);
 
 // The card plainly: the picture covered over the screen, then band and text.
 QImage compose(const QImage &picture, const CardText &text, const QString &family, const QSize &screen);

@@ -1,14 +1,90 @@
 #include "coveredcard.h"
 
 #include "cardpicture.h"
+#include "coveragemask.h"
 #include "fontconfigwarmup.h"
 
 #include <QPainter>
 
+#include <algorithm>
+#include <atomic>
+#include <vector>
 #include <system_error>
 #include <thread>
 
 namespace CoveredCard {
+
+namespace {
+
+// A thread that is joined however the scope is left.
+class Worker
+{
+public:
+    explicit Worker(const std::function<void()> &work)
+    {
+        try {
+            m_thread = std::thread(work);
+        } catch (const std::system_error &) {
+            work(); // no thread to be had: done here, before going on
+        }
+    }
+    ~Worker() { join(); }
+    void join()
+    {
+        if (m_thread.joinable())
+            m_thread.join();
+    }
+
+private:
+    std::thread m_thread;
+};
+
+bool allShapesFitMasks(const CardInk &ink)
+{
+    return std::all_of(ink.steps().begin(), ink.steps().end(), [](const CardInk::Step &step) {
+        return !step.shape || CoverageMask::canHold(*step.shape);
+    });
+}
+
+// The masks of every shape, rasterized by two threads taking the widest
+// strokes first (they cost the most).
+std::vector<CoverageMask> rasterizeShapes(const CardInk &ink, const QSize &screen)
+{
+    const QList<CardInk::Step> &steps = ink.steps();
+    // Shapes share their paths, and a path caches what QPainter makes of it
+    // on first use: each thread gets paths of its own.
+    std::vector<CardInk::Shape> shapes(size_t(steps.size()));
+    QList<int> order;
+    for (int i = 0; i < steps.size(); ++i) {
+        if (!steps.at(i).shape)
+            continue;
+        CardInk::Shape &shape = shapes[size_t(i)];
+        shape = *steps.at(i).shape;
+        shape.path = QPainterPath();
+        shape.path.setFillRule(steps.at(i).shape->path.fillRule());
+        shape.path.addPath(steps.at(i).shape->path);
+        order.append(i);
+    }
+    const auto cost = [&shapes](int i) {
+        const CardInk::Shape &shape = shapes[size_t(i)];
+        return shape.outline ? shape.outline->widthF() : 0.0;
+    };
+    std::stable_sort(order.begin(), order.end(), [&cost](int a, int b) { return cost(a) > cost(b); });
+
+    std::vector<CoverageMask> masks(size_t(steps.size()));
+    std::atomic<qsizetype> next{0};
+    const auto work = [&] {
+        for (qsizetype k = next++; k < order.size(); k = next++)
+            masks[size_t(order.at(k))] = CoverageMask::rasterize(shapes[size_t(order.at(k))], screen);
+    };
+    {
+        Worker helper(work);
+        work();
+    }
+    return masks;
+}
+
+} // namespace
 
 void Picture::start()
 {
@@ -24,31 +100,37 @@ QImage compose(Picture &picture, const QSize &screen, const Layout &layout)
 {
     // Neither thread reads what the other writes until they are joined.
     QImage card;
-    const auto cover = [&card, &picture, &screen] { card = CardPicture::cover(picture.get(), screen); };
-    std::thread scaler;
-    try {
-        scaler = std::thread(cover);
-    } catch (const std::system_error &) {
-        cover();
+    Worker scaler([&card, &picture, &screen] { card = CardPicture::cover(picture.get(), screen); });
+    FontConfigWarmUp::wait();
+    const CardInk ink = layout(screen);
+    if (ink.isEmpty()) {
+        scaler.join();
+        return card;
     }
-    struct Joiner
-    {
-        std::thread &thread;
-        ~Joiner()
-        {
-            if (thread.joinable())
-                thread.join();
+    if (!allShapesFitMasks(ink)) {
+        scaler.join();
+        if (!card.isNull()) {
+            QPainter painter(&card);
+            ink.paint(painter);
         }
-    };
-    std::function<void(QPainter &)> draw;
-    {
-        const Joiner joiner{scaler}; // joined even when the layout throws
-        FontConfigWarmUp::wait();
-        draw = layout(screen);
+        return card;
     }
-    if (!card.isNull() && draw) {
-        QPainter painter(&card);
-        draw(painter);
+    const std::vector<CoverageMask> masks = rasterizeShapes(ink, screen); // while the picture is scaled
+    scaler.join();
+    if (card.isNull())
+        return card;
+    for (int i = 0; i < ink.steps().size(); ++i) {
+        const CardInk::Step &step = ink.steps().at(i);
+        if (step.shape && !masks[size_t(i)].isNull()) {
+            masks[size_t(i)].blendOnto(card, step.shape->colour);
+        } else {
+            QPainter painter(&card);
+            painter.setRenderHint(QPainter::Antialiasing);
+            if (step.shape) // no memory for its mask
+                CardInk::paintShape(painter, *step.shape);
+            else
+                step.painting(painter);
+        }
     }
     return card;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cardink.h"
+
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -7,15 +9,14 @@
 #include <functional>
 #include <future>
 
-class QPainter;
-
 // The fast way to a card whose picture covers the screen with text drawn
 // over it (mirwin's and dastor's): the picture is decoded once, from before
 // the application starts, and scaled over the screen on a thread of its own
-// while this one waits for the fonts and lays out the text; the text is
-// then drawn onto the finished picture, which QPainter touches only where
-// the text has ink. Every pixel is the one of CardPicture::cover() with the
-// same drawing done after it.
+// while this one waits for the fonts and lays out the text; the text's
+// shapes are rasterized into coverage masks on two threads meanwhile, and
+// blended onto the finished picture in order, only where they have ink.
+// Every pixel is the one of CardPicture::cover() with the ink painted
+// after it.
 namespace CoveredCard {
 
 // The picture (a resource or file): decoded on a thread of its own once
@@ -35,8 +36,8 @@ private:
 };
 
 // Lays out the text for a screen of this size (fonts may be used) and
-// returns what draws it; an empty function draws nothing.
-using Layout = std::function<std::function<void(QPainter &)>(const QSize &screen)>;
+// returns its ink.
+using Layout = std::function<CardInk(const QSize &screen)>;
 
 QImage compose(Picture &picture, const QSize &screen, const Layout &layout);
 
