@@ -8,12 +8,16 @@
 #include "third_card/dastorcard.h"
 #include "third_card/dastortitle.h"
 #include "titlecard/cardwindow.h"
+#include "titlecard/coveragemask.h"
 #include "titlecard/wavesound.h"
 
 #include <QFontDatabase>
+#include <QPainter>
+#include <QRandomGenerator>
 #include <QScreen>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 #include <tuple>
 
@@ -182,6 +186,54 @@ private slots:
                                                 : DastorCard::composeForArguments({text}, screen, 0, QString());
         QCOMPARE(fast.size(), screen);
         QVERIFY(fast == plain());
+    }
+
+    // A shape rasterized apart and blended gives the pixels of painting it
+    // there, over any background: translucent and opaque, filled and
+    // stroked wide, slanted, running off the edges.
+    void maskBlendsAsPainting_data()
+    {
+        QTest::addColumn<QColor>("colour");
+        QTest::addColumn<qreal>("penWidth"); // 0: filled
+        QTest::addColumn<QTransform>("transform");
+        QTest::addColumn<QPointF>("at");
+        QTest::newRow("filled, opaque") << QColor(246, 248, 255) << 0.0 << QTransform() << QPointF(20.3, 90.6);
+        QTest::newRow("glow, translucent") << QColor(6, 12, 48, 110) << 14.4 << QTransform() << QPointF(20.3, 90.6);
+        QTest::newRow("outline, slanted") << QColor(40, 22, 10) << 8.1 << QTransform(1, 0, -0.2, 1, 33.7, 80.25)
+                                          << QPointF();
+        QTest::newRow("off every edge") << QColor(6, 12, 48, 210) << 6.3 << QTransform() << QPointF(-40.5, 30.5);
+    }
+
+    void maskBlendsAsPainting()
+    {
+        QFETCH(QColor, colour);
+        QFETCH(qreal, penWidth);
+        QFETCH(QTransform, transform);
+        QFETCH(QPointF, at);
+        QFont font(installed("IPAPMincho"));
+        font.setPixelSize(90);
+        CardInk::Shape shape{{}, colour, std::nullopt, transform};
+        shape.path.addText(at, font, QStringLiteral("月影の約束 Moon"));
+        if (penWidth > 0)
+            shape.outline = QPen(colour, penWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        QImage background(321, 97, QImage::Format_RGB32);
+        QRandomGenerator noise(7);
+        for (int y = 0; y < background.height(); ++y) {
+            auto *row = reinterpret_cast<quint32 *>(background.scanLine(y));
+            noise.fillRange(row, background.width());
+            std::for_each(row, row + background.width(), [](quint32 &pixel) { pixel |= 0xff000000; });
+        }
+        QImage painted = background;
+        {
+            QPainter painter(&painted);
+            painter.setRenderHint(QPainter::Antialiasing);
+            CardInk::paintShape(painter, shape);
+        }
+        QVERIFY(CoverageMask::canHold(shape));
+        QImage blended = background;
+        CoverageMask::rasterize(shape, background.size()).blendOnto(blended, colour);
+        QVERIFY(blended != background);
+        QVERIFY(blended == painted);
     }
 
     // Shown full-screen as composed; ended by a key or a click only where

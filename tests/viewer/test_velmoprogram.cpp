@@ -22,21 +22,24 @@ private slots:
         QTest::addColumn<QString>("second"); // handed over by a second start, which ends with 0
         QTest::addColumn<int>("signal");    // that ends a run still going
         QTest::addColumn<QString>("ms"); // saved at the end
+        QTest::addColumn<bool>("gui"); // its GUI module beside it
         const QString text = QStringLiteral("今日の一言; rm -rf ~ $(touch pwned)");
+        // A card needs nothing of the GUI: it runs without the module.
         QTest::newRow("command-line text, shown once") << QByteArray("Jo=0\nSh=20\nMs=7") << text << "[-s][" + text + "]"
-                                                       << "" << 0 << "7";
+                                                       << "" << 0 << "7" << false;
         // Saved after the display: a kill loses nothing.
         QTest::newRow("resident, killed") << QByteArray("Jo=1\nSh=10\nMs=5\nTim=1") << "" << "[-s][第5章" << "" << SIGKILL
-                                          << "6";
+                                          << "6" << true;
         // Shown once, the run has no window until the error box makes one;
         // "03" reads as 3 and is saved back as "3".
         QTest::newRow("shown once, card program missing") << QByteArray("Jo=0\nSh=10\nMs=03") << "" << "" << "" << SIGTERM
-                                                          << "3";
+                                                          << "3" << true;
         QTest::newRow("second start") << QByteArray("Jo=1\nSh=10\nMs=1\nTim=0") << "" << "[-s][第1章"
-                                      << QStringLiteral("二度目の起動") << SIGTERM << "2";
+                                      << QStringLiteral("二度目の起動") << SIGTERM << "2" << true;
     }
     void run()
     {
+        QFETCH(bool, gui);
         QFETCH(QByteArray, settings);
         QFETCH(QString, argument);
         QFETCH(QString, call);
@@ -54,7 +57,7 @@ private slots:
         const auto savedMs = [&] { return QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(); };
         const QString suite = qEnvironmentVariable("SUITE_DIR");
         for (const char *file : {"velmo", "velmo-gui.so", "tamber.vmf"})
-            QVERIFY(QFile::copy(suite + '/' + file, dir.filePath(file)));
+            QVERIFY((!gui && QByteArray(file) == "velmo-gui.so") || QFile::copy(suite + '/' + file, dir.filePath(file)));
         QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
         QVERIFY(writeAll(conf, "[INI]\n" + settings + "\n"));
         if (!call.isEmpty()) {
@@ -92,6 +95,22 @@ private slots:
             QVERIFY2(calls().first().startsWith(call) && calls().last().contains(second), qPrintable(calls().join('\n')));
         QCOMPARE(savedMs(), ms);
         QVERIFY(!QFile::exists(dir.filePath("pwned")));
+    }
+    // Resident without its GUI module (an installation with a part
+    // missing): it says which file and ends with 1.
+    void guiModuleMissing()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(qEnvironmentVariable("SUITE_DIR") + "/velmo", dir.filePath("velmo")));
+        QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
+        QVERIFY(writeAll(dir.filePath("config/Velmo/Velmo.conf"), "[INI]\nJo=1\n"));
+        QProcess velmo;
+        velmo.setEnvironment(QProcess::systemEnvironment() << "XDG_CONFIG_HOME=" + dir.filePath("config")
+                                                           << "XDG_RUNTIME_DIR=" + dir.path() << "QT_QPA_PLATFORM=offscreen");
+        velmo.start(dir.filePath("velmo"));
+        QVERIFY(velmo.waitForFinished(15000));
+        QCOMPARE(velmo.exitCode(), 1);
+        QVERIFY(velmo.readAllStandardError().contains("velmo-gui.so"));
     }
 };
 
