@@ -43,7 +43,8 @@ DASTOR_TEXT="第3話,砂は流れ,夜は明ける"
 # process (started detached, it outlives velmo and is ended by the script)
 # and then becomes the real one.
 mkdir -p suite config/Velmo
-cp "$BUILD/suite/velmo" "$BUILD/suite/velmo-gui.so" "$BUILD/suite/tamber.vmf" suite/
+cp "$BUILD/suite/velmo" "$BUILD/suite/tamber.vmf" suite/
+cp -r "$BUILD/suite/modules" suite/
 velmo_settings() {
     printf '[INI]\r\nJo=0\r\nSh=10\r\nMs=5\r\nOps=tamber.vmf\r\n' >config/Velmo/Velmo.conf
 }

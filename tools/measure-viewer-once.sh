@@ -16,7 +16,7 @@ RUNS="${2:-15}"
 start_bench_display 1920x1080
 
 mkdir -p "$WORK/suite" "$WORK/config/Velmo"
-cp "$BUILD/suite/velmo" "$BUILD/suite/velmo-gui.so" "$WORK/suite/"
+cp -r "$BUILD/suite/velmo" "$BUILD/suite/modules" "$WORK/suite/"
 for card in tambwin mirwin dastor; do
     printf '#!/bin/bash\necho "$EPOCHREALTIME" >>"%s/card-start"\n' "$WORK" >"$WORK/suite/$card"
     chmod +x "$WORK/suite/$card"

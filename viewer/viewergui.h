@@ -28,10 +28,10 @@ public:
 
 namespace ViewerGuiModule {
 
-// The module's file name beside the program and the function it makes its
-// ViewerGui with: ViewerGui *(int *argc, char **argv), both kept for the
-// application's life.
-inline const QString kFileName = QStringLiteral("velmo-gui.so");
+// The function the module makes its ViewerGui with; argc and argv are kept
+// for the application's life. (Its path in the program folder comes from
+// the build: a folder of its own, as a shared object right in a folder
+// under /usr/lib would have the package run ldconfig for nothing.)
 inline constexpr char kFactory[] = "velmoCreateGui";
 using Factory = ViewerGui *(*)(int *argc, char **argv);
 

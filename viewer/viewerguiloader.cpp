@@ -6,7 +6,7 @@
 
 std::unique_ptr<ViewerGui> loadViewerGui(int *argc, char **argv, const QString &folder, QString *error)
 {
-    const QString path = folder + QLatin1Char('/') + ViewerGuiModule::kFileName;
+    const QString path = folder + QLatin1Char('/') + QStringLiteral(VIEWER_GUI_MODULE);
     // Never unloaded: the application it makes lives until the program ends.
     void *module = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL);
     const auto failed = [error] {

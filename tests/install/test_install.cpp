@@ -5,6 +5,7 @@
 #include "shared/suitehelp.h"
 #include "titlecard/titlefontfile.h"
 
+#include <QDirIterator>
 #include <QtTest>
 
 #include <sys/inotify.h>
@@ -81,7 +82,9 @@ private slots:
     void programFolderHoldsEveryFileOfTheBuild()
     {
         const QDir built(qEnvironmentVariable("SUITE_BINARY_DIR") + "/suite");
-        const QStringList names = built.entryList(QDir::Files | QDir::NoDotAndDotDot);
+        QStringList names;
+        for (QDirIterator it(built.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+            names << built.relativeFilePath(it.next());
         QVERIFY(names.contains(SuiteHelp::kPageName));
         for (const QString &name : names) {
             if (name == MirwinSettingsFile::kFileName || name == TitleFontFile::kFileName)

@@ -56,8 +56,9 @@ private slots:
         // As the viewer's earlier versions read it.
         const auto savedMs = [&] { return QSettings(conf, QSettings::IniFormat).value("INI/Ms").toString(); };
         const QString suite = qEnvironmentVariable("SUITE_DIR");
-        for (const char *file : {"velmo", "velmo-gui.so", "tamber.vmf"})
-            QVERIFY((!gui && QByteArray(file) == "velmo-gui.so") || QFile::copy(suite + '/' + file, dir.filePath(file)));
+        QVERIFY(QDir().mkpath(dir.filePath("modules")));
+        for (const char *file : {"velmo", "modules/velmo-gui.so", "tamber.vmf"})
+            QVERIFY((!gui && QByteArray(file).startsWith("modules/")) || QFile::copy(suite + '/' + file, dir.filePath(file)));
         QVERIFY(QDir().mkpath(dir.filePath("config/Velmo")));
         QVERIFY(writeAll(conf, "[INI]\n" + settings + "\n"));
         if (!call.isEmpty()) {
