@@ -8,9 +8,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <vector>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 namespace CoveredCard {
 
