@@ -1,6 +1,7 @@
 #include "cardrenderer.h"
 
 #include "fontconfigwarmup.h"
+#include "joinedthread.h"
 #include "picturestretch.h"
 #include "screenimage.h"
 #include "splitfields.h"
@@ -15,8 +16,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <system_error>
-#include <thread>
 
 namespace CardRenderer {
 
@@ -231,24 +230,9 @@ QImage composeCard(const QImage &picture, const QString &title, const TitleFont 
     // kept) here first, so that thread only fills memory and never paints.
     PictureStretch::replicationMaps(picture.size(), screen);
     QImage card;
-    std::thread stretcher;
-    try {
-        stretcher = std::thread([&card, &picture, &screen] { card = PictureStretch::replicate(picture, screen); });
-    } catch (const std::system_error &) {
-        card = PictureStretch::replicate(picture, screen);
-    }
-    struct Joiner
-    {
-        std::thread &thread;
-        ~Joiner()
-        {
-            if (thread.joinable())
-                thread.join();
-        }
-    };
     BandedLayer layer;
     {
-        const Joiner joiner{stretcher}; // joined even when drawing throws
+        const JoinedThread stretcher([&card, &picture, &screen] { card = PictureStretch::replicate(picture, screen); });
         FontConfigWarmUp::wait();
         layer = bandedTextLayer(title, font, screen);
     }

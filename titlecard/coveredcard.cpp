@@ -3,41 +3,17 @@
 #include "cardpicture.h"
 #include "coveragemask.h"
 #include "fontconfigwarmup.h"
+#include "joinedthread.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <atomic>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 namespace CoveredCard {
 
 namespace {
-
-// A thread that is joined however the scope is left.
-class Worker
-{
-public:
-    explicit Worker(const std::function<void()> &work)
-    {
-        try {
-            m_thread = std::thread(work);
-        } catch (const std::system_error &) {
-            work(); // no thread to be had: done here, before going on
-        }
-    }
-    ~Worker() { join(); }
-    void join()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-    }
-
-private:
-    std::thread m_thread;
-};
 
 bool allShapesFitMasks(const CardInk &ink)
 {
@@ -78,7 +54,7 @@ std::vector<CoverageMask> rasterizeShapes(const CardInk &ink, const QSize &scree
             masks[size_t(order.at(k))] = CoverageMask::rasterize(shapes[size_t(order.at(k))], screen);
     };
     {
-        Worker helper(work);
+        JoinedThread helper(work);
         work();
     }
     return masks;
@@ -100,7 +76,7 @@ QImage compose(Picture &picture, const QSize &screen, const Layout &layout)
 {
     // Neither thread reads what the other writes until they are joined.
     QImage card;
-    Worker scaler([&card, &picture, &screen] { card = CardPicture::cover(picture.get(), screen); });
+    JoinedThread scaler([&card, &picture, &screen] { card = CardPicture::cover(picture.get(), screen); });
     FontConfigWarmUp::wait();
     const CardInk ink = layout(screen);
     if (ink.isEmpty()) {
