@@ -4,6 +4,7 @@
 #include "coveragemask.h"
 #include "fontconfigwarmup.h"
 #include "joinedthread.h"
+#include "pngpicture.h"
 
 #include <QPainter>
 
@@ -64,12 +65,14 @@ std::vector<CoverageMask> rasterizeShapes(const CardInk &ink, const QSize &scree
 
 void Picture::start()
 {
-    m_decoded = std::async(std::launch::async | std::launch::deferred, [path = m_path] { return QImage(path); }).share();
+    m_decoded = std::async(std::launch::async | std::launch::deferred, [path = m_path] { return PngPicture::read(path); })
+                    .share();
 }
 
 QImage Picture::get()
 {
-    return m_decoded.valid() ? m_decoded.get() : QImage(m_path);
+    const QImage decoded = m_decoded.valid() ? m_decoded.get() : QImage();
+    return decoded.isNull() ? QImage(m_path) : decoded; // Qt's readers, now that the application exists
 }
 
 QImage compose(Picture &picture, const QSize &screen, const Layout &layout)

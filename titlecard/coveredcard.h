@@ -20,8 +20,10 @@
 namespace CoveredCard {
 
 // The picture (a resource or file): decoded on a thread of its own once
-// start() is called (decoding needs no application, so a card program
-// begins before Qt starts, unless its card is kept), else when first used.
+// start() is called, else when first used. A card program starts it before
+// Qt does (unless its card is kept), so that decoding uses our own PNG
+// reader: Qt's would race the application being made. What that reader
+// leaves alone is decoded by Qt's when first used.
 class Picture
 {
 public:

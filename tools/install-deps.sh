@@ -12,10 +12,11 @@ set -e
 # dbus-daemon runs the private message bus of the notification test
 # (libdbus only recommends it). qt6-l10n-tools and qt6-tools-dev make and
 # check the English translation; python3 reads the translation files in
-# that check and counts the test lines for CI.
+# that check and counts the test lines for CI. libpng-dev: the covered
+# cards decode their pictures themselves while Qt starts.
 PACKAGES="cmake make g++ dpkg-dev pkg-config qt6-base-dev libpulse-dev libgl-dev
 fonts-ipafont-gothic fonts-ipafont-mincho xvfb xauth x11-utils xdotool trayer imagemagick
-qt6-translations-l10n libfontconfig-dev fonts-dejavu-core fonts-nanum dbus-daemon
+qt6-translations-l10n libfontconfig-dev libpng-dev fonts-dejavu-core fonts-nanum dbus-daemon
 qt6-l10n-tools qt6-tools-dev python3"
 FUZZ_PACKAGES="clang libclang-rt-14-dev llvm"
 # --ci: also the validators of the menu entries and the software centre

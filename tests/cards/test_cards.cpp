@@ -9,8 +9,11 @@
 #include "third_card/dastortitle.h"
 #include "titlecard/cardwindow.h"
 #include "titlecard/coveragemask.h"
+#include "titlecard/coveredcard.h"
+#include "titlecard/pngpicture.h"
 #include "titlecard/wavesound.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -236,6 +239,45 @@ private slots:
         QVERIFY(blended == painted);
     }
 
+    // The pictures decoded before the application are Qt's to the pixel;
+    // any other kind of PNG, and anything broken, is left to Qt's reader
+    // once the application exists.
+    void pictureDecodesAsQt_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("ours");
+        const auto png = [](QImage::Format format) {
+            QImage image(5, 3, format);
+            image.fill(QColor(200, 30, 90, 120));
+            QByteArray bytes;
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::WriteOnly);
+            image.save(&buffer, "PNG");
+            return bytes;
+        };
+        const QByteArray mirwin = readAll(MirwinCard::kPicture);
+        QTest::newRow("mirwin's") << mirwin << true;
+        QTest::newRow("dastor's") << readAll(DastorCard::kPicture) << true;
+        QTest::newRow("with alpha") << png(QImage::Format_ARGB32) << false;
+        QTest::newRow("16 bits") << png(QImage::Format_RGBX64) << false;
+        QTest::newRow("cut short") << mirwin.left(mirwin.size() / 2) << false;
+    }
+
+    void pictureDecodesAsQt()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, ours);
+        const QImage qts = QImage::fromData(bytes, "PNG");
+        QCOMPARE(PngPicture::decode(bytes), ours ? qts : QImage());
+        QTemporaryDir dir;
+        const QString path = dir.filePath("picture.png");
+        QVERIFY(writeAll(path, bytes));
+        QCOMPARE(PngPicture::read(path), ours ? qts : QImage());
+        CoveredCard::Picture picture(path);
+        picture.start();
+        QCOMPARE(picture.get(), qts);
+    }
+
     // Shown full-screen as composed; ended by a key or a click only where
     // allowed, never by a repeating key or a close request (finish() ends
     // tambwin's, as the card programs' test sees).
@@ -301,6 +343,9 @@ private slots:
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("XDG_RUNTIME_DIR", runtimeDir.path()); // no sound server there
+        // No card kept: each program composes its card while its application starts.
+        QTemporaryDir cacheDir;
+        env.insert("XDG_CACHE_HOME", cacheDir.path());
         env.remove("PULSE_SERVER");
         env.remove("PULSE_RUNTIME_PATH");
         std::vector<std::unique_ptr<QTemporaryDir>> folders;
@@ -329,7 +374,8 @@ private slots:
         for (qsizetype i = 0; i < runs.size(); ++i) {
             const QString sound = qEnvironmentVariable("SUITE_SOURCE_DIR") + "/resources/" + sounds[std::get<0>(runs[i])] + "/card.wav";
             const int playingTime = WaveSound::playingTimeMs(readAll(sound)).value_or(0);
-            const QString name = std::get<0>(runs[i]) + ' ' + QString::number(i);
+            const QString name = std::get<0>(runs[i]) + ' ' + QString::number(i) + ", status "
+                + QString::number(processes[i]->exitStatus()) + ", code " + QString::number(processes[i]->exitCode());
             QVERIFY2(processes[i]->exitStatus() == QProcess::NormalExit && processes[i]->exitCode() == 0 && playingTime > 4000
                          && elapsed[i] >= playingTime && elapsed[i] < 25000, qPrintable(name + ": " + QString::number(elapsed[i])));
             QCOMPARE(listing(folders[i]->path()), before[i]);
