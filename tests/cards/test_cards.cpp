@@ -261,6 +261,9 @@ private slots:
         QTest::newRow("with alpha") << png(QImage::Format_ARGB32) << false;
         QTest::newRow("16 bits") << png(QImage::Format_RGBX64) << false;
         QTest::newRow("cut short") << mirwin.left(mirwin.size() / 2) << false;
+        QByteArray brokenEnd = mirwin;
+        brokenEnd.back() = char(brokenEnd.back() ^ 1); // the last chunk's checksum
+        QTest::newRow("broken end") << brokenEnd << false;
     }
 
     void pictureDecodesAsQt()
