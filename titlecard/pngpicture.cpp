@@ -2,7 +2,7 @@
 
 #include "shared/regularfile.h"
 
-#include <QFile>
+#include <QResource>
 
 #include <png.h>
 
@@ -14,7 +14,7 @@ namespace {
 // Far beyond any picture a card carries; keeps a damaged header from asking
 // for gigabytes.
 constexpr png_uint_32 kMaxSide = 16384;
-// A resource or file larger than this is no picture of ours.
+// A file larger than this is no picture of ours.
 constexpr qint64 kMaxFileBytes = 64 * 1024 * 1024;
 
 struct Source
@@ -106,10 +106,9 @@ QImage read(const QString &path)
         const RegularFile::Head head = RegularFile::readHead(path, kMaxFileBytes);
         return head.status == RegularFile::Status::Ok && head.complete ? decode(head.bytes) : QImage();
     }
-    QFile resource(path);
-    if (!resource.open(QIODevice::ReadOnly) || resource.size() > kMaxFileBytes)
-        return {};
-    return decode(resource.readAll());
+    // The program's own bytes, not copied unless stored compressed.
+    const QResource resource(path);
+    return resource.isValid() ? decode(resource.uncompressedData()) : QImage();
 }
 
 } // namespace PngPicture
